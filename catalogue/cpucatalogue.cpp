@@ -1,0 +1,41 @@
+#include "cpucatalogue.h"
+
+#include "cataloguereader.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString CpuCatalogue::pathIn(const QString &folder)
+{
+    return QDir(folder).filePath(QStringLiteral("data.dll"));
+}
+
+bool CpuCatalogue::exists(const QString &path)
+{
+    return QFileInfo(path).isFile();
+}
+
+CpuCatalogue::Outcome CpuCatalogue::read(const QString &path, const RecordHandler &onRecord, const Pump &pump)
+{
+    if (!exists(path))
+        return Outcome::Missing;
+    CatalogueReader reader(path);
+    if (!reader.isOpen())
+        return Outcome::Unreadable;
+    for (;;) {
+        switch (reader.next()) {
+        case CatalogueReader::Line::Empty:
+        case CatalogueReader::Line::EndOfFile:
+            return Outcome::Complete;
+        case CatalogueReader::Line::Record:
+            onRecord(reader.record());
+            break;
+        case CatalogueReader::Line::NoComma:
+        case CatalogueReader::Line::BadScore:
+        case CatalogueReader::Line::BadBytes:
+            break;
+        }
+        if (pump && !pump())
+            return Outcome::Abandoned;
+    }
+}

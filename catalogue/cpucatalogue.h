@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cpurecord.h"
+
+#include <QString>
+
+#include <functional>
+
+// The processor catalogue: data.dll in the application folder, "model text,score" on each line. Every
+// calculation reads it afresh from its first line up to the end of the file or the first empty line.
+class CpuCatalogue
+{
+public:
+    enum class Outcome {
+        Missing,    // no ordinary file at the path: no records
+        Unreadable, // the file could not be opened: no records
+        Complete,   // read to its end or to its first empty line
+        Abandoned,  // the pump asked to stop
+    };
+
+    using RecordHandler = std::function<void(const CpuRecord &)>;
+    // Runs after every line that was read, record or skipped, so that the window can process its events;
+    // returning false abandons the reading.
+    using Pump = std::function<bool()>;
+
+    static QString pathIn(const QString &folder);
+    static bool exists(const QString &path);
+    // Hands every record to onRecord in file order; lines without a comma, with a score that is not a finite
+    // decimal number or with bytes that do not decode are skipped.
+    static Outcome read(const QString &path, const RecordHandler &onRecord, const Pump &pump = {});
+};

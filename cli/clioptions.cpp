@@ -1,0 +1,120 @@
+#include "clioptions.h"
+
+#include "cpucatalogue.h"
+#include "languageselection.h"
+#include "module1.h"
+#include "systemplatform.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+const char *const commands = "Commands:\n"
+                             "  rdp COUNT     size a terminal (RDP) server for COUNT terminals\n";
+
+template <class Value>
+std::optional<Value> pick(const QString &text, std::initializer_list<std::pair<const char *, Value>> choices)
+{
+    for (const auto &[name, value] : choices) {
+        if (text == QLatin1String(name))
+            return value;
+    }
+    return std::nullopt;
+}
+
+int usageError(const QString &message)
+{
+    QTextStream(stderr) << QCoreApplication::applicationName() << ": " << message << "\n"
+                        << "Try '" << QCoreApplication::applicationName() << " --help'.\n";
+    return 2;
+}
+
+} // namespace
+
+std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &exitStatus)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Sizes terminal servers from the Quarvel CPU catalogue.\n\n")
+                                     + QLatin1String(commands));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Task level: light, medium or heavy."),
+                                         QStringLiteral("level"));
+    const QCommandLineOption vendorOption(QStringLiteral("vendor"), QStringLiteral("Processor vendor: intel, amd or both."),
+                                          QStringLiteral("vendor"));
+    const QCommandLineOption langOption(QStringLiteral("lang"),
+                                        QStringLiteral("Language of the texts: zh or en (default: as the program)."),
+                                        QStringLiteral("lang"));
+    const QCommandLineOption catalogueOption(QStringLiteral("catalogue"),
+                                             QStringLiteral("Catalogue file (default: data.dll beside the program)."),
+                                             QStringLiteral("file"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
+    parser.addOptions({levelOption, vendorOption, langOption, catalogueOption, jsonOption});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp"));
+    parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("the terminal count"));
+
+    if (!parser.parse(arguments)) {
+        exitStatus = usageError(parser.errorText());
+        return std::nullopt;
+    }
+    if (parser.isSet(helpOption)) {
+        QTextStream(stdout) << parser.helpText();
+        exitStatus = 0;
+        return std::nullopt;
+    }
+    if (parser.isSet(versionOption)) {
+        QTextStream(stdout) << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        exitStatus = 0;
+        return std::nullopt;
+    }
+
+    CliOptions options;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2) {
+        exitStatus = usageError(QStringLiteral("expected a command and its argument"));
+        return std::nullopt;
+    }
+    options.command = positional[0];
+    options.argument = positional[1];
+    if (options.command != QLatin1String("rdp")) {
+        exitStatus = usageError(QStringLiteral("unknown command: ") + options.command);
+        return std::nullopt;
+    }
+    if (parser.isSet(levelOption)) {
+        options.level = pick<TaskLevel>(parser.value(levelOption), {{"light", TaskLevel::Light},
+                                                                    {"medium", TaskLevel::Medium},
+                                                                    {"heavy", TaskLevel::Heavy}});
+        if (!options.level) {
+            exitStatus = usageError(QStringLiteral("--level takes light, medium or heavy"));
+            return std::nullopt;
+        }
+    }
+    if (parser.isSet(vendorOption)) {
+        options.vendor = pick<Vendor>(parser.value(vendorOption),
+                                      {{"intel", Vendor::Intel}, {"amd", Vendor::Amd}, {"both", Vendor::Both}});
+        if (!options.vendor) {
+            exitStatus = usageError(QStringLiteral("--vendor takes intel, amd or both"));
+            return std::nullopt;
+        }
+    }
+    if (parser.isSet(langOption)) {
+        const auto language = pick<Language>(parser.value(langOption), {{"zh", Language::Chinese}, {"en", Language::English}});
+        if (!language) {
+            exitStatus = usageError(QStringLiteral("--lang takes zh or en"));
+            return std::nullopt;
+        }
+        options.language = *language;
+    } else {
+        Module1::blnEnglish = LanguageSelection::english(*systemPlatform(), Module1::blnEnglish);
+        options.language = Module1::language();
+    }
+    options.catalogueGiven = parser.isSet(catalogueOption);
+    options.catalogue = options.catalogueGiven ? parser.value(catalogueOption)
+                                               : CpuCatalogue::pathIn(QCoreApplication::applicationDirPath());
+    options.json = parser.isSet(jsonOption);
+    return options;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "language.h"
+#include "tasklevel.h"
+#include "vendor.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The command line: quarvel-cli COMMAND ARGUMENT [--level L] [--vendor V] [--lang zh|en] [--catalogue FILE]
+// [--json]. Parsing prints help, version and usage errors itself.
+struct CliOptions {
+    QString command;
+    QString argument;
+    std::optional<TaskLevel> level;
+    std::optional<Vendor> vendor;
+    Language language = Language::Chinese;
+    QString catalogue;
+    bool catalogueGiven = false;
+    bool json = false;
+
+    // The options, or the exit status when the program is to end at once (help, version, usage error).
+    static std::optional<CliOptions> parse(const QStringList &arguments, int &exitStatus);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "bilingual.h"
+
+// The command-line tool's own texts, Chinese and English side by side.
+namespace CliTexts {
+inline constexpr Bilingual noCatalogue{"警告：找不到CPU列表文件，CPU列表为空：", "warning: no catalogue file, the CPU list is empty: "};
+inline constexpr Bilingual noCandidate{"（无）", "(none)"};
+inline constexpr Bilingual rowSeparator{"：", ": "};
+}

@@ -1,0 +1,17 @@
+#include "clioptions.h"
+#include "rdpcommand.h"
+#include "version.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quarvel-cli"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(Version::full));
+    int exitStatus = 0;
+    const auto options = CliOptions::parse(QCoreApplication::arguments(), exitStatus);
+    if (!options)
+        return exitStatus;
+    return RdpCommand::run(*options);
+}

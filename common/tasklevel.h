@@ -1,0 +1,3 @@
+#pragma once
+
+enum class TaskLevel { Light, Medium, Heavy };

@@ -1,0 +1,6 @@
+#include "version.h"
+
+QString Version::shortText()
+{
+    return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
+}

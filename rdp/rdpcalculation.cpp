@@ -1,0 +1,34 @@
+#include "rdpcalculation.h"
+
+#include "decimal.h"
+#include "rdpcandidatelist.h"
+#include "rdpsizing.h"
+#include "rdptexts.h"
+
+RdpCalculation::Outcome RdpCalculation::calculate(const Request &request, const Progress &progress)
+{
+    const auto count = RdpSizing::validCount(request.countText, request.level());
+    if (!count)
+        return {Status::InvalidCount, {}};
+    if (progress.started)
+        progress.started(RdpTexts::busyHeading(request.countText, request.language));
+
+    const auto onRecord = [&](const CpuRecord &record) {
+        if (auto entry = RdpCandidateList::entry(record, count->requiredScore, request.vendor); entry && progress.candidate)
+            progress.candidate(*entry);
+    };
+    if (CpuCatalogue::read(request.catalogue, onRecord, progress.pump) == CpuCatalogue::Outcome::Abandoned)
+        return {Status::Abandoned, {}};
+
+    // validCount has checked the minimums at every level.
+    const RdpHardware hardware = *RdpSizing::hardware(count->terminals, request.level());
+    Result result;
+    result.memory = Decimal::gigabytes(hardware.memory);
+    result.ssd = Decimal::gigabytes(hardware.ssd);
+    result.hdd = Decimal::gigabytes(hardware.hdd);
+    result.network = Decimal::megabits(hardware.network);
+    result.graphics = RdpTexts::graphicsCard.in(request.language);
+    result.heading = RdpTexts::finalHeading(request.countText, request.language);
+    result.system = RdpTexts::serverSystem(count->terminals, request.language);
+    return {Status::Done, result};
+}

@@ -1,0 +1,234 @@
+#include "form1.h"
+
+#include "appfont.h"
+#include "countkeyfilter.h"
+#include "eventpump.h"
+#include "form1texts.h"
+#include "languageselection.h"
+#include "messagebox.h"
+#include "module1.h"
+#include "platform.h"
+#include "quarvel.xpm"
+#include "rdpcalculation.h"
+#include "tasklevel.h"
+#include "terminalcount.h"
+#include "twips.h"
+#include "vendor.h"
+#include "version.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points,
+              bool bold = false)
+{
+    auto *control = Twips::place<QLabel>(container, name, left, top, width, height);
+    control->setFont(AppFont::font(points, bold));
+    control->setTextFormat(Qt::PlainText);
+    return control;
+}
+
+void fillWith(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+Form1::Form1(Platform &platform, QWidget *parent)
+    : QWidget(parent)
+    , m_platform(platform)
+    , m_folder(QString::fromStdString(platform.applicationFolder()))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    createControls();
+    Form_Load();
+}
+
+void Form1::createControls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(QIcon(QPixmap(quarvel_xpm)));
+    setFont(AppFont::font(9));
+    setFixedSize(Twips::toPixels(8415), Twips::toPixels(8220));
+    const QColor buttonFace = palette().color(QPalette::Button);
+    fillWith(this, palette().color(QPalette::Base));
+
+    Frame1 = Twips::place<QFrame>(this, "Frame1", 120, 0, 8175, 3135);
+    Label1 = label(Frame1, "Label1", 120, 240, 7905, 375, 12);
+    txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 120, 600, 7935, 390);
+    txbNumber1->setFont(AppFont::font(10.5));
+    CountKeyFilter::install(txbNumber1); // txbNumber1_KeyPress
+    Label1->setBuddy(txbNumber1);
+    Option1 = Twips::place<QRadioButton>(Frame1, "Option1", 120, 1200, 3735, 255);
+    Option2 = Twips::place<QRadioButton>(Frame1, "Option2", 120, 1500, 3735, 255);
+    Option3 = Twips::place<QRadioButton>(Frame1, "Option3", 120, 1800, 3735, 255);
+    Option2->setChecked(true);
+    Frame3 = Twips::place<QFrame>(Frame1, "Frame3", 3960, 1200, 4095, 975);
+    Option4 = Twips::place<QRadioButton>(Frame3, "Option4", 120, 0, 3495, 320);
+    Option5 = Twips::place<QRadioButton>(Frame3, "Option5", 120, 320, 3495, 255);
+    Option6 = Twips::place<QRadioButton>(Frame3, "Option6", 120, 590, 3375, 255);
+    Option4->setText(QStringLiteral("Intel"));
+    Option5->setText(QStringLiteral("AMD"));
+    Option6->setText(QStringLiteral("Intel + AMD"));
+    Option4->setChecked(true);
+    Command1 = Twips::place<QPushButton>(Frame1, "Command1", 120, 2240, 7935, 495);
+
+    Frame2 = Twips::place<QFrame>(this, "Frame2", 120, 2880, 8175, 5175);
+    Frame2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    fillWith(Frame2, Qt::white);
+    Label15 = label(Frame2, "Label15", 120, 360, 7935, 375, 14.25);
+    Label15->setAlignment(Qt::AlignCenter);
+    Label16 = label(Frame2, "Label16", 120, 900, 3255, 375, 12, true);
+    Label17 = label(Frame2, "Label17", 3360, 900, 4695, 375, 12, true);
+    fillWith(Label16, buttonFace);
+    fillWith(Label17, buttonFace);
+    Label3 = label(Frame2, "Label3", 120, 1305, 7935, 375, 12);
+    Combo1 = Twips::place<QComboBox>(Frame2, "Combo1", 120, 1660, 7935, 375);
+    Label4 = label(Frame2, "Label4", 120, 2050, 3255, 375, 12);
+    Label9 = label(Frame2, "Label9", 3360, 2050, 4695, 375, 12);
+    Label5 = label(Frame2, "Label5", 120, 2410, 3255, 375, 12);
+    Label10 = label(Frame2, "Label10", 3360, 2410, 4695, 375, 12);
+    Label6 = label(Frame2, "Label6", 120, 2770, 3255, 375, 12);
+    Label11 = label(Frame2, "Label11", 3360, 2770, 4695, 375, 12);
+    Label7 = label(Frame2, "Label7", 120, 3130, 3255, 375, 12);
+    Label12 = label(Frame2, "Label12", 3360, 3130, 4695, 375, 12);
+    // Label8 and Label18 as wide as the rows above, so that "Recommended Graphics Card" fits in the fonts
+    // that stand in for 微软雅黑.
+    Label8 = label(Frame2, "Label8", 120, 3490, 3255, 375, 12);
+    Label13 = label(Frame2, "Label13", 3360, 3490, 4695, 375, 12);
+    Label18 = label(Frame2, "Label18", 120, 3850, 3255, 375, 12);
+    Label19 = label(Frame2, "Label19", 3360, 3850, 4695, 375, 12);
+    Command2 = Twips::place<QPushButton>(Frame2, "Command2", 120, 4280, 4815, 495);
+    Command4 = Twips::place<QPushButton>(Frame2, "Command4", 5040, 4280, 1455, 495);
+    Command3 = Twips::place<QPushButton>(Frame2, "Command3", 6600, 4280, 1455, 495);
+    Command4->setText(QStringLiteral("VDI"));
+    Label14 = label(Frame2, "Label14", 120, 4800, 7935, 345, 10.5);
+    Label14->setAlignment(Qt::AlignCenter);
+    QPalette blue = Label14->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    Label14->setPalette(blue);
+
+    QWidget *tabOrder[] = {txbNumber1, Option1, Option2, Option3, Command1, Combo1,
+                           Option4, Option5, Option6, Command3, Command2, Command4};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    txbNumber1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+void Form1::Form_Load()
+{
+    Module1::blnEnglish = LanguageSelection::english(m_platform, Module1::blnEnglish);
+    setWindowTitle(QStringLiteral("Quarvel v") + Version::shortText());
+    const Language language = Module1::language();
+    for (int i = 0; i < Form1Texts::tableSize; ++i) {
+        const Form1Texts::ControlText &entry = Form1Texts::table[i];
+        QWidget *control = findChild<QWidget *>(QLatin1String(entry.control));
+        if (entry.property == Form1Texts::ControlText::Caption)
+            control->setProperty("text", entry.text.in(language));
+        else
+            control->setToolTip(entry.text.in(language));
+    }
+}
+
+void Form1::showCentred()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    txbNumber1->setFocus();
+}
+
+TaskLevel Form1::taskLevel() const
+{
+    if (Option1->isChecked())
+        return TaskLevel::Light;
+    return Option3->isChecked() ? TaskLevel::Heavy : TaskLevel::Medium;
+}
+
+Vendor Form1::vendor() const
+{
+    if (Option5->isChecked())
+        return Vendor::Amd;
+    return Option6->isChecked() ? Vendor::Both : Vendor::Intel;
+}
+
+void Form1::setCalculationLocked(bool locked)
+{
+    for (QWidget *control : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Command2),
+                             static_cast<QWidget *>(Command3), static_cast<QWidget *>(txbNumber1)})
+        control->setEnabled(!locked);
+}
+
+void Form1::Command1_Click()
+{
+    setCalculationLocked(true);
+    const QPointer<Form1> self(this);
+    const Language language = Module1::language();
+
+    RdpCalculation::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
+                                    CpuCatalogue::pathIn(m_folder), language};
+    RdpCalculation::Progress progress;
+    progress.started = [this](const QString &busyHeading) {
+        Label15->setText(busyHeading);
+        for (QLabel *value : {Label9, Label10, Label11, Label12, Label13, Label19})
+            value->clear();
+        Combo1->clear();
+    };
+    progress.candidate = [this](const QString &entry) { Combo1->addItem(entry); };
+    progress.pump = [self] {
+        EventPump::processPending();
+        return self && !self->m_unloading;
+    };
+
+    const RdpCalculation::Outcome outcome = RdpCalculation::calculate(request, progress);
+    switch (outcome.status) {
+    case RdpCalculation::Status::Abandoned:
+        return; // the window was closed during the reading
+    case RdpCalculation::Status::InvalidCount:
+        MessageBox::information(this, windowTitle(), TerminalCount::invalidMessage.in(language));
+        if (!self)
+            return;
+        break;
+    case RdpCalculation::Status::Done: {
+        const RdpCalculation::Result &result = outcome.result;
+        if (Combo1->count() > 0)
+            Combo1->setCurrentIndex(0);
+        Label9->setText(result.memory);
+        Label10->setText(result.ssd);
+        Label11->setText(result.hdd);
+        Label12->setText(result.network);
+        Label13->setText(result.graphics);
+        Label15->setText(result.heading);
+        Label19->setText(result.system);
+        break;
+    }
+    }
+    setCalculationLocked(false);
+}
+
+void Form1::Command3_Click()
+{
+    MessageBox::information(this, windowTitle(), Form1Texts::help.in(Module1::language()));
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    m_unloading = true;
+    event->accept();
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QWidget>
+
+class Platform;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+enum class TaskLevel;
+enum class Vendor;
+
+// The main window: the RDP sizing, and the doors to the query and VDI windows.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Platform &platform, QWidget *parent = nullptr);
+    void showCentred();
+
+protected:
+    void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
+
+private:
+    void createControls();
+    void Form_Load();
+    void Command1_Click();
+    void Command3_Click();
+
+    TaskLevel taskLevel() const;
+    Vendor vendor() const;
+    void setCalculationLocked(bool locked);
+
+    Platform &m_platform;
+    QString m_folder;
+    bool m_unloading = false;
+
+    QFrame *Frame1;
+    QFrame *Frame2;
+    QFrame *Frame3;
+    QLabel *Label1;
+    QLineEdit *txbNumber1;
+    QRadioButton *Option1;
+    QRadioButton *Option2;
+    QRadioButton *Option3;
+    QRadioButton *Option4;
+    QRadioButton *Option5;
+    QRadioButton *Option6;
+    QPushButton *Command1;
+    QLabel *Label15;
+    QLabel *Label16;
+    QLabel *Label17;
+    QLabel *Label3;
+    QComboBox *Combo1;
+    QLabel *Label4;
+    QLabel *Label9;
+    QLabel *Label5;
+    QLabel *Label10;
+    QLabel *Label6;
+    QLabel *Label11;
+    QLabel *Label7;
+    QLabel *Label12;
+    QLabel *Label8;
+    QLabel *Label13;
+    QLabel *Label18;
+    QLabel *Label19;
+    QPushButton *Command2;
+    QPushButton *Command4;
+    QPushButton *Command3;
+    QLabel *Label14;
+};

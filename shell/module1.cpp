@@ -1,0 +1,3 @@
+#include "module1.h"
+
+bool Module1::blnEnglish = false;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What start-up needs of the operating system. Plain C++ (texts in UTF-8), so that a backend may be written
+// without Qt and the rules built on it can be tested with a fake.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // The folder that holds the executable, without a final separator (a root keeps its own).
+    virtual std::string applicationFolder() = 0;
+    virtual char separator() = 0;
+    // The language code of every operating-system object the system reports, as decimal text (2052 is
+    // Chinese as used in the People's Republic of China); none when the code cannot be obtained.
+    virtual std::vector<std::string> osLanguageCodes() = 0;
+    // Whether the path names an existing ordinary file (not a folder, not hidden, not a system file).
+    virtual bool isOrdinaryFile(const std::string &path) = 0;
+    // Lets the event loop process pending events once.
+    virtual void yield() = 0;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform.h"
+
+// Linux and other POSIX systems: the language comes from the locale that governs messages.
+class PosixPlatform : public Platform
+{
+public:
+    std::string applicationFolder() override;
+    char separator() override { return '/'; }
+    std::vector<std::string> osLanguageCodes() override;
+    bool isOrdinaryFile(const std::string &path) override;
+    void yield() override;
+
+    // LC_ALL, else LC_MESSAGES, else LANG (empty values count as unset), else "C".
+    static std::string messagesLocale();
+    // "2052" for Chinese of mainland China (zh_CN, with any codeset or modifier); "0" for every other locale,
+    // since no other code matters to the program.
+    static std::string languageCode(const std::string &locale);
+};

@@ -1,0 +1,8 @@
+#include "systemplatform.h"
+
+#include "posixplatform.h"
+
+std::unique_ptr<Platform> systemPlatform()
+{
+    return std::make_unique<PosixPlatform>();
+}

@@ -1,0 +1,62 @@
+#include "mainwindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTimer>
+
+MainWindow::MainWindow(const QByteArray &content, Language language)
+    : catalogue(content)
+    , platform(language == Language::English ? FakePlatform::english(catalogue.folder().toStdString())
+                                             : FakePlatform::chinese(catalogue.folder().toStdString()))
+    , window(new Form1(platform))
+{
+    window->showCentred();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("the main window did not become active");
+}
+
+MainWindow::~MainWindow()
+{
+    delete window.data();
+}
+
+QString MainWindow::text(const char *name) const
+{
+    QObject *object = window->findChild<QObject *>(QLatin1String(name));
+    return object ? object->property("text").toString() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+void MainWindow::click(const char *name) const
+{
+    // Where a user clicks: an option button takes clicks on its circle and caption only.
+    QAbstractButton *button = control<QAbstractButton>(name);
+    QPoint where = button->rect().center();
+    if (qobject_cast<QRadioButton *>(button)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        where = button->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button).center();
+    }
+    QTest::mouseClick(button, Qt::LeftButton, {}, where);
+}
+
+void MainWindow::type(const QString &keys) const
+{
+    QTest::keyClicks(control<QLineEdit>("txbNumber1"), keys);
+}
+
+void atPump(int n, std::function<void()> action)
+{
+    // Events posted while posted events are delivered wait for the next round, so each round is one pump.
+    QTimer::singleShot(0, [n, action = std::move(action)]() mutable {
+        if (n <= 1)
+            action();
+        else
+            atPump(n - 1, std::move(action));
+    });
+}

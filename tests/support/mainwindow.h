@@ -1,0 +1,33 @@
+#pragma once
+
+#include "fakeplatform.h"
+#include "form1.h"
+#include "language.h"
+#include "testcatalogue.h"
+
+#include <QPointer>
+#include <QTest>
+
+// A main window on a catalogue of its own, in the chosen language, shown and active (offscreen).
+class MainWindow
+{
+public:
+    MainWindow(const QByteArray &catalogue, Language language);
+    ~MainWindow();
+
+    template <class Control>
+    Control *control(const char *name) const
+    {
+        return window->findChild<Control *>(QLatin1String(name));
+    }
+    QString text(const char *name) const; // the text of a label, box or button
+    void click(const char *name) const;
+    void type(const QString &keys) const;
+
+    TestCatalogue catalogue;
+    FakePlatform platform;
+    QPointer<Form1> window;
+};
+
+// Runs an action inside the n-th event pump from now (1: the next one), e.g. during a catalogue reading.
+void atPump(int n, std::function<void()> action);

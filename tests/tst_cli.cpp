@@ -1,0 +1,168 @@
+#include "mainwindow.h"
+#include "module1.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct CliRun {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList &arguments, const QByteArray &lang = "C.UTF-8")
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("LC_ALL");
+    environment.remove("LC_MESSAGES");
+    environment.insert("LANG", QString::fromLatin1(lang));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUARVEL_CLI), arguments);
+    if (!process.waitForFinished(60000))
+        return {-1, {}, "did not finish"};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+const QByteArray sampleCatalogue = TestCatalogue::lines({"AMD EPYC 7302,25000", "Intel Xeon E-2388G,23761",
+                                                         "Intel Xeon Silver 4214R,18200", "  AMD Ryzen 9 5950X ,46000",
+                                                         "Generic 9000,30000"});
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameTextsAsTheWindow_data();
+    void sameTextsAsTheWindow();
+    void invalidCount_data();
+    void invalidCount();
+    void languageFromLocale();
+    void missingCatalogue();
+    void usage();
+};
+
+void TestCli::sameTextsAsTheWindow_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("levelOption");
+    QTest::addColumn<QString>("vendorOption");
+    QTest::addColumn<QString>("lang");
+    QTest::newRow("defaults") << "30" << "" << "" << "en";
+    QTest::newRow("light intel en") << "30" << "Option1" << "Option4" << "en";
+    QTest::newRow("heavy amd zh") << "7" << "Option3" << "Option5" << "zh";
+    QTest::newRow("both, 00") << "00" << "Option2" << "Option6" << "zh";
+}
+
+void TestCli::sameTextsAsTheWindow()
+{
+    QFETCH(QString, count);
+    QFETCH(QString, levelOption);
+    QFETCH(QString, vendorOption);
+    QFETCH(QString, lang);
+
+    const MainWindow main(sampleCatalogue, lang == "en" ? Language::English : Language::Chinese);
+    main.type(count);
+    if (!levelOption.isEmpty())
+        main.click(levelOption.toLatin1().constData());
+    if (!vendorOption.isEmpty())
+        main.click(vendorOption.toLatin1().constData());
+    main.click("Command1");
+
+    QStringList arguments{"rdp", count, "--lang", lang, "--catalogue", main.catalogue.path(), "--json"};
+    const QMap<QString, QString> levels{{"Option1", "light"}, {"Option2", "medium"}, {"Option3", "heavy"}};
+    const QMap<QString, QString> vendors{{"Option4", "intel"}, {"Option5", "amd"}, {"Option6", "both"}};
+    if (!levelOption.isEmpty())
+        arguments << "--level" << levels[levelOption];
+    if (!vendorOption.isEmpty())
+        arguments << "--vendor" << vendors[vendorOption];
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(json.keys(), (QStringList{"candidates", "graphics", "hdd", "heading", "memory", "network", "ssd", "system"}));
+
+    QStringList items;
+    const auto *combo = main.control<QComboBox>("Combo1");
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    QVERIFY(!items.isEmpty());
+    QCOMPARE(json["candidates"].toVariant().toStringList(), items);
+    QCOMPARE(json["heading"].toString(), main.text("Label15"));
+    QCOMPARE(json["memory"].toString(), main.text("Label9"));
+    QCOMPARE(json["ssd"].toString(), main.text("Label10"));
+    QCOMPARE(json["hdd"].toString(), main.text("Label11"));
+    QCOMPARE(json["network"].toString(), main.text("Label12"));
+    QCOMPARE(json["graphics"].toString(), main.text("Label13"));
+    QCOMPARE(json["system"].toString(), main.text("Label19"));
+}
+
+void TestCli::invalidCount_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("0") << "0" << "en" << "Please enter the correct number of terminals!\n";
+    QTest::newRow("empty") << "" << "zh" << QString::fromUtf8("请输入正确的终端数量！\n");
+    QTest::newRow("letters") << "12a" << "en" << "Please enter the correct number of terminals!\n";
+    QTest::newRow("beyond 32 bits") << "4294961" << "en" << "Please enter the correct number of terminals!\n";
+}
+
+void TestCli::invalidCount()
+{
+    QFETCH(QString, count);
+    QFETCH(QString, lang);
+    QFETCH(QString, message);
+    const TestCatalogue catalogue(sampleCatalogue);
+    const CliRun run = runCli({"rdp", count, "--level", "light", "--lang", lang, "--catalogue", catalogue.path(), "--json"});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(QString::fromUtf8(run.err), message);
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestCli::languageFromLocale()
+{
+    const TestCatalogue catalogue(sampleCatalogue);
+    const QStringList arguments{"rdp", "5", "--catalogue", catalogue.path(), "--json"};
+    QCOMPARE(QJsonDocument::fromJson(runCli(arguments, "zh_CN.UTF-8").out)["heading"].toString(),
+             QString::fromUtf8("5台终端 - 服务器配置信息："));
+    QCOMPARE(QJsonDocument::fromJson(runCli(arguments, "zh_TW.UTF-8").out)["heading"].toString(),
+             "5 terminals - server configuration information:");
+}
+
+void TestCli::missingCatalogue()
+{
+    const TestCatalogue catalogue(sampleCatalogue);
+    const CliRun run = runCli({"rdp", "5", "--lang", "en", "--catalogue", catalogue.folder(), "--json"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.startsWith("warning: "));
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(json["candidates"].toArray().size(), 0);
+    QCOMPARE(json["memory"].toString(), "8 GB");
+}
+
+void TestCli::usage()
+{
+    CliRun run = runCli({"--version"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, "quarvel-cli 1.8.0.118\n");
+    run = runCli({"--help"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains("rdp COUNT"));
+    QCOMPARE(runCli({"rdp"}).exitCode, 2);
+    QCOMPARE(runCli({"rdp", "5", "--level", "extreme"}).exitCode, 2);
+    QCOMPARE(runCli({"sizes", "5"}).exitCode, 2);
+    run = runCli({"rdp", "5", "--lang", "en", "--catalogue", "/nonexistent"});
+    QVERIFY(run.out.startsWith("5 terminals - server configuration information:\n"));
+    QVERIFY(run.out.contains("Memory Minimum: 8 GB\n"));
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"

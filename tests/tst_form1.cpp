@@ -1,0 +1,420 @@
+#include "countkeyfilter.h"
+#include "form1texts.h"
+#include "mainwindow.h"
+#include "messageboxcatcher.h"
+#include "module1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFrame>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+Q_DECLARE_METATYPE(Language)
+
+namespace {
+
+const QByteArray sampleCatalogue = TestCatalogue::lines({"AMD EPYC 7302,25000", "Intel Xeon E-2388G,23761",
+                                                         "Intel Xeon Silver 4214R,18200", "Intel Core i5-10400,12000"});
+
+const char *const resultLabels[] = {"Label9", "Label10", "Label11", "Label12", "Label13", "Label19"};
+const char *const lockedControls[] = {"Command1", "Command2", "Command3", "txbNumber1"};
+const char *const liveControls[] = {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Command4"};
+
+QStringList itemsOf(const QComboBox *combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void textsAtLoad_data();
+    void textsAtLoad();
+    void layout();
+    void focusAndTabOrder();
+    void optionGroups();
+    void keyDecisions_data();
+    void keyDecisions();
+    void typing();
+    void clipboardKeys();
+    void inputMethod();
+    void helpBox_data();
+    void helpBox();
+    void calculation();
+    void invalidCount_data();
+    void invalidCount();
+    void lockedWhileReading();
+    void vendorChangedWhileReading();
+    void closedWhileReading();
+};
+
+void TestForm1::init()
+{
+    Module1::blnEnglish = false;
+    QApplication::clipboard()->clear();
+}
+
+void TestForm1::textsAtLoad_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("label1");
+    QTest::addColumn<QString>("option2");
+    QTest::newRow("Chinese") << Language::Chinese << QString::fromUtf8("请输入终端数量：") << QString::fromUtf8("中型任务(推荐)");
+    QTest::newRow("English") << Language::English << "Number of Terminals: " << "Medium-Sized Tasks";
+}
+
+void TestForm1::textsAtLoad()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, label1);
+    QFETCH(QString, option2);
+    const MainWindow main(sampleCatalogue, language);
+    QCOMPARE(main.window->windowTitle(), "Quarvel v1.8.118");
+    QCOMPARE(main.text("Label1"), label1);
+    QCOMPARE(main.text("Option2"), option2);
+    for (int i = 0; i < Form1Texts::tableSize; ++i) {
+        const Form1Texts::ControlText &entry = Form1Texts::table[i];
+        const QWidget *control = main.control<QWidget>(entry.control);
+        QVERIFY2(control, entry.control);
+        const QString shown = entry.property == Form1Texts::ControlText::Caption ? control->property("text").toString()
+                                                                                   : control->toolTip();
+        QCOMPARE(shown, entry.text.in(language));
+    }
+    QCOMPARE(main.control<QComboBox>("Combo1")->toolTip(), main.control<QLabel>("Label3")->toolTip());
+    QCOMPARE(main.text("Option4"), "Intel");
+    QCOMPARE(main.text("Option5"), "AMD");
+    QCOMPARE(main.text("Option6"), "Intel + AMD");
+    QCOMPARE(main.text("Command4"), "VDI");
+    for (const char *name : resultLabels)
+        QCOMPARE(main.text(name), QString());
+    QVERIFY(main.control<QLabel>("Label7")->toolTip().isEmpty());
+}
+
+void TestForm1::layout()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    QCOMPARE(main.window->size(), QSize(561, 548)); // 8415 x 8220 twips
+    QCOMPARE(main.control<QFrame>("Frame2")->geometry(), QRect(8, 192, 545, 345));
+    QCOMPARE(main.control<QPushButton>("Command4")->geometry(), QRect(336, 285, 97, 33));
+    QCOMPARE(main.control<QRadioButton>("Option6")->parentWidget()->objectName(), "Frame3");
+    QCOMPARE(main.control<QLabel>("Label15")->font().pointSizeF(), 14.25);
+    QVERIFY(main.control<QLabel>("Label16")->font().bold());
+    QVERIFY(main.control<QRadioButton>("Option2")->isChecked());
+    QVERIFY(main.control<QRadioButton>("Option4")->isChecked());
+}
+
+void TestForm1::focusAndTabOrder()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    QCOMPARE(QApplication::focusWidget(), main.control<QWidget>("txbNumber1"));
+    QStringList order;
+    for (QWidget *widget = main.control<QWidget>("txbNumber1"); order.size() < 12; widget = widget->nextInFocusChain()) {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+    }
+    QCOMPARE(order, (QStringList{"txbNumber1", "Option1", "Option2", "Option3", "Command1", "Combo1", "Option4",
+                                 "Option5", "Option6", "Command3", "Command2", "Command4"}));
+}
+
+void TestForm1::optionGroups()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    main.click("Option5");
+    main.click("Option1");
+    QVERIFY(main.control<QRadioButton>("Option5")->isChecked());
+    QVERIFY(main.control<QRadioButton>("Option1")->isChecked());
+    QVERIFY(!main.control<QRadioButton>("Option2")->isChecked());
+    QVERIFY(!main.control<QRadioButton>("Option4")->isChecked());
+}
+
+void TestForm1::keyDecisions_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("admitted");
+
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("0") << int(Qt::Key_0) << none << true;
+    QTest::newRow("9") << int(Qt::Key_9) << none << true;
+    QTest::newRow("keypad 5") << int(Qt::Key_5) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << true;
+    QTest::newRow("Shift+Backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
+    QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("a") << int(Qt::Key_A) << none << false;
+    QTest::newRow("minus") << int(Qt::Key_Minus) << none << false;
+    QTest::newRow("full stop") << int(Qt::Key_Period) << none << false;
+    QTest::newRow("blank") << int(Qt::Key_Space) << none << false;
+    QTest::newRow("full-width digit") << 0xFF11 << none << false;
+    QTest::newRow("Chinese character") << 0x4E2D << none << false;
+    QTest::newRow("unknown key") << int(Qt::Key_unknown) << none << false;
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << (Qt::ControlModifier | Qt::ShiftModifier) << false;
+    QTest::newRow("Ctrl+1") << int(Qt::Key_1) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("Alt+1") << int(Qt::Key_1) << Qt::KeyboardModifiers(Qt::AltModifier) << false;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << none << false;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << none << false;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << false;
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << true;
+    QTest::newRow("Shift+Right") << int(Qt::Key_Right) << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << true;
+    QTest::newRow("Home") << int(Qt::Key_Home) << none << true;
+    QTest::newRow("End") << int(Qt::Key_End) << none << true;
+    QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
+    QTest::newRow("Ctrl+Insert") << int(Qt::Key_Insert) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << none << true;
+    QTest::newRow("F1") << int(Qt::Key_F1) << none << true;
+}
+
+void TestForm1::keyDecisions()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, admitted);
+    QCOMPARE(CountKeyFilter::admits(key, modifiers), admitted);
+}
+
+void TestForm1::typing()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    auto *box = main.control<QLineEdit>("txbNumber1");
+    main.type("1a2 .-3");
+    QCOMPARE(box->text(), "123");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), "12");
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, Qt::Key_0);
+    QCOMPARE(box->text(), "102");
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QCOMPARE(box->text(), "02");
+    QTest::keyClick(box, Qt::Key_Escape);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Backspace, Qt::ControlModifier);
+    QCOMPARE(box->text(), "02");
+}
+
+void TestForm1::clipboardKeys()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    auto *box = main.control<QLineEdit>("txbNumber1");
+    main.type("12");
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier); // would select all
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier); // would copy
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier); // would undo
+    main.type("3");
+    QCOMPARE(box->text(), "123");
+    QVERIFY(QApplication::clipboard()->text().isEmpty());
+
+    QApplication::clipboard()->setText("x9");
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text(), "123");
+    QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier); // produces no character: pastes as usual
+    QCOMPARE(box->text(), "123x9");
+
+    box->clear();
+    QScopedPointer<QMenu> menu(box->createStandardContextMenu());
+    const QList<QAction *> actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(),
+                                    [](const QAction *action) { return action->text().startsWith("&Paste"); });
+    QVERIFY(paste != actions.end());
+    (*paste)->trigger();
+    QCOMPARE(box->text(), "x9"); // the context menu is not filtered
+}
+
+void TestForm1::inputMethod()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    auto *box = main.control<QLineEdit>("txbNumber1");
+    main.type("5");
+    for (const char *commit : {"中文", "１２", "a"}) {
+        QInputMethodEvent event;
+        event.setCommitString(QString::fromUtf8(commit));
+        QApplication::sendEvent(box, &event);
+    }
+    QCOMPARE(box->text(), "5");
+    QInputMethodEvent digits;
+    digits.setCommitString("67");
+    QApplication::sendEvent(box, &digits);
+    QCOMPARE(box->text(), "567");
+}
+
+void TestForm1::helpBox_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Chinese") << Language::Chinese
+                             << QString::fromUtf8("CPU，根据终端数量选择对应的CPU；内存分三种，每用户0.5GB,每用户1.0GB，每用户1.5GB；"
+                                                  "SSD，用于安装系统和安装软件；HDD，机械硬盘，用于存放资料；"
+                                                  "CPU列表里的百分比为所选CPU性能和最低需求性能的比值；");
+    QTest::newRow("English") << Language::English
+                             << QString::fromUtf8("CPU, select the corresponding CPU according to the number of terminals; "
+                                                  "there are three types of memory, 0.5GB per user, 1.0GB per user, and "
+                                                  "1.5GB per user; SSD, for system installation and software installation; "
+                                                  "HDD, mechanical hard disk, for data storage;The percentage in the CPU "
+                                                  "list is the ratio of the selected CPU performance to the minimum "
+                                                  "required performance；");
+}
+
+void TestForm1::helpBox()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, text);
+    const MainWindow main(sampleCatalogue, language);
+    MessageBoxCatcher catcher;
+    main.click("Command3");
+    QCOMPARE(catcher.boxes.size(), 1);
+    QCOMPARE(catcher.boxes[0].title, "Quarvel v1.8.118");
+    QCOMPARE(catcher.boxes[0].text, text);
+    QCOMPARE(catcher.boxes[0].icon, QMessageBox::Information);
+    QCOMPARE(catcher.boxes[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(catcher.boxes[0].modal);
+}
+
+void TestForm1::calculation()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    main.type("30");
+    main.click("Option1");
+    main.click("Command1");
+    auto *combo = main.control<QComboBox>("Combo1");
+    const QString gap(24, u' ');
+    QCOMPARE(itemsOf(combo), (QStringList{"Intel Xeon E-2388G" + gap + "130%", "Intel Xeon Silver 4214R" + gap + "100%"}));
+    QCOMPARE(combo->currentText(), "Intel Xeon E-2388G" + gap + "130%");
+    QCOMPARE(main.text("Label15"), "30 terminals - server configuration information:");
+    QCOMPARE(main.text("Label9"), "24 GB");
+    QCOMPARE(main.text("Label10"), "300 GB");
+    QCOMPARE(main.text("Label11"), "2000 GB");
+    QCOMPARE(main.text("Label12"), "1000 Mbps");
+    QCOMPARE(main.text("Label13"), "GT1030 2GB Or Integrated Graphics");
+    QCOMPARE(main.text("Label19"), "Windows Server 2012 2016 2019 2022");
+    for (const char *name : lockedControls)
+        QVERIFY2(main.control<QWidget>(name)->isEnabled(), name);
+
+    // A count with no processor strong enough empties the list and its text.
+    main.control<QLineEdit>("txbNumber1")->clear();
+    main.type("1000");
+    main.click("Command1");
+    QCOMPARE(combo->count(), 0);
+    QCOMPARE(combo->currentText(), QString());
+    QCOMPARE(main.text("Label9"), "504 GB");
+}
+
+void TestForm1::invalidCount_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("message");
+    const QString chinese = QString::fromUtf8("请输入正确的终端数量！");
+    const QString english = "Please enter the correct number of terminals!";
+    QTest::newRow("empty, Chinese") << Language::Chinese << "" << chinese;
+    QTest::newRow("0, Chinese") << Language::Chinese << "0" << chinese;
+    QTest::newRow("empty, English") << Language::English << "" << english;
+    QTest::newRow("0, English") << Language::English << "0" << english;
+    QTest::newRow("pasted letters") << Language::English << "12a" << english;
+    QTest::newRow("pasted full-width digits") << Language::English << QString::fromUtf8("１２") << english;
+    QTest::newRow("beyond 32 bits") << Language::English << "3579135" << english;
+}
+
+void TestForm1::invalidCount()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, count);
+    QFETCH(QString, message);
+    const MainWindow main(sampleCatalogue, language);
+    main.type("25");
+    main.click("Command1");
+    QStringList before;
+    for (const char *name : resultLabels)
+        before << main.text(name);
+    const QString heading = main.text("Label15");
+    const QStringList items = itemsOf(main.control<QComboBox>("Combo1"));
+
+    main.control<QLineEdit>("txbNumber1")->setText(count);
+    MessageBoxCatcher catcher;
+    main.click("Command1");
+    QCOMPARE(catcher.boxes.size(), 1);
+    QCOMPARE(catcher.boxes[0].title, "Quarvel v1.8.118");
+    QCOMPARE(catcher.boxes[0].text, message);
+    QCOMPARE(catcher.boxes[0].icon, QMessageBox::Information);
+    QStringList after;
+    for (const char *name : resultLabels)
+        after << main.text(name);
+    QCOMPARE(after, before);
+    QCOMPARE(main.text("Label15"), heading);
+    QCOMPARE(itemsOf(main.control<QComboBox>("Combo1")), items);
+    for (const char *name : lockedControls)
+        QVERIFY2(main.control<QWidget>(name)->isEnabled(), name);
+}
+
+void TestForm1::lockedWhileReading()
+{
+    const MainWindow main(sampleCatalogue, Language::Chinese);
+    main.type("7");
+    QStringList locked;
+    QStringList live;
+    QString heading;
+    QStringList values;
+    atPump(1, [&] {
+        for (const char *name : lockedControls) {
+            if (!main.control<QWidget>(name)->isEnabled())
+                locked << name;
+        }
+        for (const char *name : liveControls) {
+            if (main.control<QWidget>(name)->isEnabled())
+                live << name;
+        }
+        heading = main.text("Label15");
+        for (const char *name : resultLabels)
+            values << main.text(name);
+    });
+    main.click("Command1");
+    QCOMPARE(locked.size(), 4);
+    QCOMPARE(live.size(), 7);
+    QCOMPARE(heading, QString::fromUtf8("7台终端 - 正在计算服务器配置信息..."));
+    QCOMPARE(values, QStringList(6, QString()));
+    QCOMPARE(main.text("Label15"), QString::fromUtf8("7台终端 - 服务器配置信息："));
+    for (const char *name : lockedControls)
+        QVERIFY2(main.control<QWidget>(name)->isEnabled(), name);
+}
+
+void TestForm1::vendorChangedWhileReading()
+{
+    const MainWindow main(TestCatalogue::lines({"Intel A,9000", "AMD B,9000", "Intel C,9000", "AMD D,9000"}),
+                          Language::English);
+    main.type("1");
+    atPump(1, [&] { main.click("Option5"); });
+    main.click("Command1");
+    const QString gap(24, u' ');
+    QCOMPARE(itemsOf(main.control<QComboBox>("Combo1")),
+             (QStringList{"Intel A" + gap + "236%", "AMD B" + gap + "236%", "AMD D" + gap + "236%"}));
+}
+
+void TestForm1::closedWhileReading()
+{
+    MainWindow main(sampleCatalogue, Language::English);
+    main.type("1");
+    atPump(2, [&] { main.window->close(); });
+    main.click("Command1");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.window.isNull());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
