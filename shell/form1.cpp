@@ -97,6 +97,7 @@ void Form1::createControls()
     fillWith(Label17, buttonFace);
     Label3 = label(Frame2, "Label3", 120, 1305, 7935, 375, 12);
     Combo1 = Twips::place<QComboBox>(Frame2, "Combo1", 120, 1660, 7935, 375);
+    Label3->setBuddy(Combo1);
     Label4 = label(Frame2, "Label4", 120, 2050, 3255, 375, 12);
     Label9 = label(Frame2, "Label9", 3360, 2050, 4695, 375, 12);
     Label5 = label(Frame2, "Label5", 120, 2410, 3255, 375, 12);
