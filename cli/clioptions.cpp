@@ -14,7 +14,8 @@
 namespace {
 
 const char *const commands = "Commands:\n"
-                             "  rdp COUNT     size a terminal (RDP) server for COUNT terminals\n";
+                             "  rdp COUNT     size a terminal (RDP) server for COUNT terminals\n"
+                             "  query TEXT    how many terminals each processor whose model holds TEXT carries\n";
 
 template <class Value>
 std::optional<Value> pick(const QString &text, std::initializer_list<std::pair<const char *, Value>> choices)
@@ -54,8 +55,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
                                              QStringLiteral("file"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
     parser.addOptions({levelOption, vendorOption, langOption, catalogueOption, jsonOption});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp"));
-    parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("the terminal count"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp or query"));
+    parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("the terminal count, or the model text sought"));
 
     if (!parser.parse(arguments)) {
         exitStatus = usageError(parser.errorText());
@@ -80,8 +81,12 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
     }
     options.command = positional[0];
     options.argument = positional[1];
-    if (options.command != QLatin1String("rdp")) {
+    if (options.command != QLatin1String("rdp") && options.command != QLatin1String("query")) {
         exitStatus = usageError(QStringLiteral("unknown command: ") + options.command);
+        return std::nullopt;
+    }
+    if (options.command == QLatin1String("query") && (parser.isSet(levelOption) || parser.isSet(vendorOption))) {
+        exitStatus = usageError(QStringLiteral("query takes no --level or --vendor"));
         return std::nullopt;
     }
     if (parser.isSet(levelOption)) {

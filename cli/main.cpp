@@ -1,4 +1,5 @@
 #include "clioptions.h"
+#include "querycommand.h"
 #include "rdpcommand.h"
 #include "version.h"
 
@@ -13,5 +14,7 @@ int main(int argc, char *argv[])
     const auto options = CliOptions::parse(QCoreApplication::arguments(), exitStatus);
     if (!options)
         return exitStatus;
+    if (options->command == QLatin1String("query"))
+        return QueryCommand::run(*options);
     return RdpCommand::run(*options);
 }

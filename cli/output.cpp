@@ -14,6 +14,11 @@ void write(std::FILE *stream, const QByteArray &bytes)
 
 } // namespace
 
+void Output::text(const QString &text)
+{
+    write(stdout, text.toUtf8());
+}
+
 void Output::line(const QString &text)
 {
     write(stdout, text.toUtf8() + '\n');

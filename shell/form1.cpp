@@ -4,6 +4,7 @@
 #include "countkeyfilter.h"
 #include "eventpump.h"
 #include "form1texts.h"
+#include "form2.h"
 #include "languageselection.h"
 #include "messagebox.h"
 #include "module1.h"
@@ -129,6 +130,7 @@ void Form1::createControls()
     txbNumber1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 
@@ -223,6 +225,16 @@ void Form1::Command1_Click()
     setCalculationLocked(false);
 }
 
+void Form1::Command2_Click()
+{
+    setEnabled(false);
+    if (!m_form2)
+        m_form2 = new Form2(this, CpuCatalogue::pathIn(m_folder));
+    m_form2->show();
+    m_form2->raise();
+    m_form2->activateWindow();
+}
+
 void Form1::Command3_Click()
 {
     MessageBox::information(this, windowTitle(), Form1Texts::help.in(Module1::language()));
@@ -231,5 +243,7 @@ void Form1::Command3_Click()
 void Form1::closeEvent(QCloseEvent *event)
 {
     m_unloading = true;
+    if (m_form2)
+        m_form2->close();
     event->accept();
 }

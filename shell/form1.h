@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+class Form2;
 class Platform;
 class QComboBox;
 class QFrame;
@@ -28,6 +30,7 @@ private:
     void createControls();
     void Form_Load();
     void Command1_Click();
+    void Command2_Click();
     void Command3_Click();
 
     TaskLevel taskLevel() const;
@@ -37,6 +40,7 @@ private:
     Platform &m_platform;
     QString m_folder;
     bool m_unloading = false;
+    QPointer<Form2> m_form2;
 
     QFrame *Frame1;
     QFrame *Frame2;

@@ -2,6 +2,7 @@
 #include "module1.h"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -47,6 +48,7 @@ private slots:
     void languageFromLocale();
     void missingCatalogue();
     void usage();
+    void query();
 };
 
 void TestCli::sameTextsAsTheWindow_data()
@@ -162,6 +164,31 @@ void TestCli::usage()
     run = runCli({"rdp", "5", "--lang", "en", "--catalogue", "/nonexistent"});
     QVERIFY(run.out.startsWith("5 terminals - server configuration information:\n"));
     QVERIFY(run.out.contains("Memory Minimum: 8 GB\n"));
+}
+
+void TestCli::query()
+{
+    const MainWindow main(TestCatalogue::lines({"Sample 1234,5000", "Sample 12345,3500"}), Language::English);
+    main.click("Command2");
+    QWidget *form2 = MainWindow::openedWindow("Form2");
+    typeInto(form2, "1234");
+    clickIn(form2, "Command1");
+    const QString shown = form2->findChild<QPlainTextEdit *>("Text2")->toPlainText();
+    form2->close();
+
+    CliRun run = runCli({"query", "1234", "--lang", "en", "--catalogue", main.catalogue.path(), "--json"});
+    QCOMPARE(run.exitCode, 0);
+    const QString text = QJsonDocument::fromJson(run.out)["text"].toString();
+    QCOMPARE(QJsonDocument::fromJson(run.out).object().keys(), QStringList{"text"});
+    QVERIFY(text.startsWith("CPU model: Sample 12345\r\nCPU performance is too low!\r\n\r\n"));
+    QCOMPARE(QString(text).replace("\r\n", "\n"), shown);
+    run = runCli({"query", "1234", "--lang", "en", "--catalogue", main.catalogue.path()});
+    QCOMPARE(QString::fromUtf8(run.out), text);
+
+    run = runCli({"query", "123", "--lang", "zh", "--catalogue", main.catalogue.path()});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(QString::fromUtf8(run.err), QString::fromUtf8("输入的字符数量少于4个,请输入4个字符\n"));
+    QCOMPARE(runCli({"query", "1234", "--level", "light"}).exitCode, 2);
 }
 
 QTEST_MAIN(TestCli)

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-Q_DECLARE_METATYPE(Language)
+
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "eventpump.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -15,6 +17,7 @@ MainWindow::MainWindow(const QByteArray &content, Language language)
                                              : FakePlatform::chinese(catalogue.folder().toStdString()))
     , window(new Form1(platform))
 {
+    EventPump::setInterval(0); // the windows process their events after every line, as tests count them
     window->showCentred();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
@@ -34,8 +37,32 @@ QString MainWindow::text(const char *name) const
 
 void MainWindow::click(const char *name) const
 {
+    clickIn(window, name);
+}
+
+void MainWindow::type(const QString &keys) const
+{
+    typeInto(window, keys);
+}
+
+QWidget *MainWindow::openedWindow(const char *name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+void typeInto(QWidget *window, const QString &keys)
+{
+    QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("txbNumber1")), keys);
+}
+
+void clickIn(QWidget *window, const char *name)
+{
     // Where a user clicks: an option button takes clicks on its circle and caption only.
-    QAbstractButton *button = control<QAbstractButton>(name);
+    QAbstractButton *button = window->findChild<QAbstractButton *>(QLatin1String(name));
     QPoint where = button->rect().center();
     if (qobject_cast<QRadioButton *>(button)) {
         QStyleOptionButton option;
@@ -43,11 +70,6 @@ void MainWindow::click(const char *name) const
         where = button->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button).center();
     }
     QTest::mouseClick(button, Qt::LeftButton, {}, where);
-}
-
-void MainWindow::type(const QString &keys) const
-{
-    QTest::keyClicks(control<QLineEdit>("txbNumber1"), keys);
 }
 
 void atPump(int n, std::function<void()> action)

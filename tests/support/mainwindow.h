@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QTest>
 
+Q_DECLARE_METATYPE(Language)
+
 // A main window on a catalogue of its own, in the chosen language, shown and active (offscreen).
 class MainWindow
 {
@@ -23,11 +25,16 @@ public:
     QString text(const char *name) const; // the text of a label, box or button
     void click(const char *name) const;
     void type(const QString &keys) const;
+    // The window of that object name that a button of the main window opened, or null.
+    static QWidget *openedWindow(const char *name);
 
     TestCatalogue catalogue;
     FakePlatform platform;
     QPointer<Form1> window;
 };
+
+void typeInto(QWidget *window, const QString &keys);
+void clickIn(QWidget *window, const char *name);
 
 // Runs an action inside the n-th event pump from now (1: the next one), e.g. during a catalogue reading.
 void atPump(int n, std::function<void()> action);

@@ -1,0 +1,25 @@
+#include "querycommand.h"
+
+#include "capacityquery.h"
+#include "clioptions.h"
+#include "clitexts.h"
+#include "output.h"
+#include "querytexts.h"
+
+#include <QJsonObject>
+
+int QueryCommand::run(const CliOptions &options)
+{
+    const CapacityQuery::Outcome outcome = CapacityQuery::run(options.argument, options.catalogue, options.language, {});
+    if (outcome.status != CapacityQuery::Status::Done) {
+        Output::error(QueryTexts::tooShort.in(options.language));
+        return 2;
+    }
+    if (!CpuCatalogue::exists(options.catalogue))
+        Output::error(CliTexts::noCatalogue.in(options.language) + options.catalogue);
+    if (options.json)
+        Output::json(QJsonObject{{QStringLiteral("text"), outcome.text}});
+    else
+        Output::text(outcome.text);
+    return 0;
+}

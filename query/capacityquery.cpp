@@ -1,0 +1,45 @@
+#include "capacityquery.h"
+
+#include "blanks.h"
+#include "capacity.h"
+#include "querytexts.h"
+
+#include <QStringList>
+
+bool CapacityQuery::matches(QStringView model, QStringView sought)
+{
+    return sought.isEmpty() ? !model.isEmpty() : model.contains(sought);
+}
+
+CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &catalogue, Language language,
+                                          const Progress &progress)
+{
+    if (typed.size() < minimumLength)
+        return {Status::TooShort, {}};
+    if (progress.cleared)
+        progress.cleared();
+
+    const QStringView sought = Blanks::trimmed(typed);
+    QStringList entries; // oldest first; joined once at the end, so a long answer costs no more than its size
+    const auto onRecord = [&](const CpuRecord &record) {
+        if (!matches(record.model, sought))
+            return;
+        const auto capacity = Capacity::of(record.score);
+        if (!capacity)
+            return;
+        entries << QueryTexts::entry(record.model, *capacity, language);
+        if (progress.entry)
+            progress.entry(entries.constLast());
+    };
+    if (CpuCatalogue::read(catalogue, onRecord, progress.pump) == CpuCatalogue::Outcome::Abandoned)
+        return {Status::Abandoned, {}};
+
+    QString text;
+    qsizetype size = 0;
+    for (const QString &entry : entries)
+        size += entry.size();
+    text.reserve(size);
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry)
+        text += *entry;
+    return {Status::Done, text};
+}

@@ -1,0 +1,140 @@
+#include "form2.h"
+
+#include "appfont.h"
+#include "bilingual.h"
+#include "capacityquery.h"
+#include "countkeyfilter.h"
+#include "eventpump.h"
+#include "messagebox.h"
+#include "module1.h"
+#include "querytexts.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextCursor>
+
+namespace {
+
+constexpr Bilingual label1Caption{"请输入CPU型号(数字即可)", "Please enter the CPU model (Number)"};
+constexpr Bilingual command1Caption{"查询", "Query"};
+
+} // namespace
+
+Form2::Form2(QWidget *mainWindow, const QString &catalogue)
+    : m_mainWindow(mainWindow)
+    , m_catalogue(catalogue)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    createControls();
+    Form_Load();
+}
+
+void Form2::createControls()
+{
+    setObjectName(QStringLiteral("Form2"));
+    setFont(AppFont::font(12));
+    setFixedSize(Twips::toPixels(7245), Twips::toPixels(6270));
+    QPalette windowColours = palette();
+    windowColours.setColor(QPalette::Window, windowColours.color(QPalette::Base));
+    windowColours.setColor(QPalette::WindowText, windowColours.color(QPalette::Text));
+    setPalette(windowColours);
+    setAutoFillBackground(true);
+
+    Frame1 = Twips::place<QFrame>(this, "Frame1", 120, 120, 6975, 6015);
+    Label1 = Twips::place<QLabel>(Frame1, "Label1", 0, 120, 6975, 375);
+    Label1->setTextFormat(Qt::PlainText);
+    txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 0, 480, 6975, 420);
+    CountKeyFilter::install(txbNumber1); // txbNumber1_KeyPress
+    Label1->setBuddy(txbNumber1);
+    Command1 = Twips::place<QPushButton>(Frame1, "Command1", 0, 1080, 6975, 375);
+    Text2 = Twips::place<QPlainTextEdit>(Frame1, "Text2", 0, 1680, 6975, 4335);
+    Text2->setFont(AppFont::font(9));
+    Text2->setReadOnly(true);
+    Text2->setUndoRedoEnabled(false);
+    QPalette highlighted = Text2->palette();
+    highlighted.setColor(QPalette::Text, highlighted.color(QPalette::Highlight));
+    Text2->setPalette(highlighted);
+
+    setTabOrder(txbNumber1, Command1);
+    setTabOrder(Command1, Text2);
+    txbNumber1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+void Form2::Form_Load()
+{
+    if (m_mainWindow) {
+        setWindowIcon(m_mainWindow->windowIcon());
+        setWindowTitle(m_mainWindow->windowTitle());
+        if (const QScreen *screen = m_mainWindow->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    const Language language = Module1::language();
+    Command1->setText(command1Caption.in(language));
+    Label1->setText(label1Caption.in(language));
+}
+
+void Form2::Command1_Click()
+{
+    Command1->setEnabled(false);
+    txbNumber1->setEnabled(false);
+    const QPointer<Form2> self(this);
+    const Language language = Module1::language();
+
+    CapacityQuery::Progress progress;
+    progress.cleared = [this] {
+        Text2->clear();
+        m_pendingEntries.clear();
+    };
+    // The entries reach the box in batches, just before the window repaints: inserting a hundred thousand
+    // of them one by one would cost seconds more.
+    progress.entry = [this](const QString &entry) { m_pendingEntries << entry; };
+    progress.pump = [this, self] {
+        if (EventPump::due())
+            showPendingEntries();
+        EventPump::processPending();
+        return self && !self->m_unloading;
+    };
+
+    switch (CapacityQuery::run(txbNumber1->text(), m_catalogue, language, progress).status) {
+    case CapacityQuery::Status::Abandoned:
+        return; // the window was closed during the reading
+    case CapacityQuery::Status::TooShort:
+        MessageBox::information(this, windowTitle(), QueryTexts::tooShort.in(language));
+        if (!self)
+            return;
+        break;
+    case CapacityQuery::Status::Done:
+        showPendingEntries();
+        Text2->moveCursor(QTextCursor::Start); // the view opens on the first entry
+        break;
+    }
+    Command1->setEnabled(true);
+    txbNumber1->setEnabled(true);
+}
+
+void Form2::showPendingEntries()
+{
+    if (m_pendingEntries.isEmpty())
+        return;
+    // Each entry goes in front of those before it: the newest first, all of them in front of the box's text.
+    QString batch;
+    for (auto entry = m_pendingEntries.crbegin(); entry != m_pendingEntries.crend(); ++entry)
+        batch += *entry;
+    m_pendingEntries.clear();
+    QTextCursor(Text2->document()).insertText(batch);
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    m_unloading = true;
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+    event->accept();
+}
