@@ -15,7 +15,8 @@ namespace {
 
 const char *const commands = "Commands:\n"
                              "  rdp COUNT     size a terminal (RDP) server for COUNT terminals\n"
-                             "  query TEXT    how many terminals each processor whose model holds TEXT carries\n";
+                             "  query TEXT    how many terminals each processor whose model holds TEXT carries\n"
+                             "  vdi COUNT     size a VDI server for COUNT terminals\n";
 
 template <class Value>
 std::optional<Value> pick(const QString &text, std::initializer_list<std::pair<const char *, Value>> choices)
@@ -55,7 +56,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
                                              QStringLiteral("file"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
     parser.addOptions({levelOption, vendorOption, langOption, catalogueOption, jsonOption});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp or query"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp, query or vdi"));
     parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("the terminal count, or the model text sought"));
 
     if (!parser.parse(arguments)) {
@@ -81,7 +82,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
     }
     options.command = positional[0];
     options.argument = positional[1];
-    if (options.command != QLatin1String("rdp") && options.command != QLatin1String("query")) {
+    if (!QStringList{QStringLiteral("rdp"), QStringLiteral("query"), QStringLiteral("vdi")}.contains(options.command)) {
         exitStatus = usageError(QStringLiteral("unknown command: ") + options.command);
         return std::nullopt;
     }

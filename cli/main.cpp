@@ -1,6 +1,7 @@
 #include "clioptions.h"
 #include "querycommand.h"
 #include "rdpcommand.h"
+#include "vdicommand.h"
 #include "version.h"
 
 #include <QCoreApplication>
@@ -16,5 +17,7 @@ int main(int argc, char *argv[])
         return exitStatus;
     if (options->command == QLatin1String("query"))
         return QueryCommand::run(*options);
+    if (options->command == QLatin1String("vdi"))
+        return VdiCommand::run(*options);
     return RdpCommand::run(*options);
 }

@@ -21,7 +21,7 @@ void report(const RdpCalculation::Result &result, const QStringList &candidates,
         Output::line(Form1Texts::caption(name, language) + separator + value);
     };
     Output::line(result.heading);
-    Output::line(Form1Texts::caption("Label3", language) + separator);
+    Output::line(Form1Texts::caption("Label3", language) + separator.trimmed());
     if (candidates.isEmpty())
         Output::line(QStringLiteral("  ") + CliTexts::noCandidate.in(language));
     for (const QString &candidate : candidates)

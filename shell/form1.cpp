@@ -5,6 +5,7 @@
 #include "eventpump.h"
 #include "form1texts.h"
 #include "form2.h"
+#include "form3.h"
 #include "languageselection.h"
 #include "messagebox.h"
 #include "module1.h"
@@ -132,6 +133,7 @@ void Form1::createControls()
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 }
 
 void Form1::Form_Load()
@@ -238,6 +240,16 @@ void Form1::Command2_Click()
 void Form1::Command3_Click()
 {
     MessageBox::information(this, windowTitle(), Form1Texts::help.in(Module1::language()));
+}
+
+void Form1::Command4_Click()
+{
+    if (!m_form3)
+        m_form3 = new Form3(this, CpuCatalogue::pathIn(m_folder));
+    m_form3->show();
+    m_form3->raise();
+    m_form3->activateWindow();
+    setEnabled(false);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

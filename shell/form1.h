@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class Form2;
+class Form3;
 class Platform;
 class QComboBox;
 class QFrame;
@@ -32,6 +33,7 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
 
     TaskLevel taskLevel() const;
     Vendor vendor() const;
@@ -41,6 +43,7 @@ private:
     QString m_folder;
     bool m_unloading = false;
     QPointer<Form2> m_form2;
+    QPointer<Form3> m_form3;
 
     QFrame *Frame1;
     QFrame *Frame2;

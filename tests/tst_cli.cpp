@@ -2,6 +2,7 @@
 #include "module1.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,6 +50,7 @@ private slots:
     void missingCatalogue();
     void usage();
     void query();
+    void vdi();
 };
 
 void TestCli::sameTextsAsTheWindow_data()
@@ -189,6 +191,36 @@ void TestCli::query()
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(QString::fromUtf8(run.err), QString::fromUtf8("输入的字符数量少于4个,请输入4个字符\n"));
     QCOMPARE(runCli({"query", "1234", "--level", "light"}).exitCode, 2);
+}
+
+void TestCli::vdi()
+{
+    // As the window opens: light tasks, Intel.
+    const MainWindow main(sampleCatalogue, Language::Chinese);
+    main.click("Command4");
+    QWidget *form3 = MainWindow::openedWindow("Form3");
+    typeInto(form3, "10");
+    clickIn(form3, "Command1");
+    QStringList items;
+    const auto *combo = form3->findChild<QComboBox *>("Combo1");
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    const QString heading = form3->findChild<QLabel *>("Label2")->text();
+    const QString text = form3->findChild<QPlainTextEdit *>("Text2")->toPlainText();
+    form3->close();
+
+    CliRun run = runCli({"vdi", "10", "--lang", "zh", "--catalogue", main.catalogue.path(), "--json"});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(json.keys(), (QStringList{"candidates", "heading", "text"}));
+    QCOMPARE(json["heading"].toString(), heading);
+    QCOMPARE(json["candidates"].toVariant().toStringList(), items);
+    QVERIFY(json["text"].toString().contains("\r\n"));
+    QCOMPARE(json["text"].toString().replace("\r\n", "\n"), text);
+
+    run = runCli({"vdi", "0", "--lang", "en", "--catalogue", main.catalogue.path()});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, "Please enter the correct number of terminals!\n");
 }
 
 QTEST_MAIN(TestCli)

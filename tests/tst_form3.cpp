@@ -1,0 +1,232 @@
+#include "mainwindow.h"
+#include "messageboxcatcher.h"
+#include "module1.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QByteArray sampleCatalogue = TestCatalogue::lines({"Intel 4210,17325", "AMD EPYC 7302,30000", "Generic 9000,90000",
+                                                         "Intel Xeon Gold 6248,26000"});
+
+QWidget *openVdi(const MainWindow &main)
+{
+    main.click("Command4");
+    return MainWindow::openedWindow("Form3");
+}
+
+template <class Control>
+Control *in(QWidget *window, const char *name)
+{
+    return window->findChild<Control *>(QLatin1String(name));
+}
+
+QString textOf(QWidget *window, const char *name)
+{
+    return in<QWidget>(window, name)->property(qobject_cast<QPlainTextEdit *>(in<QWidget>(window, name)) ? "plainText" : "text").toString();
+}
+
+QStringList itemsOf(QWidget *window)
+{
+    QStringList items;
+    auto *combo = in<QComboBox>(window, "Combo1");
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class TestForm3 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Module1::blnEnglish = false; }
+    void opening_data();
+    void opening();
+    void calculation();
+    void freshOnReopening();
+    void typingFilter();
+    void invalidCount();
+    void closedWhileReading();
+    void nestedInTheMainWindowsReading();
+    void outlivesTheMainWindow();
+};
+
+void TestForm3::opening_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QStringList>("texts"); // title, Label1, Option1-3, Command1, Label2, Label3, Label4, Label5
+    QTest::newRow("Chinese") << Language::Chinese
+                             << QString::fromUtf8("VDI服务器配置计算 v1.8.118|请输入终端数量：|轻型任务|中型任务|重型任务|"
+                                                  "生成VDI服务器配置信息|服务器配置信息|CPU可选列表|其它硬件信息|"
+                                                  "Dual表示双路CPU, Quad表示四路CPU, HDD为可选项")
+                                    .split('|');
+    QTest::newRow("English") << Language::English
+                             << QString("VDI Server Configuration Calculation v1.8.118|Please Enter the number of terminals:|"
+                                        "Light Duty|Medium Duty|Heavy Duty|Generate VDI server configuration information|"
+                                        "Server Configuration Information|CPU Option List|Other Hardware Information|"
+                                        "Dual means dual CPU, Quad means quad CPU, HDD is optional")
+                                    .split('|');
+}
+
+void TestForm3::opening()
+{
+    QFETCH(Language, language);
+    QFETCH(QStringList, texts);
+    const MainWindow main(sampleCatalogue, language);
+    QWidget *form3 = openVdi(main);
+    QVERIFY(form3);
+    QVERIFY(!main.window->isEnabled());
+    QCOMPARE(form3->windowIcon().pixmap(32).toImage(), main.window->windowIcon().pixmap(32).toImage());
+    QStringList shown{form3->windowTitle()};
+    for (const char *name : {"Label1", "Option1", "Option2", "Option3", "Command1", "Label2", "Label3", "Label4", "Label5"})
+        shown << textOf(form3, name);
+    QCOMPARE(shown, texts);
+    QCOMPARE(textOf(form3, "Option4") + textOf(form3, "Option5") + textOf(form3, "Option6"), "IntelAMDIntel+AMD");
+    QVERIFY(in<QRadioButton>(form3, "Option1")->isChecked());
+    QVERIFY(in<QRadioButton>(form3, "Option4")->isChecked());
+    QCOMPARE(form3->size(), QSize(553, 529)); // 8295 x 7935 twips
+    QCOMPARE(form3->focusWidget(), in<QWidget>(form3, "txbNumber1"));
+    form3->close();
+    QVERIFY(main.window->isEnabled());
+}
+
+void TestForm3::calculation()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    QWidget *form3 = openVdi(main);
+    typeInto(form3, "10");
+    clickIn(form3, "Option2");
+    clickIn(form3, "Option6");
+    clickIn(form3, "Command1");
+    QCOMPARE(itemsOf(form3), (QStringList{"Intel 4210       115%", "AMD EPYC 7302       200%", "Intel Xeon Gold 6248       173%"}));
+    QCOMPARE(in<QComboBox>(form3, "Combo1")->currentText(), "Intel 4210       115%");
+    QCOMPARE(textOf(form3, "Label2"), "10 terminals - server configuration information:");
+    QCOMPARE(textOf(form3, "Text2"), "Memory: 48 GB\nSSD: 420 GB\nHDD: 1000 GB\nNIC speed: 1000 Mbps");
+    QVERIFY(in<QPushButton>(form3, "Command1")->isEnabled());
+    QVERIFY(in<QLineEdit>(form3, "txbNumber1")->isEnabled());
+    form3->close();
+}
+
+void TestForm3::freshOnReopening()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    QWidget *form3 = openVdi(main);
+    typeInto(form3, "10");
+    clickIn(form3, "Option3");
+    clickIn(form3, "Option5");
+    clickIn(form3, "Command1");
+    QCOMPARE(itemsOf(form3).size(), 1);
+    form3->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    form3 = openVdi(main);
+    QVERIFY(in<QRadioButton>(form3, "Option1")->isChecked());
+    QVERIFY(in<QRadioButton>(form3, "Option4")->isChecked());
+    QVERIFY(textOf(form3, "txbNumber1").isEmpty());
+    QVERIFY(textOf(form3, "Text2").isEmpty());
+    QVERIFY(itemsOf(form3).isEmpty());
+    QCOMPARE(textOf(form3, "Label2"), "Server Configuration Information");
+    form3->close();
+}
+
+void TestForm3::typingFilter()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    QWidget *form3 = openVdi(main);
+    typeInto(form3, "1a-.2 3");
+    QTest::keyClick(in<QLineEdit>(form3, "txbNumber1"), Qt::Key_Backspace);
+    QCOMPARE(textOf(form3, "txbNumber1"), "12");
+    form3->close();
+}
+
+void TestForm3::invalidCount()
+{
+    const MainWindow main(sampleCatalogue, Language::Chinese);
+    QWidget *form3 = openVdi(main);
+    typeInto(form3, "10");
+    clickIn(form3, "Command1");
+    const QStringList before{textOf(form3, "Label2"), textOf(form3, "Text2"), itemsOf(form3).join('|')};
+    for (const QString &count : {QStringLiteral("0"), QString(), QStringLiteral("3221212x")}) {
+        in<QLineEdit>(form3, "txbNumber1")->setText(count);
+        MessageBoxCatcher catcher;
+        clickIn(form3, "Command1");
+        QCOMPARE(catcher.boxes.size(), 1);
+        QCOMPARE(catcher.boxes[0].title, QString::fromUtf8("VDI服务器配置计算 v1.8.118"));
+        QCOMPARE(catcher.boxes[0].text, QString::fromUtf8("请输入正确的终端数量！"));
+        QCOMPARE((QStringList{textOf(form3, "Label2"), textOf(form3, "Text2"), itemsOf(form3).join('|')}), before);
+        QVERIFY(in<QPushButton>(form3, "Command1")->isEnabled());
+        QVERIFY(in<QLineEdit>(form3, "txbNumber1")->isEnabled());
+    }
+    form3->close();
+}
+
+void TestForm3::closedWhileReading()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    QPointer<QWidget> form3 = openVdi(main);
+    typeInto(form3, "10");
+    bool locked = false;
+    atPump(1, [&] {
+        locked = !in<QPushButton>(form3, "Command1")->isEnabled() && !in<QLineEdit>(form3, "txbNumber1")->isEnabled()
+            && in<QRadioButton>(form3, "Option3")->isEnabled();
+    });
+    atPump(2, [&] { form3->close(); });
+    clickIn(form3, "Command1");
+    QVERIFY(locked);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(form3.isNull());
+    QVERIFY(main.window->isEnabled());
+}
+
+void TestForm3::nestedInTheMainWindowsReading()
+{
+    // The VDI button stays live while the main window reads the catalogue: a whole VDI calculation runs inside
+    // that reading, and both see the whole catalogue.
+    const MainWindow main(sampleCatalogue, Language::English);
+    main.type("1");
+    main.click("Option6");
+    QStringList vdiItems;
+    QString vdiText;
+    atPump(2, [&] {
+        main.click("Command4");
+        QWidget *form3 = MainWindow::openedWindow("Form3");
+        typeInto(form3, "10");
+        clickIn(form3, "Option6");
+        clickIn(form3, "Command1");
+        vdiItems = itemsOf(form3);
+        vdiText = textOf(form3, "Text2");
+    });
+    main.click("Command1");
+    QCOMPARE(vdiItems.size(), 3);
+    QCOMPARE(vdiText, "Memory: 24 GB\nSSD: 420 GB\nHDD: 1000 GB\nNIC speed: 1000 Mbps");
+    auto *combo = main.control<QComboBox>("Combo1");
+    QCOMPARE(combo->count(), 4);
+    QCOMPARE(main.text("Label9"), "8 GB");
+    QVERIFY(!main.window->isEnabled()); // the calculation's end does not enable the window again
+    QVERIFY(main.control<QWidget>("Command1")->isEnabledTo(main.window));
+    MainWindow::openedWindow("Form3")->close();
+    QVERIFY(main.window->isEnabled());
+}
+
+void TestForm3::outlivesTheMainWindow()
+{
+    MainWindow main(sampleCatalogue, Language::English);
+    QPointer<QWidget> form3 = openVdi(main);
+    main.window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.window.isNull());
+    QVERIFY(form3 && form3->isVisible());
+    form3->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(form3.isNull());
+}
+
+QTEST_MAIN(TestForm3)
+#include "tst_form3.moc"

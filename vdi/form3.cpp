@@ -1,0 +1,204 @@
+#include "form3.h"
+
+#include "appfont.h"
+#include "bilingual.h"
+#include "countkeyfilter.h"
+#include "eventpump.h"
+#include "messagebox.h"
+#include "module1.h"
+#include "tasklevel.h"
+#include "terminalcount.h"
+#include "twips.h"
+#include "vdisizing.h"
+#include "vendor.h"
+#include "version.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+constexpr Bilingual titlePrefix{"VDI服务器配置计算 v", "VDI Server Configuration Calculation v"};
+constexpr Bilingual headingAtStart{"服务器配置信息", "Server Configuration Information"};
+
+struct ControlText {
+    const char *control;
+    Bilingual text;
+};
+
+constexpr ControlText controlTexts[] = {
+    {"Command1", {"生成VDI服务器配置信息", "Generate VDI server configuration information"}},
+    {"Label1", {"请输入终端数量：", "Please Enter the number of terminals:"}},
+    {"Label3", {"CPU可选列表", "CPU Option List"}},
+    {"Label4", {"其它硬件信息", "Other Hardware Information"}},
+    {"Label5", {"Dual表示双路CPU, Quad表示四路CPU, HDD为可选项", "Dual means dual CPU, Quad means quad CPU, HDD is optional"}},
+    {"Option1", {"轻型任务", "Light Duty"}},
+    {"Option2", {"中型任务", "Medium Duty"}},
+    {"Option3", {"重型任务", "Heavy Duty"}},
+};
+
+QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points = 9,
+              bool bold = false)
+{
+    auto *control = Twips::place<QLabel>(container, name, left, top, width, height);
+    control->setFont(AppFont::font(points, bold));
+    control->setTextFormat(Qt::PlainText);
+    return control;
+}
+
+} // namespace
+
+Form3::Form3(QWidget *mainWindow, const QString &catalogue)
+    : m_mainWindow(mainWindow)
+    , m_catalogue(catalogue)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    createControls();
+    Form_Load();
+}
+
+void Form3::createControls()
+{
+    setObjectName(QStringLiteral("Form3"));
+    setFont(AppFont::font(9));
+    setFixedSize(Twips::toPixels(8295), Twips::toPixels(7935));
+
+    Frame1 = Twips::place<QFrame>(this, "Frame1", 120, 0, 8055, 3495);
+    Label1 = label(Frame1, "Label1", 120, 240, 7815, 255);
+    txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 120, 480, 7815, 375);
+    CountKeyFilter::install(txbNumber1); // txbNumber1_KeyPress
+    Label1->setBuddy(txbNumber1);
+    Frame2 = Twips::place<QFrame>(Frame1, "Frame2", 120, 960, 3735, 1455);
+    Option1 = Twips::place<QRadioButton>(Frame2, "Option1", 240, 360, 3255, 255);
+    Option2 = Twips::place<QRadioButton>(Frame2, "Option2", 240, 720, 3255, 255);
+    Option3 = Twips::place<QRadioButton>(Frame2, "Option3", 240, 1080, 3255, 255);
+    Option1->setChecked(true);
+    Frame3 = Twips::place<QFrame>(Frame1, "Frame3", 3960, 960, 3735, 1455);
+    Option4 = Twips::place<QRadioButton>(Frame3, "Option4", 240, 360, 3255, 255);
+    Option5 = Twips::place<QRadioButton>(Frame3, "Option5", 240, 720, 3255, 255);
+    Option6 = Twips::place<QRadioButton>(Frame3, "Option6", 240, 1080, 3375, 255);
+    Option4->setText(QStringLiteral("Intel"));
+    Option5->setText(QStringLiteral("AMD"));
+    Option6->setText(QStringLiteral("Intel+AMD"));
+    Option4->setChecked(true);
+    Command1 = Twips::place<QPushButton>(Frame1, "Command1", 120, 2640, 7815, 495);
+
+    Frame4 = Twips::place<QFrame>(this, "Frame4", 120, 3480, 8055, 4335);
+    Frame4->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Label2 = label(Frame4, "Label2", 120, 240, 7815, 375, 15, true);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label3 = label(Frame4, "Label3", 120, 840, 7815, 255, 9, true);
+    Combo1 = Twips::place<QComboBox>(Frame4, "Combo1", 120, 1080, 7815, 375);
+    Label3->setBuddy(Combo1);
+    Label4 = label(Frame4, "Label4", 120, 1680, 7815, 255, 9, true);
+    Line1 = Twips::place<QFrame>(Frame4, "Line1", 120, 1965, 7800, 15);
+    Line1->setAutoFillBackground(true);
+    QPalette lightGrey = Line1->palette();
+    lightGrey.setColor(QPalette::Window, QColor(192, 192, 192));
+    Line1->setPalette(lightGrey);
+    Text2 = Twips::place<QPlainTextEdit>(Frame4, "Text2", 120, 2040, 7815, 1815);
+    Text2->setReadOnly(true);
+    Text2->setUndoRedoEnabled(false);
+    Label4->setBuddy(Text2);
+    Label5 = label(Frame4, "Label5", 120, 3960, 7815, 255, 9, true);
+    Label5->setAlignment(Qt::AlignCenter);
+    QPalette blue = Label5->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    Label5->setPalette(blue);
+
+    QWidget *tabOrder[] = {txbNumber1, Option1, Option2, Option3, Option4, Option5, Option6, Command1, Text2, Combo1};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    txbNumber1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+}
+
+void Form3::Form_Load()
+{
+    if (m_mainWindow) {
+        setWindowIcon(m_mainWindow->windowIcon());
+        if (const QScreen *screen = m_mainWindow->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    const Language language = Module1::language();
+    setWindowTitle(titlePrefix.in(language) + Version::shortText());
+    for (const ControlText &entry : controlTexts)
+        findChild<QWidget *>(QLatin1String(entry.control))->setProperty("text", entry.text.in(language));
+    // The heading keeps its design text until the first run; English gets it in English.
+    Label2->setText(headingAtStart.in(language));
+}
+
+TaskLevel Form3::taskLevel() const
+{
+    if (Option2->isChecked())
+        return TaskLevel::Medium;
+    return Option3->isChecked() ? TaskLevel::Heavy : TaskLevel::Light;
+}
+
+Vendor Form3::vendor() const
+{
+    if (Option5->isChecked())
+        return Vendor::Amd;
+    return Option6->isChecked() ? Vendor::Both : Vendor::Intel;
+}
+
+void Form3::setCalculationLocked(bool locked)
+{
+    Command1->setEnabled(!locked);
+    txbNumber1->setEnabled(!locked);
+}
+
+void Form3::Command1_Click()
+{
+    setCalculationLocked(true);
+    const QPointer<Form3> self(this);
+    const Language language = Module1::language();
+
+    VdiSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
+                               m_catalogue, language};
+    VdiSizing::Progress progress;
+    progress.started = [this](const QString &busyHeading) {
+        Label2->setText(busyHeading);
+        Combo1->clear();
+    };
+    progress.candidate = [this](const QString &entry) { Combo1->addItem(entry); };
+    progress.pump = [self] {
+        EventPump::processPending();
+        return self && !self->m_unloading;
+    };
+
+    const VdiSizing::Outcome outcome = VdiSizing::calculate(request, progress);
+    switch (outcome.status) {
+    case VdiSizing::Status::Abandoned:
+        return; // the window was closed during the reading
+    case VdiSizing::Status::InvalidCount:
+        MessageBox::information(this, windowTitle(), TerminalCount::invalidMessage.in(language));
+        if (!self)
+            return;
+        break;
+    case VdiSizing::Status::Done:
+        if (Combo1->count() > 0) {
+            Combo1->setVisible(true);
+            Combo1->setCurrentIndex(0);
+        }
+        Label2->setText(outcome.result.heading);
+        Text2->setPlainText(outcome.result.text);
+        break;
+    }
+    setCalculationLocked(false);
+}
+
+void Form3::closeEvent(QCloseEvent *event)
+{
+    m_unloading = true;
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+    event->accept();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+enum class TaskLevel;
+enum class Vendor;
+
+// The VDI window. It takes the main window's icon, and enables the main window again when it closes,
+// whatever the cause.
+class Form3 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Form3(QWidget *mainWindow, const QString &catalogue);
+
+protected:
+    void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
+
+private:
+    void createControls();
+    void Form_Load();
+    void Command1_Click();
+
+    TaskLevel taskLevel() const;
+    Vendor vendor() const;
+    void setCalculationLocked(bool locked);
+
+    QPointer<QWidget> m_mainWindow;
+    QString m_catalogue;
+    bool m_unloading = false;
+
+    QFrame *Frame1;
+    QLabel *Label1;
+    QLineEdit *txbNumber1;
+    QFrame *Frame2;
+    QRadioButton *Option1;
+    QRadioButton *Option2;
+    QRadioButton *Option3;
+    QFrame *Frame3;
+    QRadioButton *Option4;
+    QRadioButton *Option5;
+    QRadioButton *Option6;
+    QPushButton *Command1;
+    QFrame *Frame4;
+    QLabel *Label2;
+    QLabel *Label3;
+    QComboBox *Combo1;
+    QLabel *Label4;
+    QFrame *Line1;
+    QPlainTextEdit *Text2;
+    QLabel *Label5;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "cpucatalogue.h"
+#include "language.h"
+#include "tasklevel.h"
+#include "vdihardware.h"
+#include "vendor.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
+
+// The VDI calculation behind the VDI window's button: its own constants, its own list rule and layout.
+namespace VdiSizing {
+
+// trunc((N x (300, 350 or 400 by level) + 5500) / 0.6); nothing beyond 32 bits.
+std::optional<qint32> requiredScore(double terminals, TaskLevel level);
+std::optional<VdiHardware> hardware(double terminals, TaskLevel level);
+
+struct Count {
+    double terminals;
+    qint32 requiredScore;
+};
+// A valid count text whose required score at this level and minimums at every level fit in 32 bits.
+std::optional<Count> validCount(QStringView text, TaskLevel level);
+
+// trunc(trunc(score) / required x 100), dividing first.
+double percentage(double score, qint32 required);
+// The list entry of a record, or nothing: its truncated score must reach the required score and its model
+// text, as read, hold the vendor's word (for both vendors, "Intel" or "AMD"). The vendor choice is read for
+// every record that reaches the score.
+std::optional<QString> entry(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor);
+
+struct Request {
+    QString countText;
+    std::function<TaskLevel()> level; // read for the required score and again for the minimums
+    std::function<Vendor()> vendor;
+    QString catalogue;
+    Language language;
+};
+
+// What the caller sees while the calculation runs; every member may be left empty.
+struct Progress {
+    std::function<void(const QString &busyHeading)> started; // the count was valid; the list is to be cleared
+    std::function<void(const QString &entry)> candidate;
+    CpuCatalogue::Pump pump;
+};
+
+struct Result {
+    qint32 requiredScore;
+    VdiHardware hardware;
+    QString heading;
+    QString text; // the four-line hardware text
+};
+
+enum class Status { Done, InvalidCount, Abandoned };
+
+struct Outcome {
+    Status status;
+    Result result; // filled when Done
+};
+
+Outcome calculate(const Request &request, const Progress &progress);
+}

@@ -1,0 +1,23 @@
+#include "vditexts.h"
+
+#include "decimal.h"
+#include "vdihardware.h"
+
+QString VdiTexts::busyHeading(QStringView countText, Language language)
+{
+    return countText.toString() + busySuffix.in(language);
+}
+
+QString VdiTexts::finalHeading(QStringView countText, Language language)
+{
+    return countText.toString() + finalSuffix.in(language);
+}
+
+QString VdiTexts::hardwareText(const VdiHardware &hardware, Language language)
+{
+    const QLatin1String crLf("\r\n");
+    return memory.in(language) + Decimal::gigabytes(hardware.memory) + crLf
+        + ssd.in(language) + Decimal::gigabytes(hardware.ssd) + crLf
+        + hdd.in(language) + Decimal::gigabytes(hardware.hdd) + crLf
+        + network.in(language) + Decimal::megabits(hardware.network);
+}
