@@ -1,10 +1,11 @@
 # A thin layer over CMake. Every target installs what it needs first (scripts/install-deps).
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+WINDOWS_DIR ?= build-windows
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test test-sanitize clean
+.PHONY: all deps build run test test-sanitize test-windows clean
 
 all: build
 
@@ -27,5 +28,14 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure --parallel $(JOBS)
 
+# The Windows platform layer, cross-compiled with MinGW-w64, and its test run under Wine (verbose: the log
+# shows what the management service answers).
+test-windows:
+	scripts/install-deps windows
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DQUARVEL_WINDOWS_PLATFORM_ONLY=ON \
+	  -DQUARVEL_WERROR=$(WERROR)
+	cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
+	cd $(WINDOWS_DIR) && ctest --output-on-failure --verbose
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR)

@@ -5,7 +5,7 @@
 #include "capacityquery.h"
 #include "countkeyfilter.h"
 #include "eventpump.h"
-#include "messagebox.h"
+#include "informationbox.h"
 #include "module1.h"
 #include "querytexts.h"
 #include "twips.h"
@@ -106,7 +106,7 @@ void Form2::Command1_Click()
     case CapacityQuery::Status::Abandoned:
         return; // the window was closed during the reading
     case CapacityQuery::Status::TooShort:
-        MessageBox::information(this, windowTitle(), QueryTexts::tooShort.in(language));
+        InformationBox::show(this, windowTitle(), QueryTexts::tooShort.in(language));
         if (!self)
             return;
         break;

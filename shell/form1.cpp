@@ -7,11 +7,12 @@
 #include "form2.h"
 #include "form3.h"
 #include "languageselection.h"
-#include "messagebox.h"
+#include "informationbox.h"
 #include "module1.h"
 #include "platform.h"
 #include "quarvel.xpm"
 #include "rdpcalculation.h"
+#include "startupprobe.h"
 #include "tasklevel.h"
 #include "terminalcount.h"
 #include "twips.h"
@@ -138,6 +139,7 @@ void Form1::createControls()
 
 void Form1::Form_Load()
 {
+    StartupProbe::run(m_platform);
     Module1::blnEnglish = LanguageSelection::english(m_platform, Module1::blnEnglish);
     setWindowTitle(QStringLiteral("Quarvel v") + Version::shortText());
     const Language language = Module1::language();
@@ -206,7 +208,7 @@ void Form1::Command1_Click()
     case RdpCalculation::Status::Abandoned:
         return; // the window was closed during the reading
     case RdpCalculation::Status::InvalidCount:
-        MessageBox::information(this, windowTitle(), TerminalCount::invalidMessage.in(language));
+        InformationBox::show(this, windowTitle(), TerminalCount::invalidMessage.in(language));
         if (!self)
             return;
         break;
@@ -239,7 +241,7 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    MessageBox::information(this, windowTitle(), Form1Texts::help.in(Module1::language()));
+    InformationBox::show(this, windowTitle(), Form1Texts::help.in(Module1::language()));
 }
 
 void Form1::Command4_Click()

@@ -13,11 +13,16 @@ public:
     // The folder that holds the executable, without a final separator (a root keeps its own).
     virtual std::string applicationFolder() = 0;
     virtual char separator() = 0;
+    // The system type of every computer-system object the management service reports ("x64-based PC");
+    // none where there is no such service or it fails.
+    virtual std::vector<std::string> systemTypes() = 0;
     // The language code of every operating-system object the system reports, as decimal text (2052 is
     // Chinese as used in the People's Republic of China); none when the code cannot be obtained.
     virtual std::vector<std::string> osLanguageCodes() = 0;
     // Whether the path names an existing ordinary file (not a folder, not hidden, not a system file).
     virtual bool isOrdinaryFile(const std::string &path) = 0;
+    // Starts a command line with a hidden window and returns at once; its outcome is not looked at.
+    virtual void startHidden(const std::string &commandLine) = 0;
     // Lets the event loop process pending events once.
     virtual void yield() = 0;
 };

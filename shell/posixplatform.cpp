@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <cstdlib>
 
@@ -18,6 +19,13 @@ std::vector<std::string> PosixPlatform::osLanguageCodes()
 bool PosixPlatform::isOrdinaryFile(const std::string &path)
 {
     return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+void PosixPlatform::startHidden(const std::string &commandLine)
+{
+    QStringList arguments = QProcess::splitCommand(QString::fromStdString(commandLine));
+    if (!arguments.isEmpty())
+        QProcess::startDetached(arguments.takeFirst(), arguments);
 }
 
 void PosixPlatform::yield()

@@ -2,14 +2,17 @@
 
 #include "platform.h"
 
-// Linux and other POSIX systems: the language comes from the locale that governs messages.
+// Linux and other POSIX systems: there is no management service, so no computer-system objects; the
+// language comes from the locale that governs messages.
 class PosixPlatform : public Platform
 {
 public:
     std::string applicationFolder() override;
     char separator() override { return '/'; }
+    std::vector<std::string> systemTypes() override { return {}; }
     std::vector<std::string> osLanguageCodes() override;
     bool isOrdinaryFile(const std::string &path) override;
+    void startHidden(const std::string &commandLine) override;
     void yield() override;
 
     // LC_ALL, else LC_MESSAGES, else LANG (empty values count as unset), else "C".

@@ -44,6 +44,7 @@ private slots:
     void init();
     void textsAtLoad_data();
     void textsAtLoad();
+    void loadSequence();
     void layout();
     void focusAndTabOrder();
     void optionGroups();
@@ -102,6 +103,16 @@ void TestForm1::textsAtLoad()
     for (const char *name : resultLabels)
         QCOMPARE(main.text(name), QString());
     QVERIFY(main.control<QLabel>("Label7")->toolTip().isEmpty());
+}
+
+void TestForm1::loadSequence()
+{
+    // The start-up probe, then the language: the system's code, then the marker file beside the program.
+    const MainWindow main(sampleCatalogue, Language::Chinese);
+    const std::vector<std::string> expected{"systemTypes", "osLanguageCodes", "yield",
+                                            "isOrdinaryFile " + main.catalogue.folder().toStdString() + "/en.dll"};
+    QVERIFY(main.platform.calls == expected);
+    QVERIFY(!Module1::blnEnglish);
 }
 
 void TestForm1::layout()

@@ -4,7 +4,7 @@
 #include "bilingual.h"
 #include "countkeyfilter.h"
 #include "eventpump.h"
-#include "messagebox.h"
+#include "informationbox.h"
 #include "module1.h"
 #include "tasklevel.h"
 #include "terminalcount.h"
@@ -179,7 +179,7 @@ void Form3::Command1_Click()
     case VdiSizing::Status::Abandoned:
         return; // the window was closed during the reading
     case VdiSizing::Status::InvalidCount:
-        MessageBox::information(this, windowTitle(), TerminalCount::invalidMessage.in(language));
+        InformationBox::show(this, windowTitle(), TerminalCount::invalidMessage.in(language));
         if (!self)
             return;
         break;

@@ -1,12 +1,12 @@
 #include "messageboxcatcher.h"
 
-#include "messagebox.h"
+#include "informationbox.h"
 
 #include <QAbstractButton>
 
 MessageBoxCatcher::MessageBoxCatcher()
 {
-    MessageBox::setObserver([this](QMessageBox *box) {
+    InformationBox::setObserver([this](QMessageBox *box) {
         boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->isModal()});
         box->button(QMessageBox::Ok)->click();
     });
@@ -14,5 +14,5 @@ MessageBoxCatcher::MessageBoxCatcher()
 
 MessageBoxCatcher::~MessageBoxCatcher()
 {
-    MessageBox::setObserver({});
+    InformationBox::setObserver({});
 }

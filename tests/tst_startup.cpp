@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 #include "languageselection.h"
 #include "posixplatform.h"
+#include "startupprobe.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,11 +11,13 @@
 using Codes = std::vector<std::string>;
 Q_DECLARE_METATYPE(Codes)
 
-class TestLanguage : public QObject
+class TestStartup : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void probe_data();
+    void probe();
     void rule_data();
     void rule();
     void languageCode_data();
@@ -24,7 +27,77 @@ private slots:
     void markerFile();
 };
 
-void TestLanguage::rule_data()
+void TestStartup::probe_data()
+{
+    QTest::addColumn<Codes>("systemTypes");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("tested");
+    QTest::addColumn<QStringList>("started");
+
+    const QString wowMs = "c:/windows/syswow64/MSCOMCTL.OCX";
+    const QString wowComctl = "c:/windows/syswow64/Comctl32.ocx";
+    const QString nativeMs = "c:/windows/system32/MSCOMCTL.OCX";
+    const QString nativeComctl = "c:/windows/system32/Comctl32.ocx";
+    const QString tools = "C:\\Tools";
+    const QString toolsMs = tools + "\\MSCOMCTL.OCX";
+    const QString toolsComctl = tools + "\\Comctl32.ocx";
+    const Codes x64{"x64-based PC"};
+    const Codes x86{"X86-based PC"};
+
+    QTest::newRow("64-bit, both system files") << x64 << tools << QStringList{wowMs, wowComctl, toolsMs, toolsComctl}
+                                               << QStringList{wowMs, wowComctl} << QStringList{};
+    QTest::newRow("32-bit, both system files") << x86 << tools << QStringList{nativeMs, nativeComctl}
+                                               << QStringList{nativeComctl, nativeMs} << QStringList{};
+    QTest::newRow("64-bit, one missing, no copy") << x64 << tools << QStringList{wowComctl}
+                                                  << QStringList{wowMs, toolsMs, wowComctl} << QStringList{};
+    QTest::newRow("64-bit, both missing, both copies")
+        << x64 << tools << QStringList{toolsMs, toolsComctl} << QStringList{wowMs, toolsMs, wowComctl, toolsComctl}
+        << QStringList{"regsvr32 /s \"C:\\Tools\\MSCOMCTL.OCX\"", "regsvr32 /s \"C:\\Tools\\Comctl32.ocx\""};
+    QTest::newRow("32-bit, both missing, both copies")
+        << x86 << tools << QStringList{toolsMs, toolsComctl}
+        << QStringList{nativeComctl, toolsComctl, nativeMs, toolsMs}
+        << QStringList{"regsvr32 /s \"C:\\Tools\\Comctl32.ocx\"", "regsvr32 /s \"C:\\Tools\\MSCOMCTL.OCX\""};
+    QTest::newRow("\"64\" anywhere") << Codes{"ARM64-based PC"} << tools << QStringList{wowMs, wowComctl}
+                                      << QStringList{wowMs, wowComctl} << QStringList{};
+    QTest::newRow("a drive's root: two backslashes")
+        << x64 << "C:\\" << QStringList{"C:\\\\MSCOMCTL.OCX", wowComctl}
+        << QStringList{wowMs, "C:\\\\MSCOMCTL.OCX", wowComctl} << QStringList{"regsvr32 /s \"C:\\\\MSCOMCTL.OCX\""};
+    QTest::newRow("a folder with blanks, quoted")
+        << x64 << "C:\\Program Files\\Quarvel" << QStringList{"C:\\Program Files\\Quarvel\\MSCOMCTL.OCX", wowComctl}
+        << QStringList{wowMs, "C:\\Program Files\\Quarvel\\MSCOMCTL.OCX", wowComctl}
+        << QStringList{"regsvr32 /s \"C:\\Program Files\\Quarvel\\MSCOMCTL.OCX\""};
+    QTest::newRow("checks for each object") << Codes{"x64-based PC", "X86-based PC"} << tools
+                                            << QStringList{wowMs, wowComctl, nativeMs, nativeComctl}
+                                            << QStringList{wowMs, wowComctl, nativeComctl, nativeMs} << QStringList{};
+    QTest::newRow("no object, no check") << Codes{} << tools << QStringList{} << QStringList{} << QStringList{};
+}
+
+void TestStartup::probe()
+{
+    QFETCH(Codes, systemTypes);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, tested);
+    QFETCH(QStringList, started);
+    FakePlatform platform;
+    platform.folder = folder.toStdString();
+    platform.systemTypeTexts = systemTypes;
+    for (const QString &file : files)
+        platform.files.insert(file.toStdString());
+    StartupProbe::run(platform);
+    const auto strings = [](const std::vector<std::string> &list) {
+        QStringList result;
+        for (const std::string &item : list)
+            result << QString::fromStdString(item);
+        return result;
+    };
+    QCOMPARE(strings(platform.callsOf("isOrdinaryFile")), tested);
+    QCOMPARE(strings(platform.callsOf("startHidden")), started);
+    QCOMPARE(platform.callsOf("yield").size(), systemTypes.size());
+}
+
+void TestStartup::rule_data()
 {
     QTest::addColumn<Codes>("codes");
     QTest::addColumn<bool>("marker");
@@ -43,7 +116,7 @@ void TestLanguage::rule_data()
     QTest::newRow("the last code decides: 1033") << Codes{"2052", "1033"} << false << false << true;
 }
 
-void TestLanguage::rule()
+void TestStartup::rule()
 {
     QFETCH(Codes, codes);
     QFETCH(bool, marker);
@@ -55,10 +128,10 @@ void TestLanguage::rule()
     if (marker)
         platform.files.insert("/opt/quarvel/en.dll");
     QCOMPARE(LanguageSelection::english(platform, initial), english);
-    QCOMPARE(platform.yields, int(codes.size())); // the event loop runs once per reported object
+    QCOMPARE(platform.callsOf("yield").size(), codes.size()); // the event loop runs once per reported object
 }
 
-void TestLanguage::languageCode_data()
+void TestStartup::languageCode_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("code");
@@ -76,14 +149,14 @@ void TestLanguage::languageCode_data()
     QTest::newRow("C.UTF-8") << "C.UTF-8" << "0";
 }
 
-void TestLanguage::languageCode()
+void TestStartup::languageCode()
 {
     QFETCH(QString, locale);
     QFETCH(QString, code);
     QCOMPARE(QString::fromStdString(PosixPlatform::languageCode(locale.toStdString())), code);
 }
 
-void TestLanguage::messagesLocale_data()
+void TestStartup::messagesLocale_data()
 {
     QTest::addColumn<QByteArray>("all");
     QTest::addColumn<QByteArray>("messages");
@@ -97,7 +170,7 @@ void TestLanguage::messagesLocale_data()
     QTest::newRow("none set") << QByteArray() << QByteArray() << QByteArray() << "C";
 }
 
-void TestLanguage::messagesLocale()
+void TestStartup::messagesLocale()
 {
     QFETCH(QByteArray, all);
     QFETCH(QByteArray, messages);
@@ -119,7 +192,7 @@ void TestLanguage::messagesLocale()
     }
 }
 
-void TestLanguage::markerFile()
+void TestStartup::markerFile()
 {
     QTemporaryDir folder;
     const std::string path = folder.filePath("en.dll").toStdString();
@@ -134,5 +207,5 @@ void TestLanguage::markerFile()
     QVERIFY(platform.isOrdinaryFile(path)); // even an empty file does
 }
 
-QTEST_APPLESS_MAIN(TestLanguage)
-#include "tst_language.moc"
+QTEST_APPLESS_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,4 +1,4 @@
-#include "messagebox.h"
+#include "informationbox.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -14,7 +14,7 @@ std::function<void(QMessageBox *)> &observer()
 
 } // namespace
 
-void MessageBox::information(QWidget *parent, const QString &title, const QString &text)
+void InformationBox::show(QWidget *parent, const QString &title, const QString &text)
 {
     // On the heap: the parent may be destroyed while the box runs its event loop, taking the box with it.
     QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
@@ -25,7 +25,7 @@ void MessageBox::information(QWidget *parent, const QString &title, const QStrin
     delete box.data();
 }
 
-void MessageBox::setObserver(std::function<void(QMessageBox *)> newObserver)
+void InformationBox::setObserver(std::function<void(QMessageBox *)> newObserver)
 {
     observer() = std::move(newObserver);
 }
