@@ -2,10 +2,12 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 WINDOWS_DIR ?= build-windows
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 12
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test test-sanitize test-windows clean
+.PHONY: all deps build run test test-sanitize test-windows fuzz clean
 
 all: build
 
@@ -37,5 +39,12 @@ test-windows:
 	cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
 	cd $(WINDOWS_DIR) && ctest --output-on-failure --verbose
 
+# The libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each.
+fuzz:
+	scripts/install-deps fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DQUARVEL_FUZZ=ON -DQUARVEL_WERROR=$(WERROR)
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS)
+	scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(FUZZ_DIR)

@@ -2,9 +2,16 @@
 
 #include "bilingual.h"
 
+#include <QString>
+
 // The command-line tool's own texts, Chinese and English side by side.
 namespace CliTexts {
 inline constexpr Bilingual noCatalogue{"警告：找不到CPU列表文件，CPU列表为空：", "warning: no catalogue file, the CPU list is empty: "};
+inline constexpr Bilingual unreadableCatalogue{"警告：CPU列表文件无法读取，CPU列表为空：",
+                                               "warning: the catalogue file cannot be read, the CPU list is empty: "};
 inline constexpr Bilingual noCandidate{"（无）", "(none)"};
 inline constexpr Bilingual rowSeparator{"：", ": "};
+
+// A warning on standard error when the catalogue gives no records because it is missing or unreadable.
+void warnAboutCatalogue(const QString &path, Language language);
 }

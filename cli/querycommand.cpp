@@ -15,8 +15,7 @@ int QueryCommand::run(const CliOptions &options)
         Output::error(QueryTexts::tooShort.in(options.language));
         return 2;
     }
-    if (!CpuCatalogue::exists(options.catalogue))
-        Output::error(CliTexts::noCatalogue.in(options.language) + options.catalogue);
+    CliTexts::warnAboutCatalogue(options.catalogue, options.language);
     if (options.json)
         Output::json(QJsonObject{{QStringLiteral("text"), outcome.text}});
     else

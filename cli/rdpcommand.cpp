@@ -62,8 +62,7 @@ int RdpCommand::run(const CliOptions &options)
         Output::error(TerminalCount::invalidMessage.in(options.language));
         return 2;
     }
-    if (!CpuCatalogue::exists(options.catalogue))
-        Output::error(CliTexts::noCatalogue.in(options.language) + options.catalogue);
+    CliTexts::warnAboutCatalogue(options.catalogue, options.language);
     if (options.json)
         reportJson(outcome.result, candidates);
     else

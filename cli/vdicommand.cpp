@@ -25,8 +25,7 @@ int VdiCommand::run(const CliOptions &options)
         Output::error(TerminalCount::invalidMessage.in(options.language));
         return 2;
     }
-    if (!CpuCatalogue::exists(options.catalogue))
-        Output::error(CliTexts::noCatalogue.in(options.language) + options.catalogue);
+    CliTexts::warnAboutCatalogue(options.catalogue, options.language);
     if (options.json) {
         Output::json(QJsonObject{{QStringLiteral("heading"), outcome.result.heading},
                                  {QStringLiteral("candidates"), QJsonArray::fromStringList(candidates)},

@@ -10,7 +10,11 @@ else()
   endif()
 endif()
 
-if(QUARVEL_SANITIZE)
+if(QUARVEL_FUZZ)
+  # Coverage for libFuzzer in every library; the fuzz targets add the fuzzer's own main.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+elseif(QUARVEL_SANITIZE)
   set(quarvel_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   add_compile_options(${quarvel_sanitizers})
   add_link_options(${quarvel_sanitizers})

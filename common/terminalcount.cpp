@@ -20,3 +20,20 @@ std::optional<double> TerminalCount::parse(QStringView text)
         return std::nullopt;
     return n;
 }
+
+std::optional<SizingCount> TerminalCount::accepted(
+    QStringView text, TaskLevel level, const std::function<std::optional<qint32>(double, TaskLevel)> &requiredScore,
+    const std::function<std::optional<ServerMinimums>(double, TaskLevel)> &minimums)
+{
+    const auto terminals = parse(text);
+    if (!terminals)
+        return std::nullopt;
+    const auto required = requiredScore(*terminals, level);
+    if (!required)
+        return std::nullopt;
+    for (TaskLevel any : {TaskLevel::Light, TaskLevel::Medium, TaskLevel::Heavy}) {
+        if (!minimums(*terminals, any))
+            return std::nullopt;
+    }
+    return SizingCount{*terminals, *required};
+}

@@ -9,6 +9,7 @@
 #include "module1.h"
 #include "querytexts.h"
 #include "twips.h"
+#include "windowplacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextCursor>
 
 namespace {
@@ -72,9 +72,8 @@ void Form2::Form_Load()
     if (m_mainWindow) {
         setWindowIcon(m_mainWindow->windowIcon());
         setWindowTitle(m_mainWindow->windowTitle());
-        if (const QScreen *screen = m_mainWindow->screen())
-            move(screen->availableGeometry().center() - rect().center());
     }
+    WindowPlacement::centre(this);
     const Language language = Module1::language();
     Command1->setText(command1Caption.in(language));
     Label1->setText(label1Caption.in(language));

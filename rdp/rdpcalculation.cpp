@@ -21,7 +21,7 @@ RdpCalculation::Outcome RdpCalculation::calculate(const Request &request, const 
         return {Status::Abandoned, {}};
 
     // validCount has checked the minimums at every level.
-    const RdpHardware hardware = *RdpSizing::hardware(count->terminals, request.level());
+    const ServerMinimums hardware = *RdpSizing::hardware(count->terminals, request.level());
     Result result;
     result.memory = Decimal::gigabytes(hardware.memory);
     result.ssd = Decimal::gigabytes(hardware.ssd);

@@ -1,8 +1,6 @@
 #include "rdpsizing.h"
 
 #include "int32.h"
-#include "stepup.h"
-#include "terminalcount.h"
 
 namespace {
 
@@ -32,35 +30,14 @@ std::optional<qint32> RdpSizing::requiredScore(double terminals, TaskLevel level
     return Int32::truncate(terminals * constantsOf(level).scorePerTerminal + 3200);
 }
 
-std::optional<RdpHardware> RdpSizing::hardware(double terminals, TaskLevel level)
+std::optional<ServerMinimums> RdpSizing::hardware(double terminals, TaskLevel level)
 {
     const LevelConstants constants = constantsOf(level);
-    const auto memoryBase = Int32::truncate(terminals * constants.memoryPerTerminal + 2);
-    const auto ssdBase = Int32::truncate(terminals * 7 + 80);
-    const auto hddBase = Int32::truncate(terminals * 50);
-    const auto networkBase = Int32::truncate(terminals * constants.networkPerTerminal);
-    if (!memoryBase || !ssdBase || !hddBase || !networkBase)
-        return std::nullopt;
-    const auto memory = StepUp::memory(*memoryBase);
-    const auto ssd = StepUp::ssd(*ssdBase);
-    const auto hdd = StepUp::hdd(*hddBase);
-    const auto network = StepUp::network(*networkBase);
-    if (!memory || !ssd || !hdd || !network)
-        return std::nullopt;
-    return RdpHardware{*memory, *ssd, *hdd, *network};
+    return ServerMinimums::fromBases(terminals * constants.memoryPerTerminal + 2, terminals * 7 + 80, terminals * 50,
+                                     terminals * constants.networkPerTerminal);
 }
 
-std::optional<RdpSizing::Count> RdpSizing::validCount(QStringView text, TaskLevel level)
+std::optional<SizingCount> RdpSizing::validCount(QStringView text, TaskLevel level)
 {
-    const auto terminals = TerminalCount::parse(text);
-    if (!terminals)
-        return std::nullopt;
-    const auto required = requiredScore(*terminals, level);
-    if (!required)
-        return std::nullopt;
-    for (TaskLevel any : {TaskLevel::Light, TaskLevel::Medium, TaskLevel::Heavy}) {
-        if (!hardware(*terminals, any))
-            return std::nullopt;
-    }
-    return Count{*terminals, *required};
+    return TerminalCount::accepted(text, level, requiredScore, hardware);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "rdphardware.h"
+#include "serverminimums.h"
 #include "tasklevel.h"
+#include "terminalcount.h"
 
 #include <QStringView>
 
@@ -12,14 +13,8 @@
 namespace RdpSizing {
 // N × (500, 600 or 700 by level) + 3200.
 std::optional<qint32> requiredScore(double terminals, TaskLevel level);
-std::optional<RdpHardware> hardware(double terminals, TaskLevel level);
-
-struct Count {
-    double terminals;
-    qint32 requiredScore;
-};
-// A count text the calculation accepts, with its required score at this level: the text is a valid count
-// and its required score and its minimums at every level fit in 32 bits (so a level changed during the
-// reading cannot overflow).
-std::optional<Count> validCount(QStringView text, TaskLevel level);
+// Memory base trunc(N x (0.5, 1 or 1.5) + 2), SSD base N x 7 + 80, HDD base N x 50, network base
+// N x (30, 40 or 50).
+std::optional<ServerMinimums> hardware(double terminals, TaskLevel level);
+std::optional<SizingCount> validCount(QStringView text, TaskLevel level);
 }

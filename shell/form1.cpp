@@ -18,6 +18,7 @@
 #include "twips.h"
 #include "vendor.h"
 #include "version.h"
+#include "windowplacement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -27,7 +28,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -155,8 +155,7 @@ void Form1::Form_Load()
 
 void Form1::showCentred()
 {
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    WindowPlacement::centre(this);
     show();
     txbNumber1->setFocus();
 }

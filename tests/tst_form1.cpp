@@ -60,7 +60,6 @@ private slots:
     void invalidCount();
     void lockedWhileReading();
     void vendorChangedWhileReading();
-    void closedWhileReading();
 };
 
 void TestForm1::init()
@@ -415,16 +414,6 @@ void TestForm1::vendorChangedWhileReading()
     const QString gap(24, u' ');
     QCOMPARE(itemsOf(main.control<QComboBox>("Combo1")),
              (QStringList{"Intel A" + gap + "236%", "AMD B" + gap + "236%", "AMD D" + gap + "236%"}));
-}
-
-void TestForm1::closedWhileReading()
-{
-    MainWindow main(sampleCatalogue, Language::English);
-    main.type("1");
-    atPump(2, [&] { main.window->close(); });
-    main.click("Command1");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(main.window.isNull());
 }
 
 QTEST_MAIN(TestForm1)

@@ -42,7 +42,6 @@ private slots:
     void shortText();
     void answer();
     void lockedWhileReading();
-    void closedWhileReading();
     void everyLineMatches();
 };
 
@@ -167,18 +166,6 @@ void TestForm2::lockedWhileReading()
     QVERIFY(in<QPushButton>(form2, "Command1")->isEnabled());
     QVERIFY(in<QLineEdit>(form2, "txbNumber1")->isEnabled());
     form2->close();
-}
-
-void TestForm2::closedWhileReading()
-{
-    const MainWindow main(sampleCatalogue, Language::English);
-    QPointer<QWidget> form2 = openQuery(main);
-    typeInto(form2, "1234");
-    atPump(2, [&] { form2->close(); });
-    clickIn(form2, "Command1");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(form2.isNull());
-    QVERIFY(main.window->isEnabled());
 }
 
 void TestForm2::everyLineMatches()

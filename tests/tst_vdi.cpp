@@ -85,7 +85,7 @@ void TestVdi::workedResults()
     QCOMPARE(run.outcome.status, VdiSizing::Status::Done);
     QCOMPARE(run.outcome.result.requiredScore, required);
     QCOMPARE(run.candidates, QStringList{entry("Intel equal", "100%")});
-    const VdiHardware &hardware = run.outcome.result.hardware;
+    const ServerMinimums &hardware = run.outcome.result.hardware;
     QCOMPARE((QList<int>{hardware.memory, hardware.ssd, hardware.hdd, hardware.network}), values.mid(1));
 }
 

@@ -12,6 +12,7 @@
 #include "vdisizing.h"
 #include "vendor.h"
 #include "version.h"
+#include "windowplacement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -122,11 +122,9 @@ void Form3::createControls()
 
 void Form3::Form_Load()
 {
-    if (m_mainWindow) {
+    if (m_mainWindow)
         setWindowIcon(m_mainWindow->windowIcon());
-        if (const QScreen *screen = m_mainWindow->screen())
-            move(screen->availableGeometry().center() - rect().center());
-    }
+    WindowPlacement::centre(this);
     const Language language = Module1::language();
     setWindowTitle(titlePrefix.in(language) + Version::shortText());
     for (const ControlText &entry : controlTexts)

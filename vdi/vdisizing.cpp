@@ -3,8 +3,6 @@
 #include "blanks.h"
 #include "decimal.h"
 #include "int32.h"
-#include "stepup.h"
-#include "terminalcount.h"
 #include "vditexts.h"
 
 #include <cmath>
@@ -52,37 +50,16 @@ std::optional<qint32> VdiSizing::requiredScore(double terminals, TaskLevel level
     return Int32::truncate((terminals * constantsOf(level).scorePerTerminal + 5500) / 0.6);
 }
 
-std::optional<VdiHardware> VdiSizing::hardware(double terminals, TaskLevel level)
+std::optional<ServerMinimums> VdiSizing::hardware(double terminals, TaskLevel level)
 {
     const LevelConstants constants = constantsOf(level);
-    const auto memoryBase = Int32::truncate(terminals * constants.memoryPerTerminal / 0.85);
-    const auto ssdBase = Int32::truncate(terminals * 30 + 80);
-    const auto hddBase = Int32::truncate(terminals * 50);
-    const auto networkBase = Int32::truncate(terminals * constants.networkPerTerminal);
-    if (!memoryBase || !ssdBase || !hddBase || !networkBase)
-        return std::nullopt;
-    const auto memory = StepUp::memory(*memoryBase);
-    const auto ssd = StepUp::ssd(*ssdBase);
-    const auto hdd = StepUp::hdd(*hddBase);
-    const auto network = StepUp::network(*networkBase);
-    if (!memory || !ssd || !hdd || !network)
-        return std::nullopt;
-    return VdiHardware{*memory, *ssd, *hdd, *network};
+    return ServerMinimums::fromBases(terminals * constants.memoryPerTerminal / 0.85, terminals * 30 + 80,
+                                     terminals * 50, terminals * constants.networkPerTerminal);
 }
 
-std::optional<VdiSizing::Count> VdiSizing::validCount(QStringView text, TaskLevel level)
+std::optional<SizingCount> VdiSizing::validCount(QStringView text, TaskLevel level)
 {
-    const auto terminals = TerminalCount::parse(text);
-    if (!terminals)
-        return std::nullopt;
-    const auto required = requiredScore(*terminals, level);
-    if (!required)
-        return std::nullopt;
-    for (TaskLevel any : {TaskLevel::Light, TaskLevel::Medium, TaskLevel::Heavy}) {
-        if (!hardware(*terminals, any))
-            return std::nullopt;
-    }
-    return Count{*terminals, *required};
+    return TerminalCount::accepted(text, level, requiredScore, hardware);
 }
 
 double VdiSizing::percentage(double score, qint32 required)

@@ -2,8 +2,9 @@
 
 #include "cpucatalogue.h"
 #include "language.h"
+#include "serverminimums.h"
 #include "tasklevel.h"
-#include "vdihardware.h"
+#include "terminalcount.h"
 #include "vendor.h"
 
 #include <QString>
@@ -17,14 +18,10 @@ namespace VdiSizing {
 
 // trunc((N x (300, 350 or 400 by level) + 5500) / 0.6); nothing beyond 32 bits.
 std::optional<qint32> requiredScore(double terminals, TaskLevel level);
-std::optional<VdiHardware> hardware(double terminals, TaskLevel level);
-
-struct Count {
-    double terminals;
-    qint32 requiredScore;
-};
-// A valid count text whose required score at this level and minimums at every level fit in 32 bits.
-std::optional<Count> validCount(QStringView text, TaskLevel level);
+// Memory base trunc(N x (2, 4 or 8) / 0.85), SSD base N x 30 + 80, HDD base N x 50, network base
+// N x (30, 40 or 50).
+std::optional<ServerMinimums> hardware(double terminals, TaskLevel level);
+std::optional<SizingCount> validCount(QStringView text, TaskLevel level);
 
 // trunc(trunc(score) / required x 100), dividing first.
 double percentage(double score, qint32 required);
@@ -50,7 +47,7 @@ struct Progress {
 
 struct Result {
     qint32 requiredScore;
-    VdiHardware hardware;
+    ServerMinimums hardware;
     QString heading;
     QString text; // the four-line hardware text
 };

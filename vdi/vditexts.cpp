@@ -1,7 +1,7 @@
 #include "vditexts.h"
 
 #include "decimal.h"
-#include "vdihardware.h"
+#include "serverminimums.h"
 
 QString VdiTexts::busyHeading(QStringView countText, Language language)
 {
@@ -13,7 +13,7 @@ QString VdiTexts::finalHeading(QStringView countText, Language language)
     return countText.toString() + finalSuffix.in(language);
 }
 
-QString VdiTexts::hardwareText(const VdiHardware &hardware, Language language)
+QString VdiTexts::hardwareText(const ServerMinimums &hardware, Language language)
 {
     const QLatin1String crLf("\r\n");
     return memory.in(language) + Decimal::gigabytes(hardware.memory) + crLf

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringView>
 
-struct VdiHardware;
+struct ServerMinimums;
 
 // Every text the VDI calculation writes, Chinese and English side by side.
 namespace VdiTexts {
@@ -20,5 +20,5 @@ inline constexpr Bilingual network{"网卡速度：", "NIC speed: "};
 QString busyHeading(QStringView countText, Language language);
 QString finalHeading(QStringView countText, Language language);
 // Four lines joined by CR LF, without a line end after the last.
-QString hardwareText(const VdiHardware &hardware, Language language);
+QString hardwareText(const ServerMinimums &hardware, Language language);
 }

@@ -1,0 +1,111 @@
+// Arbitrary bytes as the catalogue file: the reader must agree with a plain reading of the format, every
+// record must be sound, and the event pump must run once for every line before the end.
+
+#include "fuzzsupport.h"
+#include "scoretext.h"
+
+#include <QStringDecoder>
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool validUtf8(const QByteArray &bytes)
+{
+    for (qsizetype i = 0; i < bytes.size();) {
+        const unsigned char lead = bytes[i];
+        int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+        if (length == 0 || i + length > bytes.size())
+            return false;
+        unsigned code = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            const unsigned char next = bytes[i + k];
+            if ((next >> 6) != 2)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        const unsigned smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// The C library's reading of a decimal number, in the C locale whatever the process's locale.
+void requireSameScore(const QString &field, double score)
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    const QByteArray text = field.trimmed().toLatin1();
+    const double expected = strtod_l(text.constData(), nullptr, c);
+    FUZZ_REQUIRE(std::isfinite(score));
+    FUZZ_REQUIRE(score == expected || (expected != 0 && std::fabs(expected) < 1e-300 && score == 0));
+}
+
+struct Reading {
+    std::vector<Fuzz::Record> records;
+    int lines = 0; // before the first empty line
+};
+
+// The format in the plainest terms: lines end at CR LF, CR or LF; the first empty line ends the catalogue.
+Reading plainReading(const QByteArray &bytes)
+{
+    Reading reading;
+    qsizetype start = 0;
+    for (int number = 1; start < bytes.size(); ++number) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        QByteArray line = bytes.mid(start, end - start);
+        start = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
+        if (number == 1 && line.startsWith("\xEF\xBB\xBF"))
+            line.remove(0, 3);
+        if (line.isEmpty())
+            break;
+        ++reading.lines;
+        if (line.contains('\0') || !validUtf8(line))
+            continue;
+        // A byte-order mark after the first line is a character of the text (fromUtf8 would drop it).
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        const QString text = utf8.decode(line);
+        const qsizetype comma = text.indexOf(u',');
+        if (comma < 0)
+            continue;
+        const QString field1 = text.section(u',', 1, 1);
+        const auto score = ScoreText::parse(field1);
+        if (!score)
+            continue;
+        requireSameScore(field1, *score);
+        reading.records.push_back({text.left(comma), *score});
+    }
+    return reading;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString path = Fuzz::writeCatalogue(bytes);
+    const Reading expected = plainReading(bytes);
+
+    std::vector<Fuzz::Record> records;
+    int pumps = 0;
+    const auto outcome = CpuCatalogue::read(
+        path, [&](const CpuRecord &record) { records.push_back({record.model.toString(), record.score}); },
+        [&] { return ++pumps > 0; });
+    FUZZ_REQUIRE(outcome == CpuCatalogue::Outcome::Complete);
+    FUZZ_REQUIRE(pumps == expected.lines);
+    FUZZ_REQUIRE(records.size() == expected.records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        FUZZ_REQUIRE(records[i].model == expected.records[i].model);
+        FUZZ_REQUIRE(std::isfinite(records[i].score));
+        FUZZ_REQUIRE(records[i].score == expected.records[i].score);
+        FUZZ_REQUIRE(!records[i].model.contains(u',') && !records[i].model.contains(u'\r') && !records[i].model.contains(u'\n'));
+    }
+    return 0;
+}

@@ -1,0 +1,169 @@
+// Catalogue files that anyone may have edited, truncated, grown or locked: each gives a defined outcome.
+
+#include "cataloguereader.h"
+#include "cpucatalogue.h"
+#include "testcatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct Reading {
+    CpuCatalogue::Outcome outcome;
+    qsizetype records = 0;
+    QString firstModel;
+    double lastScore = 0;
+    qsizetype longestModel = 0;
+};
+
+Reading readAll(const QString &path, const CpuCatalogue::Pump &pump = {})
+{
+    Reading reading{};
+    reading.outcome = CpuCatalogue::read(
+        path,
+        [&](const CpuRecord &record) {
+            if (reading.records++ == 0)
+                reading.firstModel = record.model.left(20).toString();
+            reading.lastScore = record.score;
+            reading.longestModel = std::max(reading.longestModel, record.model.size());
+        },
+        pump);
+    return reading;
+}
+
+QByteArray manyLines(int count)
+{
+    QByteArray content;
+    content.reserve(count * 30);
+    for (int i = 0; i < count; ++i)
+        content += "Intel Xeon Model " + QByteArray::number(i) + ',' + QByteArray::number(i % 9000) + "\r\n";
+    return content;
+}
+
+} // namespace
+
+class TestHostile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shapes_data();
+    void shapes();
+    void folderAndLinks();
+    void unreadable();
+    void growsWhileRead();
+    void truncatedWhileRead();
+};
+
+void TestHostile::shapes_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qsizetype>("records");
+    QTest::addColumn<QString>("firstModel");
+
+    const QByteArray fifty(50 * 1024 * 1024, 'x');
+    QTest::newRow("50 MB line without line end") << "Intel " + fifty + ",5000" << qsizetype(1) << "Intel xxxxxxxxxxxxxx";
+    QTest::newRow("50 MB line without comma") << fifty << qsizetype(0) << "";
+    QTest::newRow("one million lines") << manyLines(1000000) << qsizetype(1000000) << "Intel Xeon Model 0";
+    QTest::newRow("only CRs") << QByteArray(1000, '\r') << qsizetype(0) << "";
+    QTest::newRow("only LFs") << QByteArray(1000, '\n') << qsizetype(0) << "";
+    QTest::newRow("records ended by CRs") << QByteArray("A,1\rB,2\rC,3") << qsizetype(3) << "A";
+    QTest::newRow("NUL bytes") << QByteArray(4096, '\0') + "\r\nIntel A,5000\r\n" << qsizetype(1) << "Intel A";
+    QTest::newRow("invalid UTF-8") << QByteArray("\xC0\xAF,1\r\n\xED\xA0\x80,2\r\n\xF4\x90\x80\x80,3\r\n\xFF\xFE,4\r\nA,5\r\n")
+                                   << qsizetype(1) << "A";
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFIntel A,5000\r\n") << qsizetype(1) << "Intel A";
+    QTest::newRow("blanks and signs") << QByteArray("A, +5 \r\nB,-5\r\nC,- 5\r\nD,5-\r\nE,+-5\r\nF,\t7\t\r\n") << qsizetype(3) << "A";
+    QTest::newRow("numbers that are no scores")
+        << QByteArray("A,1e309\r\nB,nan\r\nC,inf\r\nD,0x10\r\nE,1,5\r\nF,-0\r\n") << qsizetype(2) << "E";
+}
+
+void TestHostile::shapes()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qsizetype, records);
+    QFETCH(QString, firstModel);
+    const TestCatalogue catalogue(content);
+    content.clear();
+    qsizetype pumps = 0;
+    const Reading reading = readAll(catalogue.path(), [&] { return ++pumps > 0; });
+    QCOMPARE(reading.outcome, CpuCatalogue::Outcome::Complete);
+    QCOMPARE(reading.records, records);
+    QCOMPARE(reading.firstModel, firstModel);
+    QVERIFY(pumps >= records);
+}
+
+void TestHostile::folderAndLinks()
+{
+    const TestCatalogue catalogue("Intel A,5000\r\n");
+    const QString folder = catalogue.folder();
+    QVERIFY(QFile::link(catalogue.path(), folder + "/link.dll"));
+    QCOMPARE(readAll(folder + "/link.dll").records, 1);
+    QVERIFY(QFile::link(folder + "/nowhere.dll", folder + "/dangling.dll"));
+    QCOMPARE(readAll(folder + "/dangling.dll").outcome, CpuCatalogue::Outcome::Missing);
+    QVERIFY(QDir(folder).mkdir("folder.dll"));
+    QCOMPARE(readAll(folder + "/folder.dll").outcome, CpuCatalogue::Outcome::Missing);
+}
+
+void TestHostile::unreadable()
+{
+    // A file its reader may not open: no records, as for a missing one. Root reads every file, so the
+    // reading runs in a child process as nobody.
+    const TestCatalogue catalogue("Intel A,5000\r\n");
+    QVERIFY(QFile::setPermissions(catalogue.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                          | QFile::ReadOther | QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(catalogue.path(), {}));
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(3);
+        const Reading reading = readAll(catalogue.path());
+        _exit(reading.outcome == CpuCatalogue::Outcome::Unreadable && reading.records == 0 ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+void TestHostile::growsWhileRead()
+{
+    // Lines appended before the reading reaches the end of the file are read too.
+    const TestCatalogue catalogue(TestCatalogue::lines({"Intel A,1", "Intel B,2", "Intel C,3"}));
+    bool grown = false;
+    const Reading reading = readAll(catalogue.path(), [&] {
+        if (!grown) {
+            QFile file(catalogue.path());
+            grown = file.open(QIODevice::Append) && file.write("Intel D,4\r\nIntel E,5\r\n") > 0;
+        }
+        return true;
+    });
+    QVERIFY(grown);
+    QCOMPARE(reading.records, 5);
+    QCOMPARE(reading.lastScore, 5);
+}
+
+void TestHostile::truncatedWhileRead()
+{
+    // Cut short during the reading: the lines already read in stay, and the reading ends where the file now
+    // ends. The line the cut went through counts as a last line without a line end.
+    const QByteArray content = manyLines(200000);
+    const TestCatalogue catalogue(content);
+    bool truncated = false;
+    const Reading reading = readAll(catalogue.path(), [&] {
+        if (!truncated)
+            truncated = QFile::resize(catalogue.path(), 0);
+        return true;
+    });
+    QVERIFY(truncated);
+    QCOMPARE(reading.outcome, CpuCatalogue::Outcome::Complete);
+    const qsizetype linesInFirstRead = content.left(64 * 1024).count('\n');
+    QVERIFY(reading.records >= linesInFirstRead && reading.records <= linesInFirstRead + 1);
+}
+
+QTEST_APPLESS_MAIN(TestHostile)
+#include "tst_hostile.moc"

@@ -1,0 +1,166 @@
+// Windows closed in the middle of their readings, windows opened inside other windows' readings, and many
+// openings: no crash, no access to a closed window, no window left behind.
+
+#include "eventpump.h"
+#include "mainwindow.h"
+#include "module1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+constexpr int catalogueLines = 9;
+
+QByteArray nineProcessors()
+{
+    QByteArray content;
+    for (int i = 1; i <= catalogueLines; ++i)
+        content += "Intel Xeon " + QByteArray::number(1000 + i) + ",90000\r\n";
+    return content;
+}
+
+void deleteClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestRobustness : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Module1::blnEnglish = true; }
+    void closedDuringReading_data();
+    void closedDuringReading();
+    void vdiWindowOpenedAndClosedDuringTheMainReading();
+    void mainWindowClosedDuringTheQuery();
+    void openingAndClosingLeavesNothing();
+    void responsiveWithAMillionLines();
+};
+
+void TestRobustness::closedDuringReading_data()
+{
+    QTest::addColumn<QString>("window"); // the main window itself, or the window its button opens
+    QTest::addColumn<int>("pump");
+    for (const char *window : {"Form1", "Form2", "Form3"}) {
+        QTest::addRow("%s, first record", window) << window << 1;
+        QTest::addRow("%s, a middle record", window) << window << catalogueLines / 2;
+        QTest::addRow("%s, last record", window) << window << catalogueLines;
+    }
+}
+
+void TestRobustness::closedDuringReading()
+{
+    QFETCH(QString, window);
+    QFETCH(int, pump);
+    MainWindow main(nineProcessors(), Language::English);
+    QPointer<QWidget> form = main.window.data();
+    if (window == "Form2") {
+        main.click("Command2");
+        form = MainWindow::openedWindow("Form2");
+        typeInto(form, "Xeon");
+    } else {
+        if (window == "Form3") {
+            main.click("Command4");
+            form = MainWindow::openedWindow("Form3");
+        }
+        typeInto(form, "1");
+    }
+    bool closedWhileLocked = false;
+    atPump(pump, [&] {
+        closedWhileLocked = !form->findChild<QLineEdit *>("txbNumber1")->isEnabled();
+        form->close();
+    });
+    clickIn(form, "Command1");
+    QVERIFY(closedWhileLocked);
+    deleteClosedWindows();
+    QVERIFY(form.isNull());
+    if (window != "Form1")
+        QVERIFY(main.window->isEnabled());
+}
+
+void TestRobustness::vdiWindowOpenedAndClosedDuringTheMainReading()
+{
+    MainWindow main(nineProcessors(), Language::English);
+    main.type("1");
+    QPointer<QWidget> form3;
+    atPump(2, [&] {
+        main.click("Command4");
+        form3 = MainWindow::openedWindow("Form3");
+    });
+    atPump(5, [&] { form3->close(); });
+    main.click("Command1");
+    deleteClosedWindows();
+    QVERIFY(form3.isNull());
+    QVERIFY(main.window->isEnabled());
+    QCOMPARE(main.control<QComboBox>("Combo1")->count(), catalogueLines);
+    QCOMPARE(main.text("Label9"), "8 GB");
+}
+
+void TestRobustness::mainWindowClosedDuringTheQuery()
+{
+    MainWindow main(nineProcessors(), Language::English);
+    main.click("Command2");
+    QPointer<QWidget> form2 = MainWindow::openedWindow("Form2");
+    typeInto(form2, "Xeon");
+    atPump(3, [&] { main.window->close(); });
+    clickIn(form2, "Command1");
+    deleteClosedWindows();
+    QVERIFY(form2.isNull());
+    QVERIFY(main.window.isNull());
+}
+
+void TestRobustness::openingAndClosingLeavesNothing()
+{
+    MainWindow main(nineProcessors(), Language::English);
+    deleteClosedWindows();
+    const qsizetype before = QApplication::topLevelWidgets().size();
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        for (const char *button : {"Command2", "Command4"}) {
+            main.click(button);
+            QWidget *opened = MainWindow::openedWindow(button == QLatin1String("Command2") ? "Form2" : "Form3");
+            typeInto(opened, "1234");
+            clickIn(opened, "Command1");
+            opened->close();
+            deleteClosedWindows();
+        }
+    }
+    QCOMPARE(QApplication::topLevelWidgets().size(), before);
+    QVERIFY(main.window->isEnabled());
+}
+
+void TestRobustness::responsiveWithAMillionLines()
+{
+    // A million lines, none strong enough: the window keeps processing its events all through the reading.
+    QByteArray content;
+    content.reserve(30'000'000);
+    for (int i = 0; i < 1000000; ++i)
+        content += "Intel Xeon Model " + QByteArray::number(i) + ",1000\r\n";
+    MainWindow main(content, Language::English);
+    content.clear();
+    main.type("30");
+    EventPump::setInterval(EventPump::defaultInterval);
+    int ticksWhileReading = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        if (!main.control<QWidget>("Command1")->isEnabled())
+            ++ticksWhileReading;
+    });
+    ticker.start(0);
+    QElapsedTimer clock;
+    clock.start();
+    main.click("Command1");
+    qInfo("a million lines: %lld ms, events processed %d times during the reading", clock.elapsed(), ticksWhileReading);
+    QVERIFY(ticksWhileReading >= 2);
+    QCOMPARE(main.control<QComboBox>("Combo1")->count(), 0);
+    QCOMPARE(main.text("Label9"), "40 GB");
+}
+
+QTEST_MAIN(TestRobustness)
+#include "tst_robustness.moc"
