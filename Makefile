@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 12
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test test-sanitize test-windows fuzz clean
+.PHONY: all deps build run test bench test-sanitize test-windows fuzz clean
 
 all: build
 
@@ -23,6 +23,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
+
+# The benchmark: every path through the catalogue against the cost of merely reading it (offscreen).
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/quarvel-bench
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps

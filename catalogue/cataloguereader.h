@@ -9,6 +9,7 @@
 
 // Reads a catalogue file one line at a time through its own file handle, so that readings never disturb each
 // other. CR LF, a lone CR and a lone LF each end a line; a UTF-8 byte-order mark at the start is ignored.
+// Lines are split and their scores read in the file's bytes; a model text is decoded only when asked for.
 class CatalogueReader
 {
 public:
@@ -27,23 +28,35 @@ public:
 
     bool isOpen() const { return m_file.isOpen(); }
     Line next();
-    // The record of the line next() returned last; its model text is valid until the following call.
+    // The record of the line next() returned last; valid until the following call.
     const CpuRecord &record() const { return m_record; }
     // The number of the line next() returned last, counting from 1.
     qint64 lineNumber() const { return m_lineNumber; }
 
 private:
+    friend class CpuRecord;
+
     bool fill();
+    qsizetype lineEnd();
     Line classify(const char *bytes, qsizetype length);
+    QStringView model() const;
+    bool modelContains(const SoughtText &sought) const;
 
     QFile m_file;
     QByteArray m_buffer;
-    qsizetype m_begin = 0;   // start of the unread bytes in m_buffer
-    qsizetype m_end = 0;     // end of the bytes read so far
-    qsizetype m_scanned = 0; // bytes after m_begin already known to hold no line end
+    qsizetype m_begin = 0;  // start of the unread bytes in m_buffer
+    qsizetype m_end = 0;    // end of the bytes read so far
+    qsizetype m_nextCr = -1; // where the next CR, LF lies at or after m_begin (m_end: none); -1: not looked for
+    qsizetype m_nextLf = -1;
     bool m_atEnd = false;
     QStringDecoder m_decoder;
-    QString m_text;
-    CpuRecord m_record{};
     qint64 m_lineNumber = 0;
+    CpuRecord m_record;
+
+    // The model text of the current record: its bytes, and its text once decoded.
+    const char *m_modelBytes = nullptr;
+    qsizetype m_modelLength = 0;
+    bool m_modelAscii = false;
+    mutable QString m_text;
+    mutable bool m_decoded = false;
 };

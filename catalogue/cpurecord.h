@@ -2,8 +2,25 @@
 
 #include <QStringView>
 
-// One catalogue line: a processor (or multi-socket configuration) and its performance score.
-struct CpuRecord {
-    QStringView model; // field 0 exactly as read, blanks included; valid only while the record is handed out
-    double score;      // field 1 as a finite number, not truncated
+class CatalogueReader;
+class SoughtText;
+
+// One catalogue line: a processor (or multi-socket configuration) and its performance score. A record lives
+// in its reader's buffers: it is valid until the reader reads the next line.
+class CpuRecord
+{
+public:
+    // Field 1 as a finite number, not truncated.
+    double score() const { return m_score; }
+    // Field 0 exactly as read, blanks included; decoded only when asked for.
+    QStringView model() const;
+    bool modelIsEmpty() const;
+    // Whether the model text holds the sought text, case-sensitively, code unit by code unit.
+    bool modelContains(const SoughtText &sought) const;
+
+private:
+    friend class CatalogueReader;
+
+    const CatalogueReader *m_reader = nullptr;
+    double m_score = 0;
 };

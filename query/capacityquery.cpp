@@ -3,13 +3,9 @@
 #include "blanks.h"
 #include "capacity.h"
 #include "querytexts.h"
+#include "soughttext.h"
 
 #include <QStringList>
-
-bool CapacityQuery::matches(QStringView model, QStringView sought)
-{
-    return sought.isEmpty() ? !model.isEmpty() : model.contains(sought);
-}
 
 CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &catalogue, Language language,
                                           const Progress &progress)
@@ -19,15 +15,17 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
     if (progress.cleared)
         progress.cleared();
 
-    const QStringView sought = Blanks::trimmed(typed);
+    const SoughtText sought(Blanks::trimmed(typed));
     QStringList entries; // oldest first; joined once at the end, so a long answer costs no more than its size
     const auto onRecord = [&](const CpuRecord &record) {
-        if (!matches(record.model, sought))
+        // Case-sensitive, code unit by code unit, anywhere in the model text; an empty sought text matches
+        // every model text that is not empty.
+        if (sought.isEmpty() ? record.modelIsEmpty() : !record.modelContains(sought))
             return;
-        const auto capacity = Capacity::of(record.score);
+        const auto capacity = Capacity::of(record.score());
         if (!capacity)
             return;
-        entries << QueryTexts::entry(record.model, *capacity, language);
+        entries << QueryTexts::entry(record.model(), *capacity, language);
         if (progress.entry)
             progress.entry(entries.constLast());
     };

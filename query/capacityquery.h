@@ -4,7 +4,6 @@
 #include "language.h"
 
 #include <QString>
-#include <QStringView>
 
 #include <functional>
 
@@ -28,9 +27,6 @@ struct Outcome {
     QString text; // every entry, the newest first, when Done
 };
 
-// Case-sensitive, code unit by code unit, anywhere in the model text; an empty sought text matches every
-// model text that is not empty.
-bool matches(QStringView model, QStringView sought);
 
 // typed: the text as typed; fewer than four characters are too short. The search is for it without its
 // leading and trailing blanks. A line whose figures leave 32 bits is skipped like a malformed one.

@@ -95,9 +95,7 @@ void Form2::Command1_Click()
     // of them one by one would cost seconds more.
     progress.entry = [this](const QString &entry) { m_pendingEntries << entry; };
     progress.pump = [this, self] {
-        if (EventPump::due())
-            showPendingEntries();
-        EventPump::processPending();
+        EventPump::processPending([this] { showPendingEntries(); });
         return self && !self->m_unloading;
     };
 

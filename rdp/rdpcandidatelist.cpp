@@ -1,19 +1,22 @@
 #include "rdpcandidatelist.h"
 
 #include "blanks.h"
-#include "decimal.h"
+#include "listentry.h"
+#include "soughttext.h"
 
 #include <cmath>
 
 namespace {
 
-bool passesVendorTest(QStringView model, Vendor vendor)
+bool passesVendorTest(const CpuRecord &record, Vendor vendor)
 {
+    static const SoughtText intel(u"Intel");
+    static const SoughtText amd(u"AMD");
     switch (vendor) {
     case Vendor::Intel:
-        return model.contains(u"Intel");
+        return record.modelContains(intel);
     case Vendor::Amd:
-        return model.contains(u"AMD");
+        return record.modelContains(amd);
     case Vendor::Both:
         break;
     }
@@ -30,12 +33,11 @@ double RdpCandidateList::percentage(double score, qint32 required)
 std::optional<QString> RdpCandidateList::entry(const CpuRecord &record, qint32 required,
                                                const std::function<Vendor()> &vendor)
 {
-    if (std::trunc(record.score) < required)
+    if (std::trunc(record.score()) < required)
         return std::nullopt;
     const Vendor chosen = vendor();
-    if (!passesVendorTest(record.model, chosen))
+    if (!passesVendorTest(record, chosen))
         return std::nullopt;
-    const qsizetype gap = chosen == Vendor::Both ? 28 : 24;
-    return Blanks::trimmed(record.model).toString() + QString(gap, u' ')
-        + Decimal::whole(percentage(record.score, required)) + u'%';
+    return ListEntry::make(Blanks::trimmed(record.model()), chosen == Vendor::Both ? 28 : 24,
+                           percentage(record.score(), required));
 }

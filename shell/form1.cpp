@@ -2,6 +2,7 @@
 
 #include "appfont.h"
 #include "countkeyfilter.h"
+#include "entrylistmodel.h"
 #include "eventpump.h"
 #include "form1texts.h"
 #include "form2.h"
@@ -100,6 +101,8 @@ void Form1::createControls()
     fillWith(Label17, buttonFace);
     Label3 = label(Frame2, "Label3", 120, 1305, 7935, 375, 12);
     Combo1 = Twips::place<QComboBox>(Frame2, "Combo1", 120, 1660, 7935, 375);
+    m_candidates = new EntryListModel(Combo1);
+    Combo1->setModel(m_candidates);
     Label3->setBuddy(Combo1);
     Label4 = label(Frame2, "Label4", 120, 2050, 3255, 375, 12);
     Label9 = label(Frame2, "Label9", 3360, 2050, 4695, 375, 12);
@@ -195,10 +198,12 @@ void Form1::Command1_Click()
         for (QLabel *value : {Label9, Label10, Label11, Label12, Label13, Label19})
             value->clear();
         Combo1->clear();
+        m_pendingEntries.clear();
     };
-    progress.candidate = [this](const QString &entry) { Combo1->addItem(entry); };
-    progress.pump = [self] {
-        EventPump::processPending();
+    // The entries reach the list in batches, just before the window processes its events.
+    progress.candidate = [this](const QString &entry) { m_pendingEntries << entry; };
+    progress.pump = [this, self] {
+        EventPump::processPending([this] { showPendingEntries(); });
         return self && !self->m_unloading;
     };
 
@@ -213,6 +218,7 @@ void Form1::Command1_Click()
         break;
     case RdpCalculation::Status::Done: {
         const RdpCalculation::Result &result = outcome.result;
+        showPendingEntries();
         if (Combo1->count() > 0)
             Combo1->setCurrentIndex(0);
         Label9->setText(result.memory);
@@ -226,6 +232,12 @@ void Form1::Command1_Click()
     }
     }
     setCalculationLocked(false);
+}
+
+void Form1::showPendingEntries()
+{
+    m_candidates->append(m_pendingEntries);
+    m_pendingEntries.clear();
 }
 
 void Form1::Command2_Click()

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
+class EntryListModel;
 class Form2;
 class Form3;
 class Platform;
@@ -38,12 +40,15 @@ private:
     TaskLevel taskLevel() const;
     Vendor vendor() const;
     void setCalculationLocked(bool locked);
+    void showPendingEntries();
 
     Platform &m_platform;
     QString m_folder;
     bool m_unloading = false;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
+    EntryListModel *m_candidates;
+    QStringList m_pendingEntries; // found but not in the list yet
 
     QFrame *Frame1;
     QFrame *Frame2;

@@ -12,7 +12,7 @@ QStringList recordsOf(const QString &path, CpuCatalogue::Outcome *outcome = null
 {
     QStringList records;
     const auto result = CpuCatalogue::read(path, [&](const CpuRecord &record) {
-        records << record.model.toString() + u'|' + QString::number(record.score);
+        records << record.model().toString() + u'|' + QString::number(record.score());
     });
     if (outcome)
         *outcome = result;
@@ -144,7 +144,7 @@ void TestCatalogueReading::pumpAfterEveryLine()
     const TestCatalogue catalogue(TestCatalogue::lines({"A,1", "skipped", "B,2", "C,3", "", "D,4"}));
     QStringList events;
     CpuCatalogue::read(
-        catalogue.path(), [&](const CpuRecord &record) { events << record.model.toString(); },
+        catalogue.path(), [&](const CpuRecord &record) { events << record.model().toString(); },
         [&] {
             events << "pump";
             return true;
@@ -158,7 +158,7 @@ void TestCatalogueReading::pumpAbandons()
     QStringList models;
     int pumps = 0;
     const auto outcome = CpuCatalogue::read(
-        catalogue.path(), [&](const CpuRecord &record) { models << record.model.toString(); }, [&] { return ++pumps < 2; });
+        catalogue.path(), [&](const CpuRecord &record) { models << record.model().toString(); }, [&] { return ++pumps < 2; });
     QCOMPARE(outcome, CpuCatalogue::Outcome::Abandoned);
     QCOMPARE(models, (QStringList{"A", "B"}));
 }
@@ -170,7 +170,7 @@ void TestCatalogueReading::overlappingReadings()
     QStringList inner;
     bool nested = false;
     CpuCatalogue::read(
-        catalogue.path(), [&](const CpuRecord &record) { outer << record.model.toString(); },
+        catalogue.path(), [&](const CpuRecord &record) { outer << record.model().toString(); },
         [&] {
             if (!nested) {
                 nested = true;

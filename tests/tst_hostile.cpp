@@ -28,9 +28,9 @@ Reading readAll(const QString &path, const CpuCatalogue::Pump &pump = {})
         path,
         [&](const CpuRecord &record) {
             if (reading.records++ == 0)
-                reading.firstModel = record.model.left(20).toString();
-            reading.lastScore = record.score;
-            reading.longestModel = std::max(reading.longestModel, record.model.size());
+                reading.firstModel = record.model().left(20).toString();
+            reading.lastScore = record.score();
+            reading.longestModel = std::max(reading.longestModel, record.model().size());
         },
         pump);
     return reading;

@@ -124,6 +124,12 @@ void TestQuery::matching_data()
     QTest::newRow("empty line ends the search")
         << "Xeon" << TestCatalogue::lines({"Intel Xeon A,5000", "Intel Xeon B,5000", "", "Intel Xeon C,5000"})
         << QStringList{"Intel Xeon B", "Intel Xeon A"};
+    const QByteArray mixed = TestCatalogue::lines({"英特尔 Xeon 1234,5000", "Intel Xeon 1234,5000", "酷睿 i7-1234,5000"});
+    QTest::newRow("ASCII text in a Chinese model") << "1234" << mixed
+                                                   << QStringList{"酷睿 i7-1234", "Intel Xeon 1234", "英特尔 Xeon 1234"};
+    QTest::newRow("Chinese text") << QString::fromUtf8("酷睿 i7") << mixed << QStringList{QString::fromUtf8("酷睿 i7-1234")};
+    QTest::newRow("Chinese text in no ASCII model") << QString::fromUtf8("英特尔 ") << mixed
+                                                    << QStringList{QString::fromUtf8("英特尔 Xeon 1234")};
     QTest::newRow("duplicates kept") << "Xeon A" << TestCatalogue::lines({"Xeon A,5000", "Xeon A,5000"})
                                      << QStringList{"Xeon A", "Xeon A"};
 }

@@ -3,6 +3,7 @@
 #include "appfont.h"
 #include "bilingual.h"
 #include "countkeyfilter.h"
+#include "entrylistmodel.h"
 #include "eventpump.h"
 #include "informationbox.h"
 #include "module1.h"
@@ -96,6 +97,8 @@ void Form3::createControls()
     Label2->setAlignment(Qt::AlignCenter);
     Label3 = label(Frame4, "Label3", 120, 840, 7815, 255, 9, true);
     Combo1 = Twips::place<QComboBox>(Frame4, "Combo1", 120, 1080, 7815, 375);
+    m_candidates = new EntryListModel(Combo1);
+    Combo1->setModel(m_candidates);
     Label3->setBuddy(Combo1);
     Label4 = label(Frame4, "Label4", 120, 1680, 7815, 255, 9, true);
     Line1 = Twips::place<QFrame>(Frame4, "Line1", 120, 1965, 7800, 15);
@@ -165,10 +168,12 @@ void Form3::Command1_Click()
     progress.started = [this](const QString &busyHeading) {
         Label2->setText(busyHeading);
         Combo1->clear();
+        m_pendingEntries.clear();
     };
-    progress.candidate = [this](const QString &entry) { Combo1->addItem(entry); };
-    progress.pump = [self] {
-        EventPump::processPending();
+    // The entries reach the list in batches, just before the window processes its events.
+    progress.candidate = [this](const QString &entry) { m_pendingEntries << entry; };
+    progress.pump = [this, self] {
+        EventPump::processPending([this] { showPendingEntries(); });
         return self && !self->m_unloading;
     };
 
@@ -182,6 +187,7 @@ void Form3::Command1_Click()
             return;
         break;
     case VdiSizing::Status::Done:
+        showPendingEntries();
         if (Combo1->count() > 0) {
             Combo1->setVisible(true);
             Combo1->setCurrentIndex(0);
@@ -191,6 +197,12 @@ void Form3::Command1_Click()
         break;
     }
     setCalculationLocked(false);
+}
+
+void Form3::showPendingEntries()
+{
+    m_candidates->append(m_pendingEntries);
+    m_pendingEntries.clear();
 }
 
 void Form3::closeEvent(QCloseEvent *event)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
+class EntryListModel;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -33,10 +35,13 @@ private:
     TaskLevel taskLevel() const;
     Vendor vendor() const;
     void setCalculationLocked(bool locked);
+    void showPendingEntries();
 
     QPointer<QWidget> m_mainWindow;
     QString m_catalogue;
     bool m_unloading = false;
+    EntryListModel *m_candidates;
+    QStringList m_pendingEntries; // found but not in the list yet
 
     QFrame *Frame1;
     QLabel *Label1;

@@ -1,7 +1,8 @@
 #include "vdisizing.h"
 
 #include "blanks.h"
-#include "decimal.h"
+#include "listentry.h"
+#include "soughttext.h"
 #include "int32.h"
 #include "vditexts.h"
 
@@ -28,10 +29,12 @@ LevelConstants constantsOf(TaskLevel level)
     return {400, 8, 50};
 }
 
-bool passesVendorTest(QStringView model, Vendor vendor)
+bool passesVendorTest(const CpuRecord &record, Vendor vendor)
 {
-    const bool intel = model.contains(u"Intel");
-    const bool amd = model.contains(u"AMD");
+    static const SoughtText intelWord(u"Intel");
+    static const SoughtText amdWord(u"AMD");
+    const bool intel = record.modelContains(intelWord);
+    const bool amd = record.modelContains(amdWord);
     switch (vendor) {
     case Vendor::Intel:
         return intel;
@@ -69,10 +72,9 @@ double VdiSizing::percentage(double score, qint32 required)
 
 std::optional<QString> VdiSizing::entry(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor)
 {
-    if (std::trunc(record.score) < required || !passesVendorTest(record.model, vendor()))
+    if (std::trunc(record.score()) < required || !passesVendorTest(record, vendor()))
         return std::nullopt;
-    return Blanks::trimmed(record.model).toString() + QLatin1String("       ")
-        + Decimal::whole(percentage(record.score, required)) + u'%';
+    return ListEntry::make(Blanks::trimmed(record.model()), 7, percentage(record.score(), required));
 }
 
 VdiSizing::Outcome VdiSizing::calculate(const Request &request, const Progress &progress)

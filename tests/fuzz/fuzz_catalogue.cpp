@@ -76,7 +76,8 @@ Reading plainReading(const QByteArray &bytes)
         if (comma < 0)
             continue;
         const QString field1 = text.section(u',', 1, 1);
-        const auto score = ScoreText::parse(field1);
+        const QByteArray field1Bytes = field1.toUtf8();
+        const auto score = ScoreText::parse(std::string_view(field1Bytes.constData(), size_t(field1Bytes.size())));
         if (!score)
             continue;
         requireSameScore(field1, *score);
@@ -96,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<Fuzz::Record> records;
     int pumps = 0;
     const auto outcome = CpuCatalogue::read(
-        path, [&](const CpuRecord &record) { records.push_back({record.model.toString(), record.score}); },
+        path, [&](const CpuRecord &record) { records.push_back({record.model().toString(), record.score()}); },
         [&] { return ++pumps > 0; });
     FUZZ_REQUIRE(outcome == CpuCatalogue::Outcome::Complete);
     FUZZ_REQUIRE(pumps == expected.lines);

@@ -48,7 +48,7 @@ QString Fuzz::writeCatalogue(const QByteArray &bytes)
 std::vector<Fuzz::Record> Fuzz::records(const QString &path)
 {
     std::vector<Record> result;
-    CpuCatalogue::read(path, [&](const CpuRecord &record) { result.push_back({record.model.toString(), record.score}); });
+    CpuCatalogue::read(path, [&](const CpuRecord &record) { result.push_back({record.model().toString(), record.score()}); });
     return result;
 }
 

@@ -1,0 +1,149 @@
+#include "measurements.h"
+
+#include "benchplatform.h"
+#include "capacityquery.h"
+#include "floorreading.h"
+#include "form1.h"
+#include "rdpcalculation.h"
+#include "startup.h"
+#include "stopwatch.h"
+#include "vdisizing.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+
+#include <cstdio>
+
+double Measurements::floor(const QString &catalogue, int runs)
+{
+    volatile qint64 sink = 0;
+    const double best = bestOf(runs, [&] { sink = sink + FloorReading::read(catalogue).modelBytes; });
+    return best;
+}
+
+double Measurements::coreRdp(const QString &catalogue, int runs)
+{
+    return bestOf(runs, [&] {
+        QStringList candidates;
+        RdpCalculation::Progress progress;
+        progress.candidate = [&](const QString &entry) { candidates << entry; };
+        RdpCalculation::calculate({QStringLiteral("30"), [] { return TaskLevel::Light; }, [] { return Vendor::Intel; },
+                                   catalogue, Language::English},
+                                  progress);
+    });
+}
+
+double Measurements::coreQuery(const QString &catalogue, int runs)
+{
+    return bestOf(runs, [&] { CapacityQuery::run(QStringLiteral("6248"), catalogue, Language::English, {}); });
+}
+
+double Measurements::coreVdi(const QString &catalogue, int runs)
+{
+    return bestOf(runs, [&] {
+        QStringList candidates;
+        VdiSizing::Progress progress;
+        progress.candidate = [&](const QString &entry) { candidates << entry; };
+        VdiSizing::calculate({QStringLiteral("10"), [] { return TaskLevel::Medium; }, [] { return Vendor::Intel; },
+                              catalogue, Language::English},
+                             progress);
+    });
+}
+
+namespace {
+
+QWidget *openedWindow(const char *name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+// Types the text into a window's count box and times its run button.
+double timeRunButton(QWidget *window, const QString &text, int runs)
+{
+    window->findChild<QLineEdit *>(QStringLiteral("txbNumber1"))->setText(text);
+    auto *run = window->findChild<QPushButton *>(QStringLiteral("Command1"));
+    return bestOf(runs, [&] { run->click(); });
+}
+
+} // namespace
+
+Measurements::WindowFigures Measurements::windows(const QString &folder, int runs)
+{
+    BenchPlatform platform(folder.toStdString());
+    auto *main = new Form1(platform);
+    main->showCentred();
+    QCoreApplication::processEvents();
+    WindowFigures figures{};
+    main->findChild<QRadioButton *>(QStringLiteral("Option1"))->setChecked(true);
+    figures.rdp = timeRunButton(main, QStringLiteral("30"), runs);
+
+    main->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    QWidget *query = openedWindow("Form2");
+    figures.query = timeRunButton(query, QStringLiteral("6248"), runs);
+    query->close();
+
+    main->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+    QWidget *vdi = openedWindow("Form3");
+    vdi->findChild<QRadioButton *>(QStringLiteral("Option2"))->setChecked(true);
+    figures.vdi = timeRunButton(vdi, QStringLiteral("10"), runs);
+    vdi->close();
+    main->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return figures;
+}
+
+double Measurements::startup(const QString &benchProgram, int runs)
+{
+    return bestOf(runs, [&] {
+        QProcess program;
+        program.start(benchProgram, {QStringLiteral("--startup")});
+        while (!program.canReadLine() && program.waitForReadyRead(30000)) {
+        }
+        program.waitForFinished(30000);
+    });
+}
+
+long Measurements::peakMemory(const QString &benchProgram, const QString &catalogue, const QString &count)
+{
+    QProcess program;
+    program.start(benchProgram, {QStringLiteral("--memory"), catalogue, count});
+    program.waitForFinished(300000);
+    return program.readAllStandardOutput().trimmed().toLong();
+}
+
+int Measurements::startupChild(int argc, char *argv[])
+{
+    return Startup::run(argc, argv, [] {
+        std::puts("shown");
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    });
+}
+
+int Measurements::memoryChild(const QString &catalogue, const QString &count)
+{
+    RdpCalculation::Progress progress;
+    qint64 candidates = 0;
+    progress.candidate = [&](const QString &) { ++candidates; };
+    RdpCalculation::calculate({count, [] { return TaskLevel::Heavy; }, [] { return Vendor::Both; }, catalogue,
+                               Language::English},
+                              progress);
+    // The peak of this process's own memory (the rusage figure would include the parent's, from before exec).
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                std::printf("%s\n", line.mid(6).trimmed().split(' ').value(0).constData());
+        }
+    }
+    return candidates == 0 ? 0 : 1;
+}

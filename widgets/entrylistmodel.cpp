@@ -1,0 +1,32 @@
+#include "entrylistmodel.h"
+
+void EntryListModel::append(const QStringList &entries)
+{
+    if (entries.isEmpty())
+        return;
+    beginInsertRows({}, int(m_entries.size()), int(m_entries.size() + entries.size() - 1));
+    m_entries.append(entries);
+    endInsertRows();
+}
+
+int EntryListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+QVariant EntryListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_entries.size() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return m_entries.at(index.row());
+}
+
+bool EntryListModel::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || row < 0 || count <= 0 || row + count > m_entries.size())
+        return false;
+    beginRemoveRows({}, row, row + count - 1);
+    m_entries.remove(row, count);
+    endRemoveRows();
+    return true;
+}
