@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 12
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test bench test-sanitize test-windows fuzz clean
+.PHONY: all deps build run test bench package package-test test-sanitize test-windows fuzz clean
 
 all: build
 
@@ -27,6 +27,14 @@ test: build
 # The benchmark: every path through the catalogue against the cost of merely reading it (offscreen).
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/quarvel-bench
+
+# The Debian package (build/quarvel_VERSION_ARCH.deb), and a test that installs and runs it.
+package: build
+	scripts/install-deps package
+	cd $(BUILD_DIR) && cpack
+
+package-test:
+	scripts/package-test
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps

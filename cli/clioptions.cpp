@@ -16,7 +16,9 @@ namespace {
 const char *const commands = "Commands:\n"
                              "  rdp COUNT     size a terminal (RDP) server for COUNT terminals\n"
                              "  query TEXT    how many terminals each processor whose model holds TEXT carries\n"
-                             "  vdi COUNT     size a VDI server for COUNT terminals\n";
+                             "  vdi COUNT     size a VDI server for COUNT terminals\n"
+                             "  check-catalogue [FILE]\n"
+                             "                report the catalogue's lines that the program would skip or never read\n";
 
 template <class Value>
 std::optional<Value> pick(const QString &text, std::initializer_list<std::pair<const char *, Value>> choices)
@@ -56,8 +58,9 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
                                              QStringLiteral("file"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
     parser.addOptions({levelOption, vendorOption, langOption, catalogueOption, jsonOption});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp, query or vdi"));
-    parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("the terminal count, or the model text sought"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp, query, vdi or check-catalogue"));
+    parser.addPositionalArgument(QStringLiteral("argument"),
+                                 QStringLiteral("the terminal count, the model text sought, or the catalogue file"));
 
     if (!parser.parse(arguments)) {
         exitStatus = usageError(parser.errorText());
@@ -76,18 +79,22 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
 
     CliOptions options;
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 2) {
-        exitStatus = usageError(QStringLiteral("expected a command and its argument"));
+    options.command = positional.value(0);
+    const bool check = options.command == QLatin1String("check-catalogue");
+    if (!check && !QStringList{QStringLiteral("rdp"), QStringLiteral("query"), QStringLiteral("vdi")}.contains(options.command)) {
+        exitStatus = usageError(positional.isEmpty() ? QStringLiteral("expected a command")
+                                                     : QStringLiteral("unknown command: ") + options.command);
         return std::nullopt;
     }
-    options.command = positional[0];
-    options.argument = positional[1];
-    if (!QStringList{QStringLiteral("rdp"), QStringLiteral("query"), QStringLiteral("vdi")}.contains(options.command)) {
-        exitStatus = usageError(QStringLiteral("unknown command: ") + options.command);
+    if (positional.size() != 2 && !(check && positional.size() == 1)) {
+        exitStatus = usageError(check ? QStringLiteral("check-catalogue takes one file at the most")
+                                      : QStringLiteral("expected a command and its argument"));
         return std::nullopt;
     }
-    if (options.command == QLatin1String("query") && (parser.isSet(levelOption) || parser.isSet(vendorOption))) {
-        exitStatus = usageError(QStringLiteral("query takes no --level or --vendor"));
+    options.argument = positional.value(1);
+    if (options.command != QLatin1String("rdp") && options.command != QLatin1String("vdi")
+        && (parser.isSet(levelOption) || parser.isSet(vendorOption))) {
+        exitStatus = usageError(options.command + QStringLiteral(" takes no --level or --vendor"));
         return std::nullopt;
     }
     if (parser.isSet(levelOption)) {
@@ -118,9 +125,12 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
         Module1::blnEnglish = LanguageSelection::english(*systemPlatform(), Module1::blnEnglish);
         options.language = Module1::language();
     }
-    options.catalogueGiven = parser.isSet(catalogueOption);
-    options.catalogue = options.catalogueGiven ? parser.value(catalogueOption)
-                                               : CpuCatalogue::pathIn(QCoreApplication::applicationDirPath());
+    if (check && !options.argument.isEmpty())
+        options.catalogue = options.argument;
+    else if (parser.isSet(catalogueOption))
+        options.catalogue = parser.value(catalogueOption);
+    else
+        options.catalogue = CpuCatalogue::pathIn(QCoreApplication::applicationDirPath());
     options.json = parser.isSet(jsonOption);
     return options;
 }

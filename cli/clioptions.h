@@ -10,7 +10,7 @@
 #include <optional>
 
 // The command line: quarvel-cli COMMAND ARGUMENT [--level L] [--vendor V] [--lang zh|en] [--catalogue FILE]
-// [--json]. Parsing prints help, version and usage errors itself.
+// [--json], or quarvel-cli check-catalogue [FILE]. Parsing prints help, version and usage errors itself.
 struct CliOptions {
     QString command;
     QString argument;
@@ -18,7 +18,6 @@ struct CliOptions {
     std::optional<Vendor> vendor;
     Language language = Language::Chinese;
     QString catalogue;
-    bool catalogueGiven = false;
     bool json = false;
 
     // The options, or the exit status when the program is to end at once (help, version, usage error).

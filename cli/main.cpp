@@ -1,3 +1,4 @@
+#include "checkcommand.h"
 #include "clioptions.h"
 #include "querycommand.h"
 #include "rdpcommand.h"
@@ -17,6 +18,8 @@ int main(int argc, char *argv[])
         return exitStatus;
     if (options->command == QLatin1String("query"))
         return QueryCommand::run(*options);
+    if (options->command == QLatin1String("check-catalogue"))
+        return CheckCommand::run(*options);
     if (options->command == QLatin1String("vdi"))
         return VdiCommand::run(*options);
     return RdpCommand::run(*options);

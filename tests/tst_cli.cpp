@@ -51,6 +51,8 @@ private slots:
     void usage();
     void query();
     void vdi();
+    void checkCatalogue_data();
+    void checkCatalogue();
 };
 
 void TestCli::sameTextsAsTheWindow_data()
@@ -221,6 +223,46 @@ void TestCli::vdi()
     run = runCli({"vdi", "0", "--lang", "en", "--catalogue", main.catalogue.path()});
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.err, "Please enter the correct number of terminals!\n");
+}
+
+void TestCli::checkCatalogue_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("sound") << TestCatalogue::lines({"Intel A,5000", "AMD B,6000", "Generic C,7000"}) << "en"
+                           << "records: 3 (Intel 1, AMD 1, neither 1); lines skipped: 0\n" << 0;
+    QTest::newRow("empty last line") << QByteArray("Intel A,5000\n\n") << "en"
+                                     << "line 2 is empty: the catalogue ends there\n"
+                                        "records: 1 (Intel 1, AMD 0, neither 0); lines skipped: 0\n"
+                                     << 0;
+    QTest::newRow("every kind of fault")
+        << QByteArray("Intel A,5000\r\nno comma\r\nAMD B,five\r\nC\xff,1\r\n\r\nIntel D,1\r\nIntel E,2\r\n") << "en"
+        << "line 2: skipped, no comma\nline 3: skipped, the score is not a number\n"
+           "line 4: skipped, bytes that cannot be read as text\n"
+           "line 5 is empty: the catalogue ends there, lines 6 to 7 are never read\n"
+           "records: 1 (Intel 1, AMD 0, neither 0); lines skipped: 3\n"
+        << 1;
+    QTest::newRow("Chinese") << QByteArray("\r\nIntel A,5000\r\n") << "zh"
+                             << QString::fromUtf8("第1行为空行：CPU列表到此结束，第2至2行不会被读取\n"
+                                                  "记录：0条（Intel 0条，AMD 0条，两者皆无0条）；跳过：0行\n"
+                                                  "警告：CPU列表中没有任何记录，CPU列表将为空\n")
+                             << 0;
+}
+
+void TestCli::checkCatalogue()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, lang);
+    QFETCH(QString, report);
+    QFETCH(int, exitCode);
+    const TestCatalogue catalogue(content);
+    const CliRun run = runCli({"check-catalogue", catalogue.path(), "--lang", lang});
+    QCOMPARE(QString::fromUtf8(run.out), report);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(runCli({"check-catalogue", catalogue.folder() + "/missing.dll"}).exitCode, 1);
 }
 
 QTEST_MAIN(TestCli)

@@ -1,0 +1,38 @@
+# cmake --install: the program, quarvel-cli and the catalogue together in one application folder (the
+# program looks for data.dll and en.dll beside its executable), launchers in bin/, a desktop entry and the
+# icon where desktops look for them. CPack makes a Debian package of it.
+include(GNUInstallDirs)
+
+set(QUARVEL_APPLICATION_FOLDER lib/quarvel)
+install(TARGETS quarvel quarvel-cli RUNTIME DESTINATION ${QUARVEL_APPLICATION_FOLDER})
+install(FILES resources/data.dll DESTINATION ${QUARVEL_APPLICATION_FOLDER})
+
+file(RELATIVE_PATH APPLICATION_FOLDER_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${QUARVEL_APPLICATION_FOLDER})
+foreach(LAUNCHED quarvel quarvel-cli)
+  configure_file(resources/launcher.in ${CMAKE_BINARY_DIR}/launchers/${LAUNCHED} @ONLY)
+  install(PROGRAMS ${CMAKE_BINARY_DIR}/launchers/${LAUNCHED} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
+
+install(FILES resources/quarvel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/quarvel.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quarvel)
+set(CPACK_PACKAGE_VENDOR Quarvel)
+set(CPACK_PACKAGE_CONTACT "Quarvel <quarvel@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sizes terminal servers for a number of thin-client seats")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Quarvel answers how large a terminal server must be: the processors that carry a number of thin-client "
+       "seats, with the minimum memory, system SSD, data HDD and network speed, for RDP and VDI servers, "
+       "in Simplified Chinese or English.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY quarvel)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The Qt libraries come from the executables' own needs; the platform plugins and a font with Chinese
+# glyphs are needed too, though no executable names them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4), fonts-wqy-microhei | fonts-noto-cjk")
+include(CPack)
