@@ -2,6 +2,7 @@
 
 #include "cpucatalogue.h"
 #include "language.h"
+#include "sizingprogress.h"
 #include "tasklevel.h"
 #include "vendor.h"
 
@@ -22,12 +23,8 @@ struct Request {
     Language language;
 };
 
-// What the caller sees while the calculation runs; every member may be left empty.
-struct Progress {
-    std::function<void(const QString &busyHeading)> started; // the count was valid; results are to be cleared
-    std::function<void(const QString &entry)> candidate;     // one more processor, in catalogue order
-    CpuCatalogue::Pump pump;
-};
+using Progress = SizingProgress;
+using Status = SizingStatus;
 
 struct Result {
     QString heading;
@@ -38,8 +35,6 @@ struct Result {
     QString graphics;
     QString system;
 };
-
-enum class Status { Done, InvalidCount, Abandoned };
 
 struct Outcome {
     Status status;

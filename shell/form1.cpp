@@ -197,13 +197,12 @@ void Form1::Command1_Click()
         Label15->setText(busyHeading);
         for (QLabel *value : {Label9, Label10, Label11, Label12, Label13, Label19})
             value->clear();
-        Combo1->clear();
-        m_pendingEntries.clear();
+        m_candidates->clear();
     };
     // The entries reach the list in batches, just before the window processes its events.
-    progress.candidate = [this](const QString &entry) { m_pendingEntries << entry; };
+    progress.candidate = [this](const QString &entry) { m_candidates->add(entry); };
     progress.pump = [this, self] {
-        EventPump::processPending([this] { showPendingEntries(); });
+        EventPump::processPending([this] { m_candidates->showAdded(); });
         return self && !self->m_unloading;
     };
 
@@ -218,7 +217,7 @@ void Form1::Command1_Click()
         break;
     case RdpCalculation::Status::Done: {
         const RdpCalculation::Result &result = outcome.result;
-        showPendingEntries();
+        m_candidates->showAdded();
         if (Combo1->count() > 0)
             Combo1->setCurrentIndex(0);
         Label9->setText(result.memory);
@@ -232,12 +231,6 @@ void Form1::Command1_Click()
     }
     }
     setCalculationLocked(false);
-}
-
-void Form1::showPendingEntries()
-{
-    m_candidates->append(m_pendingEntries);
-    m_pendingEntries.clear();
 }
 
 void Form1::Command2_Click()

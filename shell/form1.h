@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QStringList>
 #include <QWidget>
 
 class EntryListModel;
@@ -40,7 +39,6 @@ private:
     TaskLevel taskLevel() const;
     Vendor vendor() const;
     void setCalculationLocked(bool locked);
-    void showPendingEntries();
 
     Platform &m_platform;
     QString m_folder;
@@ -48,7 +46,6 @@ private:
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
     EntryListModel *m_candidates;
-    QStringList m_pendingEntries; // found but not in the list yet
 
     QFrame *Frame1;
     QFrame *Frame2;

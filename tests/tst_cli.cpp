@@ -1,9 +1,6 @@
 #include "mainwindow.h"
 #include "module1.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -95,10 +92,7 @@ void TestCli::sameTextsAsTheWindow()
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     QCOMPARE(json.keys(), (QStringList{"candidates", "graphics", "hdd", "heading", "memory", "network", "ssd", "system"}));
 
-    QStringList items;
-    const auto *combo = main.control<QComboBox>("Combo1");
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
+    const QStringList items = itemsIn(main.window);
     QVERIFY(!items.isEmpty());
     QCOMPARE(json["candidates"].toVariant().toStringList(), items);
     QCOMPARE(json["heading"].toString(), main.text("Label15"));
@@ -173,11 +167,10 @@ void TestCli::usage()
 void TestCli::query()
 {
     const MainWindow main(TestCatalogue::lines({"Sample 1234,5000", "Sample 12345,3500"}), Language::English);
-    main.click("Command2");
-    QWidget *form2 = MainWindow::openedWindow("Form2");
+    QWidget *form2 = main.open("Command2");
     typeInto(form2, "1234");
     clickIn(form2, "Command1");
-    const QString shown = form2->findChild<QPlainTextEdit *>("Text2")->toPlainText();
+    const QString shown = textIn(form2, "Text2");
     form2->close();
 
     CliRun run = runCli({"query", "1234", "--lang", "en", "--catalogue", main.catalogue.path(), "--json"});
@@ -199,16 +192,12 @@ void TestCli::vdi()
 {
     // As the window opens: light tasks, Intel.
     const MainWindow main(sampleCatalogue, Language::Chinese);
-    main.click("Command4");
-    QWidget *form3 = MainWindow::openedWindow("Form3");
+    QWidget *form3 = main.open("Command4");
     typeInto(form3, "10");
     clickIn(form3, "Command1");
-    QStringList items;
-    const auto *combo = form3->findChild<QComboBox *>("Combo1");
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    const QString heading = form3->findChild<QLabel *>("Label2")->text();
-    const QString text = form3->findChild<QPlainTextEdit *>("Text2")->toPlainText();
+    const QStringList items = itemsIn(form3);
+    const QString heading = textIn(form3, "Label2");
+    const QString text = textIn(form3, "Text2");
     form3->close();
 
     CliRun run = runCli({"vdi", "10", "--lang", "zh", "--catalogue", main.catalogue.path(), "--json"});

@@ -13,18 +13,6 @@ namespace {
 
 const QByteArray sampleCatalogue = TestCatalogue::lines({"Sample 1234,5000", "Sample 12345,3500", "Other 999,9000"});
 
-QWidget *openQuery(const MainWindow &main)
-{
-    main.click("Command2");
-    return MainWindow::openedWindow("Form2");
-}
-
-template <class Control>
-Control *in(QWidget *window, const char *name)
-{
-    return window->findChild<Control *>(QLatin1String(name));
-}
-
 } // namespace
 
 class TestForm2 : public QObject
@@ -60,7 +48,7 @@ void TestForm2::opening()
     QFETCH(QString, label1);
     QFETCH(QString, command1);
     const MainWindow main(sampleCatalogue, language);
-    QWidget *form2 = openQuery(main);
+    QWidget *form2 = main.open("Command2");
     QVERIFY(form2);
     QVERIFY(!main.window->isEnabled());
     QVERIFY(main.window->isVisible());
@@ -77,7 +65,7 @@ void TestForm2::opening()
 void TestForm2::closingEnablesTheMainWindow()
 {
     const MainWindow main(sampleCatalogue, Language::English);
-    QPointer<QWidget> form2 = openQuery(main);
+    QPointer<QWidget> form2 = main.open("Command2");
     form2->close();
     QVERIFY(main.window->isEnabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -87,7 +75,7 @@ void TestForm2::closingEnablesTheMainWindow()
 void TestForm2::closingTheMainWindowUnloadsIt()
 {
     MainWindow main(sampleCatalogue, Language::English);
-    QPointer<QWidget> form2 = openQuery(main);
+    QPointer<QWidget> form2 = main.open("Command2");
     main.window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form2.isNull());
@@ -97,13 +85,13 @@ void TestForm2::closingTheMainWindowUnloadsIt()
 void TestForm2::freshOnReopening()
 {
     const MainWindow main(sampleCatalogue, Language::English);
-    QWidget *form2 = openQuery(main);
+    QWidget *form2 = main.open("Command2");
     typeInto(form2, "1234");
     clickIn(form2, "Command1");
     QVERIFY(!in<QPlainTextEdit>(form2, "Text2")->toPlainText().isEmpty());
     form2->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    form2 = openQuery(main);
+    form2 = main.open("Command2");
     QVERIFY(in<QLineEdit>(form2, "txbNumber1")->text().isEmpty());
     QVERIFY(in<QPlainTextEdit>(form2, "Text2")->toPlainText().isEmpty());
     form2->close();
@@ -112,7 +100,7 @@ void TestForm2::freshOnReopening()
 void TestForm2::typingFilter()
 {
     const MainWindow main(sampleCatalogue, Language::English);
-    QWidget *form2 = openQuery(main);
+    QWidget *form2 = main.open("Command2");
     typeInto(form2, "12a .-34");
     QTest::keyClick(in<QLineEdit>(form2, "txbNumber1"), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(in<QLineEdit>(form2, "txbNumber1")->text(), "1234");
@@ -122,7 +110,7 @@ void TestForm2::typingFilter()
 void TestForm2::shortText()
 {
     const MainWindow main(sampleCatalogue, Language::Chinese);
-    QWidget *form2 = openQuery(main);
+    QWidget *form2 = main.open("Command2");
     typeInto(form2, "1234");
     clickIn(form2, "Command1");
     const QString before = in<QPlainTextEdit>(form2, "Text2")->toPlainText();
@@ -142,7 +130,7 @@ void TestForm2::shortText()
 void TestForm2::answer()
 {
     const MainWindow main(sampleCatalogue, Language::English);
-    QWidget *form2 = openQuery(main);
+    QWidget *form2 = main.open("Command2");
     typeInto(form2, "1234");
     clickIn(form2, "Command1");
     QCOMPARE(in<QPlainTextEdit>(form2, "Text2")->toPlainText(),
@@ -155,7 +143,7 @@ void TestForm2::answer()
 void TestForm2::lockedWhileReading()
 {
     const MainWindow main(sampleCatalogue, Language::English);
-    QWidget *form2 = openQuery(main);
+    QWidget *form2 = main.open("Command2");
     typeInto(form2, "1234");
     bool locked = false;
     atPump(1, [&] {
@@ -174,7 +162,7 @@ void TestForm2::everyLineMatches()
     for (int i = 0; i < 100000; ++i)
         catalogue += "Intel Xeon Model " + QByteArray::number(i) + ',' + QByteArray::number(3000 + i % 50000) + "\r\n";
     const MainWindow main(catalogue, Language::English);
-    QWidget *form2 = openQuery(main);
+    QWidget *form2 = main.open("Command2");
     in<QLineEdit>(form2, "txbNumber1")->setText("    ");
     EventPump::setInterval(EventPump::defaultInterval);
     QElapsedTimer clock;

@@ -14,32 +14,6 @@ namespace {
 const QByteArray sampleCatalogue = TestCatalogue::lines({"Intel 4210,17325", "AMD EPYC 7302,30000", "Generic 9000,90000",
                                                          "Intel Xeon Gold 6248,26000"});
 
-QWidget *openVdi(const MainWindow &main)
-{
-    main.click("Command4");
-    return MainWindow::openedWindow("Form3");
-}
-
-template <class Control>
-Control *in(QWidget *window, const char *name)
-{
-    return window->findChild<Control *>(QLatin1String(name));
-}
-
-QString textOf(QWidget *window, const char *name)
-{
-    return in<QWidget>(window, name)->property(qobject_cast<QPlainTextEdit *>(in<QWidget>(window, name)) ? "plainText" : "text").toString();
-}
-
-QStringList itemsOf(QWidget *window)
-{
-    QStringList items;
-    auto *combo = in<QComboBox>(window, "Combo1");
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
 } // namespace
 
 class TestForm3 : public QObject
@@ -81,15 +55,15 @@ void TestForm3::opening()
     QFETCH(Language, language);
     QFETCH(QStringList, texts);
     const MainWindow main(sampleCatalogue, language);
-    QWidget *form3 = openVdi(main);
+    QWidget *form3 = main.open("Command4");
     QVERIFY(form3);
     QVERIFY(!main.window->isEnabled());
     QCOMPARE(form3->windowIcon().pixmap(32).toImage(), main.window->windowIcon().pixmap(32).toImage());
     QStringList shown{form3->windowTitle()};
     for (const char *name : {"Label1", "Option1", "Option2", "Option3", "Command1", "Label2", "Label3", "Label4", "Label5"})
-        shown << textOf(form3, name);
+        shown << textIn(form3, name);
     QCOMPARE(shown, texts);
-    QCOMPARE(textOf(form3, "Option4") + textOf(form3, "Option5") + textOf(form3, "Option6"), "IntelAMDIntel+AMD");
+    QCOMPARE(textIn(form3, "Option4") + textIn(form3, "Option5") + textIn(form3, "Option6"), "IntelAMDIntel+AMD");
     QVERIFY(in<QRadioButton>(form3, "Option1")->isChecked());
     QVERIFY(in<QRadioButton>(form3, "Option4")->isChecked());
     QCOMPARE(form3->size(), QSize(553, 529)); // 8295 x 7935 twips
@@ -101,15 +75,15 @@ void TestForm3::opening()
 void TestForm3::calculation()
 {
     const MainWindow main(sampleCatalogue, Language::English);
-    QWidget *form3 = openVdi(main);
+    QWidget *form3 = main.open("Command4");
     typeInto(form3, "10");
     clickIn(form3, "Option2");
     clickIn(form3, "Option6");
     clickIn(form3, "Command1");
-    QCOMPARE(itemsOf(form3), (QStringList{"Intel 4210       115%", "AMD EPYC 7302       200%", "Intel Xeon Gold 6248       173%"}));
+    QCOMPARE(itemsIn(form3), (QStringList{"Intel 4210       115%", "AMD EPYC 7302       200%", "Intel Xeon Gold 6248       173%"}));
     QCOMPARE(in<QComboBox>(form3, "Combo1")->currentText(), "Intel 4210       115%");
-    QCOMPARE(textOf(form3, "Label2"), "10 terminals - server configuration information:");
-    QCOMPARE(textOf(form3, "Text2"), "Memory: 48 GB\nSSD: 420 GB\nHDD: 1000 GB\nNIC speed: 1000 Mbps");
+    QCOMPARE(textIn(form3, "Label2"), "10 terminals - server configuration information:");
+    QCOMPARE(textIn(form3, "Text2"), "Memory: 48 GB\nSSD: 420 GB\nHDD: 1000 GB\nNIC speed: 1000 Mbps");
     QVERIFY(in<QPushButton>(form3, "Command1")->isEnabled());
     QVERIFY(in<QLineEdit>(form3, "txbNumber1")->isEnabled());
     form3->close();
@@ -118,41 +92,41 @@ void TestForm3::calculation()
 void TestForm3::freshOnReopening()
 {
     const MainWindow main(sampleCatalogue, Language::English);
-    QWidget *form3 = openVdi(main);
+    QWidget *form3 = main.open("Command4");
     typeInto(form3, "10");
     clickIn(form3, "Option3");
     clickIn(form3, "Option5");
     clickIn(form3, "Command1");
-    QCOMPARE(itemsOf(form3).size(), 1);
+    QCOMPARE(itemsIn(form3).size(), 1);
     form3->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    form3 = openVdi(main);
+    form3 = main.open("Command4");
     QVERIFY(in<QRadioButton>(form3, "Option1")->isChecked());
     QVERIFY(in<QRadioButton>(form3, "Option4")->isChecked());
-    QVERIFY(textOf(form3, "txbNumber1").isEmpty());
-    QVERIFY(textOf(form3, "Text2").isEmpty());
-    QVERIFY(itemsOf(form3).isEmpty());
-    QCOMPARE(textOf(form3, "Label2"), "Server Configuration Information");
+    QVERIFY(textIn(form3, "txbNumber1").isEmpty());
+    QVERIFY(textIn(form3, "Text2").isEmpty());
+    QVERIFY(itemsIn(form3).isEmpty());
+    QCOMPARE(textIn(form3, "Label2"), "Server Configuration Information");
     form3->close();
 }
 
 void TestForm3::typingFilter()
 {
     const MainWindow main(sampleCatalogue, Language::English);
-    QWidget *form3 = openVdi(main);
+    QWidget *form3 = main.open("Command4");
     typeInto(form3, "1a-.2 3");
     QTest::keyClick(in<QLineEdit>(form3, "txbNumber1"), Qt::Key_Backspace);
-    QCOMPARE(textOf(form3, "txbNumber1"), "12");
+    QCOMPARE(textIn(form3, "txbNumber1"), "12");
     form3->close();
 }
 
 void TestForm3::invalidCount()
 {
     const MainWindow main(sampleCatalogue, Language::Chinese);
-    QWidget *form3 = openVdi(main);
+    QWidget *form3 = main.open("Command4");
     typeInto(form3, "10");
     clickIn(form3, "Command1");
-    const QStringList before{textOf(form3, "Label2"), textOf(form3, "Text2"), itemsOf(form3).join('|')};
+    const QStringList before{textIn(form3, "Label2"), textIn(form3, "Text2"), itemsIn(form3).join('|')};
     for (const QString &count : {QStringLiteral("0"), QString(), QStringLiteral("3221212x")}) {
         in<QLineEdit>(form3, "txbNumber1")->setText(count);
         MessageBoxCatcher catcher;
@@ -160,7 +134,7 @@ void TestForm3::invalidCount()
         QCOMPARE(catcher.boxes.size(), 1);
         QCOMPARE(catcher.boxes[0].title, QString::fromUtf8("VDI服务器配置计算 v1.8.118"));
         QCOMPARE(catcher.boxes[0].text, QString::fromUtf8("请输入正确的终端数量！"));
-        QCOMPARE((QStringList{textOf(form3, "Label2"), textOf(form3, "Text2"), itemsOf(form3).join('|')}), before);
+        QCOMPARE((QStringList{textIn(form3, "Label2"), textIn(form3, "Text2"), itemsIn(form3).join('|')}), before);
         QVERIFY(in<QPushButton>(form3, "Command1")->isEnabled());
         QVERIFY(in<QLineEdit>(form3, "txbNumber1")->isEnabled());
     }
@@ -170,7 +144,7 @@ void TestForm3::invalidCount()
 void TestForm3::lockedWhileReading()
 {
     const MainWindow main(sampleCatalogue, Language::English);
-    QWidget *form3 = openVdi(main);
+    QWidget *form3 = main.open("Command4");
     typeInto(form3, "10");
     QStringList enabled;
     atPump(1, [&] {
@@ -195,13 +169,12 @@ void TestForm3::nestedInTheMainWindowsReading()
     QStringList vdiItems;
     QString vdiText;
     atPump(2, [&] {
-        main.click("Command4");
-        QWidget *form3 = MainWindow::openedWindow("Form3");
+        QWidget *form3 = main.open("Command4");
         typeInto(form3, "10");
         clickIn(form3, "Option6");
         clickIn(form3, "Command1");
-        vdiItems = itemsOf(form3);
-        vdiText = textOf(form3, "Text2");
+        vdiItems = itemsIn(form3);
+        vdiText = textIn(form3, "Text2");
     });
     main.click("Command1");
     QCOMPARE(vdiItems.size(), 3);
@@ -218,7 +191,7 @@ void TestForm3::nestedInTheMainWindowsReading()
 void TestForm3::outlivesTheMainWindow()
 {
     MainWindow main(sampleCatalogue, Language::English);
-    QPointer<QWidget> form3 = openVdi(main);
+    QPointer<QWidget> form3 = main.open("Command4");
     main.window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(main.window.isNull());

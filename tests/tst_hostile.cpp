@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/wait.h>
@@ -112,16 +113,21 @@ void TestHostile::folderAndLinks()
 void TestHostile::unreadable()
 {
     // A file its reader may not open: no records, as for a missing one. Root reads every file, so the
-    // reading runs in a child process as nobody.
-    const TestCatalogue catalogue("Intel A,5000\r\n");
-    QVERIFY(QFile::setPermissions(catalogue.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                          | QFile::ReadOther | QFile::ExeOther));
-    QVERIFY(QFile::setPermissions(catalogue.path(), {}));
+    // reading runs in a child process as nobody; the folder is under /tmp, which nobody can reach whatever
+    // TMPDIR says.
+    QTemporaryDir folder(QStringLiteral("/tmp/quarvel-unreadable-XXXXXX"));
+    const QString path = folder.filePath(QStringLiteral("data.dll"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Intel A,5000\r\n") > 0);
+    file.close();
+    QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                     | QFile::ReadOther | QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(path, {}));
     const pid_t child = fork();
     if (child == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(3);
-        const Reading reading = readAll(catalogue.path());
+        const Reading reading = readAll(path);
         _exit(reading.outcome == CpuCatalogue::Outcome::Unreadable && reading.records == 0 ? 0 : 1);
     }
     int status = 0;

@@ -61,17 +61,11 @@ void TestRobustness::closedDuringReading()
     QFETCH(int, pump);
     MainWindow main(nineProcessors(), Language::English);
     QPointer<QWidget> form = main.window.data();
-    if (window == "Form2") {
-        main.click("Command2");
-        form = MainWindow::openedWindow("Form2");
-        typeInto(form, "Xeon");
-    } else {
-        if (window == "Form3") {
-            main.click("Command4");
-            form = MainWindow::openedWindow("Form3");
-        }
-        typeInto(form, "1");
-    }
+    if (window == "Form2")
+        form = main.open("Command2");
+    else if (window == "Form3")
+        form = main.open("Command4");
+    typeInto(form, window == "Form2" ? "Xeon" : "1");
     bool closedWhileLocked = false;
     atPump(pump, [&] {
         closedWhileLocked = !form->findChild<QLineEdit *>("txbNumber1")->isEnabled();
@@ -90,10 +84,7 @@ void TestRobustness::vdiWindowOpenedAndClosedDuringTheMainReading()
     MainWindow main(nineProcessors(), Language::English);
     main.type("1");
     QPointer<QWidget> form3;
-    atPump(2, [&] {
-        main.click("Command4");
-        form3 = MainWindow::openedWindow("Form3");
-    });
+    atPump(2, [&] { form3 = main.open("Command4"); });
     atPump(5, [&] { form3->close(); });
     main.click("Command1");
     deleteClosedWindows();
@@ -106,8 +97,7 @@ void TestRobustness::vdiWindowOpenedAndClosedDuringTheMainReading()
 void TestRobustness::mainWindowClosedDuringTheQuery()
 {
     MainWindow main(nineProcessors(), Language::English);
-    main.click("Command2");
-    QPointer<QWidget> form2 = MainWindow::openedWindow("Form2");
+    QPointer<QWidget> form2 = main.open("Command2");
     typeInto(form2, "Xeon");
     atPump(3, [&] { main.window->close(); });
     clickIn(form2, "Command1");
@@ -123,8 +113,7 @@ void TestRobustness::openingAndClosingLeavesNothing()
     const qsizetype before = QApplication::topLevelWidgets().size();
     for (int cycle = 0; cycle < 20; ++cycle) {
         for (const char *button : {"Command2", "Command4"}) {
-            main.click(button);
-            QWidget *opened = MainWindow::openedWindow(button == QLatin1String("Command2") ? "Form2" : "Form3");
+            QWidget *opened = main.open(button);
             typeInto(opened, "1234");
             clickIn(opened, "Command1");
             opened->close();

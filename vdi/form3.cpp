@@ -167,13 +167,12 @@ void Form3::Command1_Click()
     VdiSizing::Progress progress;
     progress.started = [this](const QString &busyHeading) {
         Label2->setText(busyHeading);
-        Combo1->clear();
-        m_pendingEntries.clear();
+        m_candidates->clear();
     };
     // The entries reach the list in batches, just before the window processes its events.
-    progress.candidate = [this](const QString &entry) { m_pendingEntries << entry; };
+    progress.candidate = [this](const QString &entry) { m_candidates->add(entry); };
     progress.pump = [this, self] {
-        EventPump::processPending([this] { showPendingEntries(); });
+        EventPump::processPending([this] { m_candidates->showAdded(); });
         return self && !self->m_unloading;
     };
 
@@ -187,7 +186,7 @@ void Form3::Command1_Click()
             return;
         break;
     case VdiSizing::Status::Done:
-        showPendingEntries();
+        m_candidates->showAdded();
         if (Combo1->count() > 0) {
             Combo1->setVisible(true);
             Combo1->setCurrentIndex(0);
@@ -197,12 +196,6 @@ void Form3::Command1_Click()
         break;
     }
     setCalculationLocked(false);
-}
-
-void Form3::showPendingEntries()
-{
-    m_candidates->append(m_pendingEntries);
-    m_pendingEntries.clear();
 }
 
 void Form3::closeEvent(QCloseEvent *event)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QStringList>
 #include <QWidget>
 
 class EntryListModel;
@@ -35,13 +34,11 @@ private:
     TaskLevel taskLevel() const;
     Vendor vendor() const;
     void setCalculationLocked(bool locked);
-    void showPendingEntries();
 
     QPointer<QWidget> m_mainWindow;
     QString m_catalogue;
     bool m_unloading = false;
     EntryListModel *m_candidates;
-    QStringList m_pendingEntries; // found but not in the list yet
 
     QFrame *Frame1;
     QLabel *Label1;

@@ -3,6 +3,7 @@
 #include "cpucatalogue.h"
 #include "language.h"
 #include "serverminimums.h"
+#include "sizingprogress.h"
 #include "tasklevel.h"
 #include "terminalcount.h"
 #include "vendor.h"
@@ -38,12 +39,8 @@ struct Request {
     Language language;
 };
 
-// What the caller sees while the calculation runs; every member may be left empty.
-struct Progress {
-    std::function<void(const QString &busyHeading)> started; // the count was valid; the list is to be cleared
-    std::function<void(const QString &entry)> candidate;
-    CpuCatalogue::Pump pump;
-};
+using Progress = SizingProgress;
+using Status = SizingStatus;
 
 struct Result {
     qint32 requiredScore;
@@ -51,8 +48,6 @@ struct Result {
     QString heading;
     QString text; // the four-line hardware text
 };
-
-enum class Status { Done, InvalidCount, Abandoned };
 
 struct Outcome {
     Status status;

@@ -1,12 +1,24 @@
 #include "entrylistmodel.h"
 
-void EntryListModel::append(const QStringList &entries)
+void EntryListModel::add(const QString &entry)
 {
-    if (entries.isEmpty())
+    m_added << entry;
+}
+
+void EntryListModel::showAdded()
+{
+    if (m_added.isEmpty())
         return;
-    beginInsertRows({}, int(m_entries.size()), int(m_entries.size() + entries.size() - 1));
-    m_entries.append(entries);
+    beginInsertRows({}, int(m_entries.size()), int(m_entries.size() + m_added.size() - 1));
+    m_entries.append(m_added);
+    m_added.clear();
     endInsertRows();
+}
+
+void EntryListModel::clear()
+{
+    m_added.clear();
+    removeRows(0, int(m_entries.size()));
 }
 
 int EntryListModel::rowCount(const QModelIndex &parent) const

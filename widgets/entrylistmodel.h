@@ -3,8 +3,8 @@
 #include <QAbstractListModel>
 #include <QStringList>
 
-// The entries of a processor list box, appended in batches: one insertion for a batch of a hundred thousand
-// entries rather than one for each.
+// The entries of a processor list box. A calculation adds them one by one; the list takes them in batches,
+// one insertion for a batch of a hundred thousand entries rather than one for each.
 class EntryListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -12,7 +12,9 @@ class EntryListModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void append(const QStringList &entries);
+    void add(const QString &entry); // waits for showAdded()
+    void showAdded();
+    void clear();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -20,4 +22,5 @@ public:
 
 private:
     QStringList m_entries;
+    QStringList m_added;
 };

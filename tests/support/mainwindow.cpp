@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -52,6 +54,28 @@ QWidget *MainWindow::openedWindow(const char *name)
             return widget;
     }
     return nullptr;
+}
+
+QWidget *MainWindow::open(const char *button) const
+{
+    click(button);
+    return openedWindow(QLatin1String(button) == QLatin1String("Command2") ? "Form2" : "Form3");
+}
+
+QString textIn(QWidget *window, const char *name)
+{
+    if (auto *box = in<QPlainTextEdit>(window, name))
+        return box->toPlainText();
+    return window->findChild<QObject *>(QLatin1String(name))->property("text").toString();
+}
+
+QStringList itemsIn(QWidget *window)
+{
+    QStringList items;
+    const auto *combo = in<QComboBox>(window, "Combo1");
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
 }
 
 void typeInto(QWidget *window, const QString &keys)
