@@ -3,43 +3,25 @@
 #include "scoretext.h"
 #include "soughttext.h"
 
+#include <QtAlgorithms>
+
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 namespace {
 
 constexpr qsizetype chunkSize = 64 * 1024;
 
-enum class Bytes { Ascii, Other, Nul };
+constexpr std::uint64_t ones = 0x0101010101010101;
+constexpr std::uint64_t highs = 0x8080808080808080;
 
-// Eight bytes at a time: whether the line is plain ASCII, holds a NUL byte, or needs decoding.
-Bytes kindOfBytes(const char *bytes, qsizetype length)
+// The high bit of every zero byte of the word is set (and perhaps of bytes above the lowest zero byte,
+// never below it: the lowest set bit marks the first zero byte exactly).
+std::uint64_t zeroBytes(std::uint64_t word)
 {
-    constexpr std::uint64_t ones = 0x0101010101010101;
-    constexpr std::uint64_t highs = 0x8080808080808080;
-    std::uint64_t high = 0;
-    bool nul = false;
-    qsizetype i = 0;
-    for (; i + 8 <= length; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes + i, 8);
-        high |= word;
-        nul = nul || ((word - ones) & ~word & highs) != 0;
-    }
-    for (; i < length; ++i) {
-        high |= std::uint8_t(bytes[i]);
-        nul = nul || bytes[i] == 0;
-    }
-    if (nul)
-        return Bytes::Nul;
-    return (high & highs) != 0 || (high & 0x80) != 0 ? Bytes::Other : Bytes::Ascii;
-}
-
-qsizetype find(const char *data, qsizetype from, qsizetype end, char wanted)
-{
-    const void *found = std::memchr(data + from, wanted, size_t(end - from));
-    return found ? static_cast<const char *>(found) - data : end;
+    return (word - ones) & ~word & highs;
 }
 
 } // namespace
@@ -71,7 +53,6 @@ CatalogueReader::CatalogueReader(const QString &path)
 
 bool CatalogueReader::fill()
 {
-    m_nextCr = m_nextLf = -1;
     if (m_atEnd)
         return false;
     const qsizetype pending = m_end - m_begin;
@@ -92,26 +73,52 @@ bool CatalogueReader::fill()
     return true;
 }
 
-// Where the line starting at m_begin ends (m_end: no line end read yet). The positions of the next CR and
-// the next LF are kept, so that a file without one of them is not searched again for every line.
-qsizetype CatalogueReader::lineEnd()
+// Where the line starting at m_begin ends (m_end: no line end read yet). The same pass notes the line's first
+// comma and whether it holds bytes above ASCII or NUL bytes; a line cut by the end of what has been read is
+// taken up where the scan stopped.
+qsizetype CatalogueReader::scanLine()
 {
     const char *data = m_buffer.constData();
-    if (m_nextCr < m_begin)
-        m_nextCr = find(data, m_begin, m_end, '\r');
-    if (m_nextLf < m_begin)
-        m_nextLf = find(data, m_begin, m_end, '\n');
-    return std::min(m_nextCr, m_nextLf);
+    qsizetype i = m_begin + m_scanned;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    for (; i + 8 <= m_end; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        const std::uint64_t ends = zeroBytes(word ^ (ones * '\r')) | zeroBytes(word ^ (ones * '\n'));
+        const int lineBytes = ends ? int(qCountTrailingZeroBits(ends) / 8) : 8;
+        const std::uint64_t inLine = lineBytes == 8 ? ~std::uint64_t(0) : (std::uint64_t(1) << (8 * lineBytes)) - 1;
+        if (m_comma < 0) {
+            if (const std::uint64_t commas = zeroBytes(word ^ (ones * ',')) & inLine)
+                m_comma = i - m_begin + qsizetype(qCountTrailingZeroBits(commas) / 8);
+        }
+        m_aboveAscii = m_aboveAscii || (word & highs & inLine) != 0;
+        m_nul = m_nul || (zeroBytes(word) & inLine) != 0;
+        if (ends)
+            return i + lineBytes;
+    }
+#endif
+    for (; i < m_end; ++i) {
+        const char c = data[i];
+        if (c == '\r' || c == '\n')
+            return i;
+        if (c == ',' && m_comma < 0)
+            m_comma = i - m_begin;
+        m_aboveAscii = m_aboveAscii || std::uint8_t(c) >= 0x80;
+        m_nul = m_nul || c == 0;
+    }
+    m_scanned = m_end - m_begin;
+    return m_end;
 }
 
 CatalogueReader::Line CatalogueReader::next()
 {
     for (;;) {
-        const qsizetype end = lineEnd();
+        const qsizetype end = scanLine();
         if (end < m_end) {
             const char *data = m_buffer.constData();
             // A CR at the end of what has been read may be the first half of a CR LF.
             if (data[end] == '\r' && end + 1 == m_end && !m_atEnd) {
+                m_scanned = end - m_begin;
                 fill();
                 continue;
             }
@@ -132,48 +139,54 @@ CatalogueReader::Line CatalogueReader::next()
 
 CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype length)
 {
+    // What the scan noted belongs to this line; the next scan starts afresh.
+    qsizetype comma = std::exchange(m_comma, -1);
+    const bool aboveAscii = std::exchange(m_aboveAscii, false);
+    const bool nul = std::exchange(m_nul, false);
+    m_scanned = 0;
     ++m_lineNumber;
     m_decoded = false;
     if (m_lineNumber == 1 && length >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
         bytes += 3;
         length -= 3;
+        comma = comma < 0 ? -1 : comma - 3;
     }
     if (length == 0)
         return Line::Empty;
-
-    // A comma byte is a comma in every encoding the system may use: in none of them is it part of a
-    // multi-byte character.
-    const char *comma = static_cast<const char *>(std::memchr(bytes, ',', size_t(length)));
-    switch (kindOfBytes(bytes, length)) {
-    case Bytes::Nul:
+    if (nul)
         return Line::BadBytes;
-    case Bytes::Other: {
-        // The whole line must decode; the model text is then the text before its first comma.
+    if (aboveAscii) {
+        // The whole line must decode; the model text is then the text before its first comma. (A comma byte
+        // is a comma in every encoding the system may use: none has it inside a multi-byte character.)
         m_decoder.resetState();
         m_text.resize(m_decoder.requiredSpace(length));
         const QChar *end = m_decoder.appendToBuffer(m_text.data(), QByteArrayView(bytes, length));
         m_text.resize(end - m_text.constData());
         if (m_decoder.hasError())
             return Line::BadBytes;
-        if (comma)
+        if (comma >= 0)
             m_text.truncate(m_text.indexOf(u','));
         m_decoded = true;
-        break;
     }
-    case Bytes::Ascii:
-        break;
-    }
-    if (!comma)
+    if (comma < 0)
         return Line::NoComma;
-    const char *field1 = comma + 1;
+
+    // Field 1 runs to the next comma. Most scores are a few digits: read them on the way.
+    const char *field1 = bytes + comma + 1;
     const char *field1End = field1;
-    while (field1End < bytes + length && *field1End != ',')
+    const char *lineEnd = bytes + length;
+    long long whole = 0;
+    while (field1End < lineEnd && *field1End >= '0' && *field1End <= '9' && field1End - field1 < 15)
+        whole = whole * 10 + (*field1End++ - '0');
+    const bool wholeNumber = field1End > field1 && (field1End == lineEnd || *field1End == ',');
+    while (field1End < lineEnd && *field1End != ',')
         ++field1End;
-    const auto score = ScoreText::parse(std::string_view(field1, size_t(field1End - field1)));
+    const auto score = wholeNumber ? std::optional<double>(double(whole))
+                                   : ScoreText::parse(std::string_view(field1, size_t(field1End - field1)));
     if (!score)
         return Line::BadScore;
     m_modelBytes = bytes;
-    m_modelLength = comma - bytes;
+    m_modelLength = comma;
     m_modelAscii = !m_decoded;
     m_record.m_score = *score;
     return Line::Record;

@@ -37,7 +37,7 @@ private:
     friend class CpuRecord;
 
     bool fill();
-    qsizetype lineEnd();
+    qsizetype scanLine();
     Line classify(const char *bytes, qsizetype length);
     QStringView model() const;
     bool modelContains(const SoughtText &sought) const;
@@ -46,8 +46,11 @@ private:
     QByteArray m_buffer;
     qsizetype m_begin = 0;  // start of the unread bytes in m_buffer
     qsizetype m_end = 0;    // end of the bytes read so far
-    qsizetype m_nextCr = -1; // where the next CR, LF lies at or after m_begin (m_end: none); -1: not looked for
-    qsizetype m_nextLf = -1;
+    // What the scan of the line starting at m_begin has found so far.
+    qsizetype m_scanned = 0; // bytes scanned, from m_begin
+    qsizetype m_comma = -1;  // the first comma, from m_begin
+    bool m_aboveAscii = false;
+    bool m_nul = false;
     bool m_atEnd = false;
     QStringDecoder m_decoder;
     qint64 m_lineNumber = 0;

@@ -30,6 +30,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <iterator>
+
 namespace {
 
 QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points,

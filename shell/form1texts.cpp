@@ -1,6 +1,7 @@
 #include "form1texts.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace {
 

@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <iterator>
+
 namespace {
 
 constexpr Bilingual titlePrefix{"VDI服务器配置计算 v", "VDI Server Configuration Calculation v"};
