@@ -1,5 +1,6 @@
 #include "rdpcalculation.h"
 
+#include "cpucatalogue.h"
 #include "decimal.h"
 #include "rdpcandidatelist.h"
 #include "rdpsizing.h"

@@ -2,6 +2,7 @@
 
 #include "appfont.h"
 #include "countkeyfilter.h"
+#include "cpucatalogue.h"
 #include "entrylistmodel.h"
 #include "eventpump.h"
 #include "form1texts.h"

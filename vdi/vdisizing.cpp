@@ -1,6 +1,7 @@
 #include "vdisizing.h"
 
 #include "blanks.h"
+#include "cpucatalogue.h"
 #include "listentry.h"
 #include "soughttext.h"
 #include "int32.h"

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "cpucatalogue.h"
-#include "language.h"
+#include "cpurecord.h"
 #include "serverminimums.h"
-#include "sizingprogress.h"
-#include "tasklevel.h"
+#include "sizingrun.h"
 #include "terminalcount.h"
-#include "vendor.h"
 
 #include <QString>
 #include <QStringView>
@@ -31,14 +28,7 @@ double percentage(double score, qint32 required);
 // every record that reaches the score.
 std::optional<QString> entry(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor);
 
-struct Request {
-    QString countText;
-    std::function<TaskLevel()> level; // read for the required score and again for the minimums
-    std::function<Vendor()> vendor;
-    QString catalogue;
-    Language language;
-};
-
+using Request = SizingRequest;
 using Progress = SizingProgress;
 using Status = SizingStatus;
 

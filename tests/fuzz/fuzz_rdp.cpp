@@ -22,14 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const Fuzz::Request request = Fuzz::request(data, size);
     const QString path = Fuzz::writeCatalogue(request.catalogue);
-    int levelReadings = 0;
-    const auto level = [&] { return levelReadings++ == 0 ? request.firstLevel : request.secondLevel; };
-    std::vector<Vendor> vendorsRead;
-    QStringList entries;
-    RdpCalculation::Progress progress;
-    progress.candidate = [&](const QString &entry) { entries << entry; };
-    const auto outcome = RdpCalculation::calculate(
-        {request.typed, level, Fuzz::changingVendor(request.vendors, vendorsRead), path, request.language}, progress);
+    const auto [outcome, entries, vendorsRead] = Fuzz::runSizing(&RdpCalculation::calculate, request, path);
 
     const auto count = RdpSizing::validCount(request.typed, request.firstLevel);
     FUZZ_REQUIRE((outcome.status == RdpCalculation::Status::Done) == bool(count));

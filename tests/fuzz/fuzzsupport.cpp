@@ -76,11 +76,3 @@ qint64 Fuzz::trailingNumber(const QString &text)
     const qint64 number = digits.toLongLong(&ok);
     return ok ? number : std::numeric_limits<qint64>::max(); // beyond 64 bits, still plain digits
 }
-
-std::function<Vendor()> Fuzz::changingVendor(const std::vector<Vendor> &choices, std::vector<Vendor> &read)
-{
-    return [&choices, &read] {
-        read.push_back(choices[read.size() % choices.size()]);
-        return read.back();
-    };
-}

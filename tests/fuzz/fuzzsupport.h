@@ -2,6 +2,7 @@
 
 #include "cpucatalogue.h"
 #include "language.h"
+#include "sizingrun.h"
 #include "tasklevel.h"
 #include "vendor.h"
 
@@ -47,6 +48,29 @@ void requireSteppedUp(qint64 value, qint64 base, qint64 step);
 qint64 leadingNumber(const QString &text);
 qint64 trailingNumber(const QString &text);
 
-// A vendor choice that changes at every reading, as a user clicking during the catalogue reading would.
-std::function<Vendor()> changingVendor(const std::vector<Vendor> &choices, std::vector<Vendor> &read);
+// A sizing (RDP or VDI) over the request: the level read first and then second as the request says, the
+// vendor choice changing at every reading as a user clicking during the catalogue reading would.
+template <class Outcome>
+struct SizingRun {
+    Outcome outcome;
+    QStringList entries;
+    std::vector<Vendor> vendorsRead;
+};
+
+template <class Outcome>
+SizingRun<Outcome> runSizing(Outcome (*calculate)(const SizingRequest &, const SizingProgress &),
+                             const Request &request, const QString &catalogue)
+{
+    SizingRun<Outcome> run{};
+    int levelReadings = 0;
+    const auto level = [&] { return levelReadings++ == 0 ? request.firstLevel : request.secondLevel; };
+    const auto vendor = [&] {
+        run.vendorsRead.push_back(request.vendors[run.vendorsRead.size() % request.vendors.size()]);
+        return run.vendorsRead.back();
+    };
+    SizingProgress progress;
+    progress.candidate = [&](const QString &entry) { run.entries << entry; };
+    run.outcome = calculate({request.typed, level, vendor, catalogue, request.language}, progress);
+    return run;
+}
 }
