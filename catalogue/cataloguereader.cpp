@@ -5,10 +5,17 @@
 
 #include <QtAlgorithms>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <utility>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -42,13 +49,36 @@ bool CpuRecord::modelContains(const SoughtText &sought) const
 }
 
 CatalogueReader::CatalogueReader(const QString &path)
-    : m_file(path)
-    , m_decoder(QStringConverter::System, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
+    : m_decoder(QStringConverter::System, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
 {
-    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (open(path))
+        m_openSize = m_file.size();
+    else
         m_atEnd = true;
-    m_buffer.resize(chunkSize);
+    // Room for the longest line held whole and the next block behind it.
+    m_buffer.resize(2 * std::max(chunkSize, longestLine + 2));
     m_record.m_reader = this;
+}
+
+bool CatalogueReader::open(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    // Without blocking, and the opened file itself checked: a FIFO put in the file's place after the caller
+    // looked at it would otherwise wait for a writer for ever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
+        || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return false;
+    }
+    return m_file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+#else
+    m_file.setFileName(path);
+    return m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+#endif
 }
 
 bool CatalogueReader::fill()
@@ -61,16 +91,18 @@ bool CatalogueReader::fill()
         m_begin = 0;
         m_end = pending;
     }
-    if (m_end == m_buffer.size())
-        m_buffer.resize(m_buffer.size() * 2);
+    Q_ASSERT(m_end < m_buffer.size());
     const qint64 got = m_file.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
-    if (got <= 0) {
-        m_atEnd = true;
-        m_file.close();
-        return false;
+    if (got > 0) {
+        m_end += qsizetype(got);
+        m_bytesRead += got;
+        return true;
     }
-    m_end += qsizetype(got);
-    return true;
+    m_atEnd = true;
+    m_failed = got < 0;
+    m_changed = m_bytesRead != m_openSize || m_file.size() != m_openSize;
+    m_file.close();
+    return false;
 }
 
 // Where the line starting at m_begin ends (m_end: no line end read yet). The same pass notes the line's first
@@ -119,22 +151,54 @@ CatalogueReader::Line CatalogueReader::next()
             // A CR at the end of what has been read may be the first half of a CR LF.
             if (data[end] == '\r' && end + 1 == m_end && !m_atEnd) {
                 m_scanned = end - m_begin;
-                fill();
+                if (!fill() && m_failed)
+                    return Line::ReadError;
                 continue;
             }
             const qsizetype lineStart = m_begin;
             const bool crLf = data[end] == '\r' && end + 1 < m_end && data[end + 1] == '\n';
             m_begin = end + (crLf ? 2 : 1);
+            if (m_skipping || end - lineStart > longestLine)
+                return skipped();
             return classify(data + lineStart, end - lineStart);
+        }
+        if (m_skipping || m_end - m_begin > longestLine) {
+            // Too long to be a record: its bytes go as they come, and the caller may pump between blocks.
+            m_skipping = true;
+            m_begin = m_end;
+            m_scanned = 0;
+            if (fill())
+                return Line::Skipping;
+            return m_failed ? Line::ReadError : skipped();
         }
         if (fill())
             continue;
+        // A read error, a file cut short while it was read, or a last line cut short by a writer: what was
+        // read is not the file.
+        if (m_failed || m_bytesRead < m_openSize || (m_begin < m_end && m_changed))
+            return Line::ReadError;
         if (m_begin == m_end)
             return Line::EndOfFile;
         const qsizetype lineStart = m_begin;
         m_begin = m_end;
         return classify(m_buffer.constData() + lineStart, m_end - lineStart);
     }
+}
+
+void CatalogueReader::forgetScan()
+{
+    m_comma = -1;
+    m_aboveAscii = false;
+    m_nul = false;
+    m_scanned = 0;
+}
+
+CatalogueReader::Line CatalogueReader::skipped()
+{
+    m_skipping = false;
+    forgetScan();
+    ++m_lineNumber;
+    return Line::TooLong;
 }
 
 CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype length)

@@ -10,6 +10,7 @@
 // Reads a catalogue file one line at a time through its own file handle, so that readings never disturb each
 // other. CR LF, a lone CR and a lone LF each end a line; a UTF-8 byte-order mark at the start is ignored.
 // Lines are split and their scores read in the file's bytes; a model text is decoded only when asked for.
+// A line longer than longestLine bytes is let go block by block, never held whole.
 class CatalogueReader
 {
 public:
@@ -19,8 +20,14 @@ public:
         NoComma,   // skipped: no field 1
         BadScore,  // skipped: field 1 is not a finite decimal number
         BadBytes,  // skipped: bytes that the system encoding cannot decode, or a NUL byte
+        TooLong,   // skipped: longer than longestLine bytes
+        Skipping,  // a block of a too long line went by, its end not yet reached: not a line of its own
+        ReadError, // the file could not be read to its end (an I/O error, or a last line without a line end
+                   // in a file whose size changed during the reading); no line follows
         EndOfFile, // no more lines (also when the file could not be opened)
     };
+
+    static constexpr qsizetype longestLine = 64 * 1024;
 
     explicit CatalogueReader(const QString &path);
     CatalogueReader(const CatalogueReader &) = delete;
@@ -36,8 +43,11 @@ public:
 private:
     friend class CpuRecord;
 
+    bool open(const QString &path);
     bool fill();
     qsizetype scanLine();
+    void forgetScan();
+    Line skipped();
     Line classify(const char *bytes, qsizetype length);
     QStringView model() const;
     bool modelContains(const SoughtText &sought) const;
@@ -52,6 +62,11 @@ private:
     bool m_aboveAscii = false;
     bool m_nul = false;
     bool m_atEnd = false;
+    bool m_skipping = false; // within a line too long to hold
+    bool m_failed = false;   // the last read failed
+    bool m_changed = false;  // the file's size changed while it was read
+    qint64 m_openSize = 0;
+    qint64 m_bytesRead = 0;
     QStringDecoder m_decoder;
     qint64 m_lineNumber = 0;
     CpuRecord m_record;

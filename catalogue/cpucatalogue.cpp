@@ -30,9 +30,13 @@ CpuCatalogue::Outcome CpuCatalogue::read(const QString &path, const RecordHandle
         case CatalogueReader::Line::Record:
             onRecord(reader.record());
             break;
+        case CatalogueReader::Line::ReadError:
+            return Outcome::Failed;
         case CatalogueReader::Line::NoComma:
         case CatalogueReader::Line::BadScore:
         case CatalogueReader::Line::BadBytes:
+        case CatalogueReader::Line::TooLong:
+        case CatalogueReader::Line::Skipping:
             break;
         }
         if (pump && !pump())

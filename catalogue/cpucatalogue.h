@@ -15,6 +15,7 @@ public:
         Missing,    // no ordinary file at the path: no records
         Unreadable, // the file could not be opened: no records
         Complete,   // read to its end or to its first empty line
+        Failed,     // the file could not be read to its end: what was read is no answer
         Abandoned,  // the pump asked to stop
     };
 
@@ -26,6 +27,6 @@ public:
     static QString pathIn(const QString &folder);
     static bool exists(const QString &path);
     // Hands every record to onRecord in file order; lines without a comma, with a score that is not a finite
-    // decimal number or with bytes that do not decode are skipped.
+    // decimal number, with bytes that do not decode or longer than 64 KiB are skipped.
     static Outcome read(const QString &path, const RecordHandler &onRecord, const Pump &pump = {});
 };

@@ -36,7 +36,7 @@ bool exceedsOne(std::string_view number)
 {
     long long magnitude = exponentOf(number);
     const size_t point = number.find('.');
-    const size_t integerEnd = std::min(point, number.find_first_of("eE"));
+    const size_t integerEnd = std::min({point, number.find_first_of("eE"), number.size()});
     const size_t leading = number.find_first_of("123456789");
     if (leading < integerEnd)
         magnitude += (long long)(integerEnd - leading);

@@ -1,9 +1,11 @@
 #include "checkcommand.h"
 
+#include "capacity.h"
 #include "cataloguereader.h"
 #include "clioptions.h"
 #include "clitexts.h"
 #include "cpucatalogue.h"
+#include "displaytext.h"
 #include "output.h"
 #include "soughttext.h"
 
@@ -24,46 +26,61 @@ int CheckCommand::run(const CliOptions &options)
     qint64 records = 0, intels = 0, amds = 0, neither = 0, skipped = 0;
     qint64 emptyLine = 0;
     qint64 lastLine = 0;
+    const auto skip = [&](const Bilingual &why) {
+        ++skipped;
+        Output::line(why.in(language).arg(reader.lineNumber()));
+    };
     for (CatalogueReader::Line line = reader.next(); line != CatalogueReader::Line::EndOfFile; line = reader.next()) {
+        if (line == CatalogueReader::Line::ReadError)
+            return CliTexts::readFailed(options.catalogue, language);
+        if (line == CatalogueReader::Line::Skipping)
+            continue;
         lastLine = reader.lineNumber();
         if (emptyLine != 0)
             continue;
-        const QString number = QString::number(reader.lineNumber());
         switch (line) {
         case CatalogueReader::Line::Record: {
+            const CpuRecord &record = reader.record();
             ++records;
-            const bool isIntel = reader.record().modelContains(intel);
-            const bool isAmd = reader.record().modelContains(amd);
+            const bool isIntel = record.modelContains(intel);
+            const bool isAmd = record.modelContains(amd);
             intels += isIntel;
             amds += isAmd;
             neither += !isIntel && !isAmd;
+            if (DisplayText::hasUnsafe(record.model()))
+                Output::line(CliTexts::controlCharacters.in(language).arg(lastLine));
+            if (record.score() > 0 && !Capacity::of(record.score()))
+                Output::line(CliTexts::scoreTooLarge.in(language).arg(lastLine));
             break;
         }
         case CatalogueReader::Line::Empty:
-            emptyLine = reader.lineNumber();
+            emptyLine = lastLine;
             break;
         case CatalogueReader::Line::NoComma:
-            ++skipped;
-            Output::line(CliTexts::skippedNoComma.in(language).arg(number));
+            skip(CliTexts::skippedNoComma);
             break;
         case CatalogueReader::Line::BadScore:
-            ++skipped;
-            Output::line(CliTexts::skippedBadScore.in(language).arg(number));
+            skip(CliTexts::skippedBadScore);
             break;
         case CatalogueReader::Line::BadBytes:
-            ++skipped;
-            Output::line(CliTexts::skippedBadBytes.in(language).arg(number));
+            skip(CliTexts::skippedBadBytes);
             break;
+        case CatalogueReader::Line::TooLong:
+            skip(CliTexts::skippedTooLong);
+            break;
+        case CatalogueReader::Line::Skipping:
+        case CatalogueReader::Line::ReadError:
         case CatalogueReader::Line::EndOfFile:
             break;
         }
     }
-    if (emptyLine != 0 && lastLine > emptyLine)
+    const bool linesLost = emptyLine != 0 && lastLine > emptyLine;
+    if (linesLost)
         Output::line(CliTexts::ignoredAfterEmpty.in(language).arg(emptyLine).arg(emptyLine + 1).arg(lastLine));
     else if (emptyLine != 0)
         Output::line(CliTexts::endsAtEmpty.in(language).arg(emptyLine));
     Output::line(CliTexts::summary.in(language).arg(records).arg(intels).arg(amds).arg(neither).arg(skipped));
     if (records == 0)
         Output::line(CliTexts::noRecords.in(language));
-    return skipped == 0 ? 0 : 1;
+    return skipped == 0 && !linesLost && records > 0 ? 0 : 1;
 }

@@ -44,7 +44,10 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Sizes terminal servers from the Quarvel CPU catalogue.\n\n")
                                      + QLatin1String(commands));
-    const QCommandLineOption helpOption = parser.addHelpOption();
+    // Not addHelpOption(): it also lists --help-all, for options this tool does not have.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Displays help on commandline options."));
+    parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Task level: light, medium or heavy."),
                                          QStringLiteral("level"));

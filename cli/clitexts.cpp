@@ -1,9 +1,16 @@
 #include "clitexts.h"
 
+#include "catalogueerror.h"
 #include "cpucatalogue.h"
 #include "output.h"
 
 #include <QFileInfo>
+
+int CliTexts::readFailed(const QString &path, Language language)
+{
+    Output::error(CatalogueError::readFailed.in(language) + QLatin1Char(' ') + path);
+    return ioFailure;
+}
 
 void CliTexts::warnAboutCatalogue(const QString &path, Language language)
 {

@@ -1,5 +1,7 @@
 #include "checkcommand.h"
 #include "clioptions.h"
+#include "clitexts.h"
+#include "output.h"
 #include "querycommand.h"
 #include "rdpcommand.h"
 #include "vdicommand.h"
@@ -11,6 +13,21 @@
 #include <windows.h>
 #endif
 
+namespace {
+
+int run(const CliOptions &options)
+{
+    if (options.command == QLatin1String("query"))
+        return QueryCommand::run(options);
+    if (options.command == QLatin1String("check-catalogue"))
+        return CheckCommand::run(options);
+    if (options.command == QLatin1String("vdi"))
+        return VdiCommand::run(options);
+    return RdpCommand::run(options);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
@@ -20,14 +37,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("quarvel-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Version::full));
     int exitStatus = 0;
-    const auto options = CliOptions::parse(QCoreApplication::arguments(), exitStatus);
-    if (!options)
-        return exitStatus;
-    if (options->command == QLatin1String("query"))
-        return QueryCommand::run(*options);
-    if (options->command == QLatin1String("check-catalogue"))
-        return CheckCommand::run(*options);
-    if (options->command == QLatin1String("vdi"))
-        return VdiCommand::run(*options);
-    return RdpCommand::run(*options);
+    if (const auto options = CliOptions::parse(QCoreApplication::arguments(), exitStatus))
+        exitStatus = run(*options);
+    // An answer that did not reach its reader (a full disk, a closed pipe) is no success.
+    if (!Output::finish() && exitStatus == 0)
+        exitStatus = CliTexts::ioFailure;
+    return exitStatus;
 }

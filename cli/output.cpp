@@ -1,9 +1,13 @@
 #include "output.h"
 
+#include "displaytext.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -16,17 +20,26 @@ void write(std::FILE *stream, const QByteArray &bytes)
 
 void Output::text(const QString &text)
 {
-    write(stdout, text.toUtf8());
+    write(stdout, DisplayText::escaped(text).toUtf8());
 }
 
 void Output::line(const QString &text)
 {
-    write(stdout, text.toUtf8() + '\n');
+    write(stdout, DisplayText::escaped(text).toUtf8() + '\n');
 }
 
 void Output::error(const QString &text)
 {
-    write(stderr, text.toUtf8() + '\n');
+    write(stderr, DisplayText::escaped(text).toUtf8() + '\n');
+}
+
+bool Output::finish()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    const int cause = errno;
+    write(stderr, QByteArrayLiteral("quarvel-cli: cannot write the output: ") + std::strerror(cause) + '\n');
+    return false;
 }
 
 void Output::json(const QJsonObject &object)

@@ -58,6 +58,8 @@ int RdpCommand::run(const CliOptions &options)
     const RdpCalculation::Outcome outcome = RdpCalculation::calculate(
         {options.argument, [level] { return level; }, [vendor] { return vendor; }, options.catalogue, options.language},
         progress);
+    if (outcome.status == RdpCalculation::Status::ReadFailed)
+        return CliTexts::readFailed(options.catalogue, options.language);
     if (outcome.status != RdpCalculation::Status::Done) {
         Output::error(TerminalCount::invalidMessage.in(options.language));
         return 2;

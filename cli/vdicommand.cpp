@@ -21,6 +21,8 @@ int VdiCommand::run(const CliOptions &options)
     const VdiSizing::Outcome outcome = VdiSizing::calculate(
         {options.argument, [level] { return level; }, [vendor] { return vendor; }, options.catalogue, options.language},
         progress);
+    if (outcome.status == VdiSizing::Status::ReadFailed)
+        return CliTexts::readFailed(options.catalogue, options.language);
     if (outcome.status != VdiSizing::Status::Done) {
         Output::error(TerminalCount::invalidMessage.in(options.language));
         return 2;

@@ -26,4 +26,5 @@ struct SizingProgress {
     std::function<bool()> pump; // after every catalogue line; false abandons the reading
 };
 
-enum class SizingStatus { Done, InvalidCount, Abandoned };
+// ReadFailed: the catalogue could not be read to its end; the list holds a part of it at best.
+enum class SizingStatus { Done, InvalidCount, ReadFailed, Abandoned };

@@ -29,8 +29,14 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
         if (progress.entry)
             progress.entry(entries.constLast());
     };
-    if (CpuCatalogue::read(catalogue, onRecord, progress.pump) == CpuCatalogue::Outcome::Abandoned)
+    switch (CpuCatalogue::read(catalogue, onRecord, progress.pump)) {
+    case CpuCatalogue::Outcome::Abandoned:
         return {Status::Abandoned, {}};
+    case CpuCatalogue::Outcome::Failed:
+        return {Status::ReadFailed, {}};
+    default:
+        break;
+    }
 
     QString text;
     qsizetype size = 0;

@@ -20,7 +20,8 @@ struct Progress {
     CpuCatalogue::Pump pump;
 };
 
-enum class Status { Done, TooShort, Abandoned };
+// ReadFailed: the catalogue could not be read to its end.
+enum class Status { Done, TooShort, ReadFailed, Abandoned };
 
 struct Outcome {
     Status status;

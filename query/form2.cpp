@@ -3,11 +3,13 @@
 #include "appfont.h"
 #include "bilingual.h"
 #include "capacityquery.h"
+#include "catalogueerror.h"
 #include "countkeyfilter.h"
 #include "eventpump.h"
 #include "informationbox.h"
 #include "module1.h"
 #include "querytexts.h"
+#include "resultsnapshot.h"
 #include "twips.h"
 #include "windowplacement.h"
 
@@ -87,7 +89,9 @@ void Form2::Command1_Click()
     const Language language = Module1::language();
 
     CapacityQuery::Progress progress;
-    progress.cleared = [this] {
+    ResultSnapshot earlier;
+    progress.cleared = [this, &earlier] {
+        earlier.take({Text2});
         Text2->clear();
         m_pendingEntries.clear();
     };
@@ -104,6 +108,13 @@ void Form2::Command1_Click()
         return; // the window was closed during the reading
     case CapacityQuery::Status::TooShort:
         InformationBox::show(this, windowTitle(), QueryTexts::tooShort.in(language));
+        if (!self)
+            return;
+        break;
+    case CapacityQuery::Status::ReadFailed:
+        m_pendingEntries.clear();
+        earlier.restore();
+        InformationBox::show(this, windowTitle(), CatalogueError::readFailed.in(language));
         if (!self)
             return;
         break;

@@ -18,8 +18,14 @@ RdpCalculation::Outcome RdpCalculation::calculate(const Request &request, const 
         if (auto entry = RdpCandidateList::entry(record, count->requiredScore, request.vendor); entry && progress.candidate)
             progress.candidate(*entry);
     };
-    if (CpuCatalogue::read(request.catalogue, onRecord, progress.pump) == CpuCatalogue::Outcome::Abandoned)
+    switch (CpuCatalogue::read(request.catalogue, onRecord, progress.pump)) {
+    case CpuCatalogue::Outcome::Abandoned:
         return {Status::Abandoned, {}};
+    case CpuCatalogue::Outcome::Failed:
+        return {Status::ReadFailed, {}};
+    default:
+        break;
+    }
 
     // validCount has checked the minimums at every level.
     const ServerMinimums hardware = *RdpSizing::hardware(count->terminals, request.level());

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "appfont.h"
+#include "catalogueerror.h"
 #include "countkeyfilter.h"
 #include "cpucatalogue.h"
 #include "entrylistmodel.h"
@@ -8,12 +9,16 @@
 #include "form1texts.h"
 #include "form2.h"
 #include "form3.h"
+#include "headingfit.h"
 #include "languageselection.h"
 #include "informationbox.h"
 #include "module1.h"
+#include "optiongroup.h"
 #include "platform.h"
 #include "quarvel.xpm"
+#include "qttranslation.h"
 #include "rdpcalculation.h"
+#include "resultsnapshot.h"
 #include "startupprobe.h"
 #include "tasklevel.h"
 #include "terminalcount.h"
@@ -34,6 +39,8 @@
 #include <iterator>
 
 namespace {
+
+constexpr qreal headingPoints = 14.25;
 
 QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points,
               bool bold = false)
@@ -82,7 +89,6 @@ void Form1::createControls()
     Option1 = Twips::place<QRadioButton>(Frame1, "Option1", 120, 1200, 3735, 255);
     Option2 = Twips::place<QRadioButton>(Frame1, "Option2", 120, 1500, 3735, 255);
     Option3 = Twips::place<QRadioButton>(Frame1, "Option3", 120, 1800, 3735, 255);
-    Option2->setChecked(true);
     Frame3 = Twips::place<QFrame>(Frame1, "Frame3", 3960, 1200, 4095, 975);
     Option4 = Twips::place<QRadioButton>(Frame3, "Option4", 120, 0, 3495, 320);
     Option5 = Twips::place<QRadioButton>(Frame3, "Option5", 120, 320, 3495, 255);
@@ -90,13 +96,17 @@ void Form1::createControls()
     Option4->setText(QStringLiteral("Intel"));
     Option5->setText(QStringLiteral("AMD"));
     Option6->setText(QStringLiteral("Intel + AMD"));
+    // Two groups, though Frame3 sits in Frame1 beside the task levels.
+    m_levels = OptionGroup::make(this, {Option1, Option2, Option3});
+    m_vendors = OptionGroup::make(this, {Option4, Option5, Option6});
+    Option2->setChecked(true);
     Option4->setChecked(true);
     Command1 = Twips::place<QPushButton>(Frame1, "Command1", 120, 2240, 7935, 495);
 
     Frame2 = Twips::place<QFrame>(this, "Frame2", 120, 2880, 8175, 5175);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Plain);
     fillWith(Frame2, Qt::white);
-    Label15 = label(Frame2, "Label15", 120, 360, 7935, 375, 14.25);
+    Label15 = label(Frame2, "Label15", 120, 360, 7935, 375, headingPoints);
     Label15->setAlignment(Qt::AlignCenter);
     Label16 = label(Frame2, "Label16", 120, 900, 3255, 375, 12, true);
     Label17 = label(Frame2, "Label17", 3360, 900, 4695, 375, 12, true);
@@ -104,8 +114,7 @@ void Form1::createControls()
     fillWith(Label17, buttonFace);
     Label3 = label(Frame2, "Label3", 120, 1305, 7935, 375, 12);
     Combo1 = Twips::place<QComboBox>(Frame2, "Combo1", 120, 1660, 7935, 375);
-    m_candidates = new EntryListModel(Combo1);
-    Combo1->setModel(m_candidates);
+    m_candidates = EntryListModel::attachTo(Combo1);
     Label3->setBuddy(Combo1);
     Label4 = label(Frame2, "Label4", 120, 2050, 3255, 375, 12);
     Label9 = label(Frame2, "Label9", 3360, 2050, 4695, 375, 12);
@@ -149,6 +158,7 @@ void Form1::Form_Load()
     Module1::blnEnglish = LanguageSelection::english(m_platform, Module1::blnEnglish);
     setWindowTitle(QStringLiteral("Quarvel v") + Version::shortText());
     const Language language = Module1::language();
+    QtTranslation::apply(language, m_folder);
     for (int i = 0; i < Form1Texts::tableSize; ++i) {
         const Form1Texts::ControlText &entry = Form1Texts::table[i];
         QWidget *control = findChild<QWidget *>(QLatin1String(entry.control));
@@ -168,16 +178,12 @@ void Form1::showCentred()
 
 TaskLevel Form1::taskLevel() const
 {
-    if (Option1->isChecked())
-        return TaskLevel::Light;
-    return Option3->isChecked() ? TaskLevel::Heavy : TaskLevel::Medium;
+    return OptionGroup::chosen<TaskLevel>(m_levels);
 }
 
 Vendor Form1::vendor() const
 {
-    if (Option5->isChecked())
-        return Vendor::Amd;
-    return Option6->isChecked() ? Vendor::Both : Vendor::Intel;
+    return OptionGroup::chosen<Vendor>(m_vendors);
 }
 
 void Form1::setCalculationLocked(bool locked)
@@ -196,8 +202,10 @@ void Form1::Command1_Click()
     RdpCalculation::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
                                     CpuCatalogue::pathIn(m_folder), language};
     RdpCalculation::Progress progress;
-    progress.started = [this](const QString &busyHeading) {
-        Label15->setText(busyHeading);
+    ResultSnapshot earlier;
+    progress.started = [this, &earlier](const QString &busyHeading) {
+        earlier.take({Label15, Label9, Label10, Label11, Label12, Label13, Label19}, Combo1);
+        HeadingFit::setText(Label15, busyHeading, headingPoints);
         for (QLabel *value : {Label9, Label10, Label11, Label12, Label13, Label19})
             value->clear();
         m_candidates->clear();
@@ -218,6 +226,13 @@ void Form1::Command1_Click()
         if (!self)
             return;
         break;
+    case RdpCalculation::Status::ReadFailed:
+        earlier.restore();
+        HeadingFit::setText(Label15, Label15->text(), headingPoints);
+        InformationBox::show(this, windowTitle(), CatalogueError::readFailed.in(language));
+        if (!self)
+            return;
+        break;
     case RdpCalculation::Status::Done: {
         const RdpCalculation::Result &result = outcome.result;
         m_candidates->showAdded();
@@ -228,7 +243,7 @@ void Form1::Command1_Click()
         Label11->setText(result.hdd);
         Label12->setText(result.network);
         Label13->setText(result.graphics);
-        Label15->setText(result.heading);
+        HeadingFit::setText(Label15, result.heading, headingPoints);
         Label19->setText(result.system);
         break;
     }
@@ -263,6 +278,12 @@ void Form1::Command4_Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    // Disabled, the window takes no input while the query or VDI window is open; a window manager may still
+    // offer to close it.
+    if (event->spontaneous() && !isEnabled()) {
+        event->ignore();
+        return;
+    }
     m_unloading = true;
     if (m_form2)
         m_form2->close();

@@ -7,6 +7,7 @@ class EntryListModel;
 class Form2;
 class Form3;
 class Platform;
+class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -46,6 +47,8 @@ private:
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
     EntryListModel *m_candidates;
+    QButtonGroup *m_levels;
+    QButtonGroup *m_vendors;
 
     QFrame *Frame1;
     QFrame *Frame2;

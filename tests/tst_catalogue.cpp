@@ -1,5 +1,6 @@
 #include "cataloguereader.h"
 #include "cpucatalogue.h"
+#include "faultydisk.h"
 #include "testcatalogue.h"
 
 #include <QDir>
@@ -29,13 +30,17 @@ private slots:
     void lines_data();
     void lines();
     void lineEndAtChunkBoundary();
-    void lineLongerThanAChunk();
+    void longLines_data();
+    void longLines();
     void skipReasons();
     void missingFile();
     void folderOfThatName();
     void pumpAfterEveryLine();
     void pumpAbandons();
     void overlappingReadings();
+    void readError();
+    void writtenWhileRead_data();
+    void writtenWhileRead();
 };
 
 void TestCatalogueReading::lines_data()
@@ -69,6 +74,10 @@ void TestCatalogueReading::lines_data()
         << QByteArray("A,abc\r\nB,0x10\r\nC,inf\r\nD,nan\r\nE,1e309\r\nF,1.2.3\r\nG,\r\nH,5 000\r\nI,,5000\r\n"
                       "J,1e\r\nK,-\r\nL,.\r\nOK,5000\r\n")
         << QStringList{"OK|5000"};
+    // The largest double is about 1.8e308: a whole number of 309 digits may still be one.
+    QTest::newRow("whole numbers beyond a double skipped")
+        << "A,1" + QByteArray(308, '0') + "\r\nB,2" + QByteArray(308, '0') + "\r\nC,1" + QByteArray(400, '0') + "\r\n"
+        << QStringList{"A|1e+308"};
     QTest::newRow("comma in the score field splits it") << QByteArray("Intel X,1,5\r\n") << QStringList{"Intel X|1"};
     QTest::newRow("undecodable bytes skipped") << QByteArray("Intel \xFF,5000\r\nAMD,6000\r\n") << QStringList{"AMD|6000"};
     QTest::newRow("NUL byte skipped") << QByteArray("Intel") + '\0' + "X,5000\r\nAMD,6000\r\n" << QStringList{"AMD|6000"};
@@ -96,24 +105,53 @@ void TestCatalogueReading::lineEndAtChunkBoundary()
     QCOMPARE(records[1], "AMD Y|6000");
 }
 
-void TestCatalogueReading::lineLongerThanAChunk()
+void TestCatalogueReading::longLines_data()
 {
-    const QByteArray model = "Intel " + QByteArray(300000, 'y');
-    const TestCatalogue catalogue("AMD A,1\r\n" + model + ",5000\r\nAMD B,2\r\n");
-    const QStringList records = recordsOf(catalogue.path());
-    QCOMPARE(records.size(), 3);
-    QCOMPARE(records[1], QString::fromLatin1(model) + "|5000");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("longest line") << 65536 << QByteArray("\r\n") << true;
+    QTest::newRow("a byte too long") << 65537 << QByteArray("\r\n") << false;
+    QTest::newRow("far too long") << 300000 << QByteArray("\n") << false;
+    QTest::newRow("too long, CR only") << 300000 << QByteArray("\r") << false;
+    QTest::newRow("longest last line") << 65536 << QByteArray() << true;
+    QTest::newRow("too long last line") << 65537 << QByteArray() << false;
+}
+
+void TestCatalogueReading::longLines()
+{
+    QFETCH(int, length);
+    QFETCH(QByteArray, lineEnd);
+    QFETCH(bool, read);
+    const QByteArray line = "Intel " + QByteArray(length - 11, 'y') + ",5000";
+    QCOMPARE(line.size(), length);
+    const QByteArray after = lineEnd.isEmpty() ? QByteArray() : "AMD B,2" + lineEnd;
+    const TestCatalogue catalogue("AMD A,1\r\n" + line + lineEnd + after);
+    QStringList expected{"AMD A|1"};
+    if (read)
+        expected << QString::fromLatin1(line).replace(",", "|");
+    if (!after.isEmpty())
+        expected << "AMD B|2";
+    CpuCatalogue::Outcome outcome;
+    QCOMPARE(recordsOf(catalogue.path(), &outcome), expected);
+    QCOMPARE(outcome, CpuCatalogue::Outcome::Complete);
 }
 
 void TestCatalogueReading::skipReasons()
 {
-    const TestCatalogue catalogue("Intel A,5000\r\nno comma\r\nB,five\r\nC\xC3,1\r\nD,1\r\n\r\nE,1\r\n");
+    const TestCatalogue catalogue("Intel A,5000\r\nno comma\r\nB,five\r\nC\xC3,1\r\n" + QByteArray(300000, 'x')
+                                  + ",1\r\nD,1\r\n\r\nE,1\r\n");
     CatalogueReader reader(catalogue.path());
     using Line = CatalogueReader::Line;
-    const QList<Line> expected{Line::Record, Line::NoComma, Line::BadScore, Line::BadBytes, Line::Record, Line::Empty,
-                               Line::Record, Line::EndOfFile};
+    const QList<Line> expected{Line::Record, Line::NoComma, Line::BadScore, Line::BadBytes, Line::TooLong,
+                               Line::Record, Line::Empty,  Line::Record,   Line::EndOfFile};
     for (qsizetype i = 0; i < expected.size(); ++i) {
-        QCOMPARE(reader.next(), expected[i]);
+        Line line = reader.next();
+        int blocks = 0;
+        for (; line == Line::Skipping; line = reader.next())
+            ++blocks;
+        QCOMPARE(line, expected[i]);
+        QCOMPARE(blocks > 0, expected[i] == Line::TooLong); // the long line lets the caller pump on the way
         if (expected[i] != Line::EndOfFile)
             QCOMPARE(reader.lineNumber(), i + 1);
     }
@@ -180,6 +218,55 @@ void TestCatalogueReading::overlappingReadings()
         });
     QCOMPARE(outer, (QStringList{"A", "B", "C"}));
     QCOMPARE(inner, (QStringList{"A|1", "B|2", "C|3"}));
+}
+
+void TestCatalogueReading::readError()
+{
+    // A disk that fails after the first 64 KiB, where a line ends: the lines read before are no answer.
+    QByteArray content;
+    for (int i = 0; content.size() < 200000; ++i)
+        content += "Intel Xeon " + QByteArray::number(i).rightJustified(13, '0') + ",61312\r\n";
+    QCOMPARE(content.indexOf("\r\n", 64 * 1024 - 2), 64 * 1024 - 2);
+    const TestCatalogue catalogue(content);
+    const FaultyDisk disk(64 * 1024);
+    int pumps = 0;
+    const auto outcome = CpuCatalogue::read(catalogue.path(), [](const CpuRecord &) {}, [&] { return ++pumps > 0; });
+    QCOMPARE(outcome, CpuCatalogue::Outcome::Failed);
+    QVERIFY(pumps > 0);
+}
+
+void TestCatalogueReading::writtenWhileRead_data()
+{
+    QTest::addColumn<QByteArray>("appended");
+    QTest::addColumn<CpuCatalogue::Outcome>("outcome");
+    QTest::addColumn<QStringList>("records");
+    QTest::newRow("last line finished") << QByteArray("312\r\n") << CpuCatalogue::Outcome::Complete
+                                        << QStringList{"Intel A|1", "Intel B|61312"};
+    QTest::newRow("last line still cut") << QByteArray("3") << CpuCatalogue::Outcome::Failed
+                                         << QStringList{"Intel A|1"};
+}
+
+void TestCatalogueReading::writtenWhileRead()
+{
+    // A writer is still at the last line, which has no line end yet.
+    QFETCH(QByteArray, appended);
+    QFETCH(CpuCatalogue::Outcome, outcome);
+    QFETCH(QStringList, records);
+    const TestCatalogue catalogue("Intel A,1\r\nIntel B,61");
+    QStringList read;
+    bool written = false;
+    const auto result = CpuCatalogue::read(
+        catalogue.path(), [&](const CpuRecord &record) { read << record.model().toString() + u'|' + QString::number(record.score()); },
+        [&] {
+            if (!written) {
+                QFile file(catalogue.path());
+                written = file.open(QIODevice::Append) && file.write(appended) == appended.size();
+            }
+            return true;
+        });
+    QVERIFY(written);
+    QCOMPARE(result, outcome);
+    QCOMPARE(read, records);
 }
 
 QTEST_APPLESS_MAIN(TestCatalogueReading)

@@ -50,6 +50,9 @@ private slots:
     void vdi();
     void checkCatalogue_data();
     void checkCatalogue();
+    void failures_data();
+    void failures();
+    void controlCharacters();
 };
 
 void TestCli::sameTextsAsTheWindow_data()
@@ -156,6 +159,7 @@ void TestCli::usage()
     run = runCli({"--help"});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains("rdp COUNT"));
+    QVERIFY(!run.out.contains("--help-all"));
     QCOMPARE(runCli({"rdp"}).exitCode, 2);
     QCOMPARE(runCli({"rdp", "5", "--level", "extreme"}).exitCode, 2);
     QCOMPARE(runCli({"sizes", "5"}).exitCode, 2);
@@ -238,7 +242,21 @@ void TestCli::checkCatalogue_data()
                              << QString::fromUtf8("第1行为空行：CPU列表到此结束，第2至2行不会被读取\n"
                                                   "记录：0条（Intel 0条，AMD 0条，两者皆无0条）；跳过：0行\n"
                                                   "警告：CPU列表中没有任何记录，CPU列表将为空\n")
-                             << 0;
+                             << 1;
+    QTest::newRow("empty file") << QByteArray() << "en"
+                                << "records: 0 (Intel 0, AMD 0, neither 0); lines skipped: 0\n"
+                                   "warning: the catalogue holds no record, every list will be empty\n"
+                                << 1;
+    QTest::newRow("warnings and a long line")
+        << "Intel \x1b]0;x\x07A,5000\r\n" + QByteArray(70000, 'x') + ",1\r\nAMD \xE2\x80\xAE" "B,2000000000000\r\nAMD C,25800000000\r\n"
+        << "en"
+        << "line 1: warning, the model text holds control or text-direction characters\n"
+           "line 2: skipped, longer than 64 KiB\n"
+           "line 3: warning, the model text holds control or text-direction characters\n"
+           "line 3: warning, the score is too large: the capacity query leaves this line out\n"
+           "line 4: warning, the score is too large: the capacity query leaves this line out\n"
+           "records: 3 (Intel 1, AMD 2, neither 0); lines skipped: 1\n"
+        << 1;
 }
 
 void TestCli::checkCatalogue()
@@ -252,6 +270,54 @@ void TestCli::checkCatalogue()
     QCOMPARE(QString::fromUtf8(run.out), report);
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(runCli({"check-catalogue", catalogue.folder() + "/missing.dll"}).exitCode, 1);
+}
+
+void TestCli::failures_data()
+{
+    // Through a shell, for its redirections; $CLI is the tool, $CAT a sound catalogue.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("error");
+    QTest::newRow("read error") << "\"$CLI\" rdp 5 --lang en --catalogue /proc/self/mem"
+                                << QByteArray("The CPU catalogue (data.dll) could not be read to its end");
+    QTest::newRow("read error, query") << "\"$CLI\" query 1234 --lang zh --catalogue /proc/self/mem"
+                                       << QByteArray("无法完整读取CPU数据文件");
+    QTest::newRow("read error, VDI") << "\"$CLI\" vdi 5 --lang en --catalogue /proc/self/mem" << QByteArray("could not be read");
+    QTest::newRow("read error, check") << "\"$CLI\" check-catalogue /proc/self/mem --lang en"
+                                       << QByteArray("could not be read");
+    QTest::newRow("full disk") << "\"$CLI\" rdp 5 --lang en --catalogue \"$CAT\" >/dev/full"
+                               << QByteArray("quarvel-cli: cannot write the output: No space left on device");
+    QTest::newRow("closed output") << "\"$CLI\" vdi 5 --json --catalogue \"$CAT\" >&-"
+                                   << QByteArray("quarvel-cli: cannot write the output");
+}
+
+void TestCli::failures()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, error);
+    const TestCatalogue catalogue(sampleCatalogue);
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("CLI", QStringLiteral(QUARVEL_CLI));
+    environment.insert("CAT", catalogue.path());
+    shell.setProcessEnvironment(environment);
+    shell.start("sh", {"-c", command});
+    QVERIFY(shell.waitForFinished(60000));
+    QCOMPARE(shell.exitCode(), 3);
+    const QByteArray err = shell.readAllStandardError();
+    QVERIFY2(err.contains(error), err.constData());
+}
+
+void TestCli::controlCharacters()
+{
+    // Plain text shows them escaped; JSON escapes them in its own way.
+    const TestCatalogue catalogue(TestCatalogue::lines({"Intel \x1b[2J\xE2\x80\xAEX,99999"}));
+    CliRun run = runCli({"rdp", "5", "--lang", "en", "--catalogue", catalogue.path()});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains("  Intel \\x1b[2J\\u202eX" + QByteArray(24, ' ') + "1612%\n"), run.out.constData());
+    QVERIFY(!run.out.contains('\x1b'));
+    run = runCli({"rdp", "5", "--lang", "en", "--catalogue", catalogue.path(), "--json"});
+    QCOMPARE(QJsonDocument::fromJson(run.out)["candidates"][0].toString(),
+             QString::fromUtf8("Intel \x1b[2J\u202eX") + QString(24, ' ') + "1612%");
 }
 
 QTEST_MAIN(TestCli)

@@ -2,11 +2,15 @@
 
 #include "appfont.h"
 #include "bilingual.h"
+#include "catalogueerror.h"
 #include "countkeyfilter.h"
 #include "entrylistmodel.h"
 #include "eventpump.h"
+#include "headingfit.h"
 #include "informationbox.h"
 #include "module1.h"
+#include "optiongroup.h"
+#include "resultsnapshot.h"
 #include "tasklevel.h"
 #include "terminalcount.h"
 #include "twips.h"
@@ -27,6 +31,8 @@
 #include <iterator>
 
 namespace {
+
+constexpr qreal headingPoints = 15;
 
 constexpr Bilingual titlePrefix{"VDI服务器配置计算 v", "VDI Server Configuration Calculation v"};
 constexpr Bilingual headingAtStart{"服务器配置信息", "Server Configuration Information"};
@@ -82,7 +88,6 @@ void Form3::createControls()
     Option1 = Twips::place<QRadioButton>(Frame2, "Option1", 240, 360, 3255, 255);
     Option2 = Twips::place<QRadioButton>(Frame2, "Option2", 240, 720, 3255, 255);
     Option3 = Twips::place<QRadioButton>(Frame2, "Option3", 240, 1080, 3255, 255);
-    Option1->setChecked(true);
     Frame3 = Twips::place<QFrame>(Frame1, "Frame3", 3960, 960, 3735, 1455);
     Option4 = Twips::place<QRadioButton>(Frame3, "Option4", 240, 360, 3255, 255);
     Option5 = Twips::place<QRadioButton>(Frame3, "Option5", 240, 720, 3255, 255);
@@ -90,17 +95,19 @@ void Form3::createControls()
     Option4->setText(QStringLiteral("Intel"));
     Option5->setText(QStringLiteral("AMD"));
     Option6->setText(QStringLiteral("Intel+AMD"));
+    m_levels = OptionGroup::make(this, {Option1, Option2, Option3});
+    m_vendors = OptionGroup::make(this, {Option4, Option5, Option6});
+    Option1->setChecked(true);
     Option4->setChecked(true);
     Command1 = Twips::place<QPushButton>(Frame1, "Command1", 120, 2640, 7815, 495);
 
     Frame4 = Twips::place<QFrame>(this, "Frame4", 120, 3480, 8055, 4335);
     Frame4->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Label2 = label(Frame4, "Label2", 120, 240, 7815, 375, 15, true);
+    Label2 = label(Frame4, "Label2", 120, 240, 7815, 375, headingPoints, true);
     Label2->setAlignment(Qt::AlignCenter);
     Label3 = label(Frame4, "Label3", 120, 840, 7815, 255, 9, true);
     Combo1 = Twips::place<QComboBox>(Frame4, "Combo1", 120, 1080, 7815, 375);
-    m_candidates = new EntryListModel(Combo1);
-    Combo1->setModel(m_candidates);
+    m_candidates = EntryListModel::attachTo(Combo1);
     Label3->setBuddy(Combo1);
     Label4 = label(Frame4, "Label4", 120, 1680, 7815, 255, 9, true);
     Line1 = Twips::place<QFrame>(Frame4, "Line1", 120, 1965, 7800, 15);
@@ -140,16 +147,12 @@ void Form3::Form_Load()
 
 TaskLevel Form3::taskLevel() const
 {
-    if (Option2->isChecked())
-        return TaskLevel::Medium;
-    return Option3->isChecked() ? TaskLevel::Heavy : TaskLevel::Light;
+    return OptionGroup::chosen<TaskLevel>(m_levels);
 }
 
 Vendor Form3::vendor() const
 {
-    if (Option5->isChecked())
-        return Vendor::Amd;
-    return Option6->isChecked() ? Vendor::Both : Vendor::Intel;
+    return OptionGroup::chosen<Vendor>(m_vendors);
 }
 
 void Form3::setCalculationLocked(bool locked)
@@ -167,8 +170,10 @@ void Form3::Command1_Click()
     VdiSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
                                m_catalogue, language};
     VdiSizing::Progress progress;
-    progress.started = [this](const QString &busyHeading) {
-        Label2->setText(busyHeading);
+    ResultSnapshot earlier;
+    progress.started = [this, &earlier](const QString &busyHeading) {
+        earlier.take({Label2}, Combo1);
+        HeadingFit::setText(Label2, busyHeading, headingPoints);
         m_candidates->clear();
     };
     // The entries reach the list in batches, just before the window processes its events.
@@ -187,13 +192,20 @@ void Form3::Command1_Click()
         if (!self)
             return;
         break;
+    case VdiSizing::Status::ReadFailed:
+        earlier.restore();
+        HeadingFit::setText(Label2, Label2->text(), headingPoints);
+        InformationBox::show(this, windowTitle(), CatalogueError::readFailed.in(language));
+        if (!self)
+            return;
+        break;
     case VdiSizing::Status::Done:
         m_candidates->showAdded();
         if (Combo1->count() > 0) {
             Combo1->setVisible(true);
             Combo1->setCurrentIndex(0);
         }
-        Label2->setText(outcome.result.heading);
+        HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
         Text2->setPlainText(outcome.result.text);
         break;
     }

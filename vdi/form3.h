@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class EntryListModel;
+class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -39,6 +40,8 @@ private:
     QString m_catalogue;
     bool m_unloading = false;
     EntryListModel *m_candidates;
+    QButtonGroup *m_levels;
+    QButtonGroup *m_vendors;
 
     QFrame *Frame1;
     QLabel *Label1;

@@ -90,8 +90,14 @@ VdiSizing::Outcome VdiSizing::calculate(const Request &request, const Progress &
         if (auto listed = entry(record, count->requiredScore, request.vendor); listed && progress.candidate)
             progress.candidate(*listed);
     };
-    if (CpuCatalogue::read(request.catalogue, onRecord, progress.pump) == CpuCatalogue::Outcome::Abandoned)
+    switch (CpuCatalogue::read(request.catalogue, onRecord, progress.pump)) {
+    case CpuCatalogue::Outcome::Abandoned:
         return {Status::Abandoned, {}};
+    case CpuCatalogue::Outcome::Failed:
+        return {Status::ReadFailed, {}};
+    default:
+        break;
+    }
 
     Result result;
     result.requiredScore = count->requiredScore;

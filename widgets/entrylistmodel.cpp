@@ -1,5 +1,18 @@
 #include "entrylistmodel.h"
 
+#include <QComboBox>
+#include <QListView>
+
+EntryListModel *EntryListModel::attachTo(QComboBox *list)
+{
+    auto *model = new EntryListModel(list);
+    list->setModel(model);
+    // Every entry is one line of the list's font: a million of them need not be measured one by one.
+    if (auto *view = qobject_cast<QListView *>(list->view()))
+        view->setUniformItemSizes(true);
+    return model;
+}
+
 void EntryListModel::add(const QString &entry)
 {
     m_added << entry;
@@ -19,6 +32,14 @@ void EntryListModel::clear()
 {
     m_added.clear();
     removeRows(0, int(m_entries.size()));
+}
+
+void EntryListModel::setEntries(const QStringList &entries)
+{
+    beginResetModel();
+    m_added.clear();
+    m_entries = entries;
+    endResetModel();
 }
 
 int EntryListModel::rowCount(const QModelIndex &parent) const
