@@ -38,7 +38,9 @@ private slots:
     void textsAtLoad();
     void loadSequence();
     void layout();
-    void focusAndTabOrder();
+    void tabOrder_data();
+    void tabOrder();
+    void optionGroups_data();
     void optionGroups();
     void keyDecisions_data();
     void keyDecisions();
@@ -119,28 +121,59 @@ void TestForm1::layout()
     QVERIFY(main.control<QRadioButton>("Option4")->isChecked());
 }
 
-void TestForm1::focusAndTabOrder()
+void TestForm1::tabOrder_data()
 {
+    QTest::addColumn<QStringList>("clicked"); // options selected first
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QStringList>("visited");
+    // Each group is one stop, on its selected option.
+    QTest::newRow("Tab") << QStringList{} << Qt::Key_Tab
+                         << QStringList{"Option2", "Command1", "Combo1", "Option4", "Command3", "Command2", "Command4",
+                                        "txbNumber1", "Option2"};
+    QTest::newRow("Tab, other options") << QStringList{"Option3", "Option6"} << Qt::Key_Tab
+                                        << QStringList{"Option3", "Command1", "Combo1", "Option6", "Command3"};
+    QTest::newRow("Shift+Tab") << QStringList{"Option1", "Option5"} << Qt::Key_Backtab
+                               << QStringList{"Command4", "Command2", "Command3", "Option5", "Combo1", "Command1",
+                                              "Option1", "txbNumber1"};
+}
+
+void TestForm1::tabOrder()
+{
+    QFETCH(QStringList, clicked);
+    QFETCH(Qt::Key, key);
+    QFETCH(QStringList, visited);
     const MainWindow main(sampleCatalogue, Language::English);
     QCOMPARE(QApplication::focusWidget(), main.control<QWidget>("txbNumber1"));
-    QStringList order;
-    for (QWidget *widget = main.control<QWidget>("txbNumber1"); order.size() < 12; widget = widget->nextInFocusChain()) {
-        if (widget->focusPolicy() & Qt::TabFocus)
-            order << widget->objectName();
-    }
-    QCOMPARE(order, (QStringList{"txbNumber1", "Option1", "Option2", "Option3", "Command1", "Combo1", "Option4",
-                                 "Option5", "Option6", "Command3", "Command2", "Command4"}));
+    for (const QString &option : clicked)
+        main.click(option.toLatin1().constData());
+    main.control<QWidget>("txbNumber1")->setFocus();
+    const Qt::KeyboardModifiers modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+    QCOMPARE(focusWalk(main.window, key, modifiers, int(visited.size())), visited);
+}
+
+void TestForm1::optionGroups_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("how"); // mouse, space, accessibility, or an arrow key with the focus on it
+    QTest::addColumn<QStringList>("selected");
+    const QStringList designed{"Option2", "Option4"};
+    QTest::newRow("mouse on the selected level") << "Option2" << "mouse" << designed;
+    QTest::newRow("Space on the selected level") << "Option2" << "space" << designed;
+    QTest::newRow("accessibility on the selected vendor") << "Option4" << "accessibility" << designed;
+    QTest::newRow("another level") << "Option1" << "mouse" << QStringList{"Option1", "Option4"};
+    QTest::newRow("another vendor") << "Option6" << "space" << QStringList{"Option2", "Option6"};
+    QTest::newRow("Down to the next level") << "Option2" << "Down" << QStringList{"Option3", "Option4"};
+    QTest::newRow("Right stays with the levels") << "Option2" << "Right" << designed;
+    QTest::newRow("Up stays with the vendors") << "Option4" << "Up" << designed;
 }
 
 void TestForm1::optionGroups()
 {
+    QFETCH(QString, option);
+    QFETCH(QString, how);
+    QFETCH(QStringList, selected);
     const MainWindow main(sampleCatalogue, Language::English);
-    main.click("Option5");
-    main.click("Option1");
-    QVERIFY(main.control<QRadioButton>("Option5")->isChecked());
-    QVERIFY(main.control<QRadioButton>("Option1")->isChecked());
-    QVERIFY(!main.control<QRadioButton>("Option2")->isChecked());
-    QVERIFY(!main.control<QRadioButton>("Option4")->isChecked());
+    checkOptionGroups(main.window, option, how, selected);
 }
 
 void TestForm1::keyDecisions_data()

@@ -3,6 +3,7 @@
 #include "module1.h"
 
 #include <QComboBox>
+#include <QScopeGuard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,6 +27,9 @@ private slots:
     void opening();
     void calculation();
     void freshOnReopening();
+    void tabOrder();
+    void optionGroups_data();
+    void optionGroups();
     void typingFilter();
     void invalidCount();
     void lockedWhileReading();
@@ -108,6 +112,47 @@ void TestForm3::freshOnReopening()
     QVERIFY(itemsIn(form3).isEmpty());
     QCOMPARE(textIn(form3, "Label2"), "Server Configuration Information");
     form3->close();
+}
+
+void TestForm3::tabOrder()
+{
+    const MainWindow main(sampleCatalogue, Language::English);
+    const QPointer<QWidget> form3 = main.open("Command4");
+    const auto closing = qScopeGuard([&] { delete form3.data(); });
+    QVERIFY(QTest::qWaitForWindowActive(form3));
+    clickIn(form3, "Option3");
+    clickIn(form3, "Option5");
+    in<QWidget>(form3, "txbNumber1")->setFocus();
+    const QStringList forward{"Option3", "Option5", "Command1", "Text2", "Combo1", "txbNumber1"};
+    QCOMPARE(focusWalk(form3, Qt::Key_Tab, Qt::NoModifier, 6), forward);
+    const QStringList backward{"Combo1", "Text2", "Command1", "Option5", "Option3", "txbNumber1"};
+    QCOMPARE(focusWalk(form3, Qt::Key_Backtab, Qt::ShiftModifier, 6), backward);
+}
+
+void TestForm3::optionGroups_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("selected");
+    const QStringList designed{"Option1", "Option4"};
+    QTest::newRow("mouse on the selected level") << "Option1" << "mouse" << designed;
+    QTest::newRow("Space on the selected vendor") << "Option4" << "space" << designed;
+    QTest::newRow("accessibility on the selected level") << "Option1" << "accessibility" << designed;
+    QTest::newRow("Down to the next vendor") << "Option4" << "Down" << QStringList{"Option1", "Option5"};
+    QTest::newRow("Right stays with the levels") << "Option1" << "Right" << designed;
+    QTest::newRow("Left stays with the vendors") << "Option4" << "Left" << designed;
+}
+
+void TestForm3::optionGroups()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, how);
+    QFETCH(QStringList, selected);
+    const MainWindow main(sampleCatalogue, Language::English);
+    const QPointer<QWidget> form3 = main.open("Command4");
+    const auto closing = qScopeGuard([&] { delete form3.data(); });
+    QVERIFY(QTest::qWaitForWindowActive(form3));
+    checkOptionGroups(form3, option, how, selected);
 }
 
 void TestForm3::typingFilter()

@@ -2,13 +2,16 @@
 // openings: no crash, no access to a closed window, no window left behind.
 
 #include "eventpump.h"
+#include "faultydisk.h"
 #include "mainwindow.h"
+#include "messageboxcatcher.h"
 #include "module1.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -38,6 +41,8 @@ private slots:
     void init() { Module1::blnEnglish = true; }
     void closedDuringReading_data();
     void closedDuringReading();
+    void readFailureKeepsTheEarlierAnswer_data();
+    void readFailureKeepsTheEarlierAnswer();
     void vdiWindowOpenedAndClosedDuringTheMainReading();
     void mainWindowClosedDuringTheQuery();
     void openingAndClosingLeavesNothing();
@@ -77,6 +82,54 @@ void TestRobustness::closedDuringReading()
     QVERIFY(form.isNull());
     if (window != "Form1")
         QVERIFY(main.window->isEnabled());
+}
+
+void TestRobustness::readFailureKeepsTheEarlierAnswer_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("message");
+    const QString chinese = QString::fromUtf8("无法完整读取CPU数据文件（data.dll），计算未完成。请检查该文件后重试。");
+    const QString english = "The CPU catalogue (data.dll) could not be read to its end, so the calculation was not "
+                            "completed. Check the file and try again.";
+    QTest::newRow("main window, Chinese") << "Form1" << Language::Chinese << chinese;
+    QTest::newRow("query window, English") << "Form2" << Language::English << english;
+    QTest::newRow("VDI window, Chinese") << "Form3" << Language::Chinese << chinese;
+}
+
+void TestRobustness::readFailureKeepsTheEarlierAnswer()
+{
+    // The disk fails part-way through the second reading: the window says so and keeps the first answer.
+    QFETCH(QString, window);
+    QFETCH(Language, language);
+    QFETCH(QString, message);
+    QByteArray content;
+    for (int i = 0; content.size() < 300000; ++i)
+        content += "Intel Xeon " + QByteArray::number(1000 + i % 5000) + ',' + QByteArray::number(20000 + i) + "\r\n";
+    MainWindow main(content, language);
+    QPointer<QWidget> form = main.window.data();
+    if (window != "Form1")
+        form = main.open(window == "Form2" ? "Command2" : "Command4");
+    const auto closing = qScopeGuard([&] {
+        if (form != main.window)
+            delete form.data();
+    });
+    typeInto(form, window == "Form2" ? "Xeon 1234" : "30");
+    clickIn(form, "Command1");
+    const QStringList answer = resultsShown(form);
+    QVERIFY(answer.join("").contains(window == "Form2" ? "Xeon 1234" : "30"));
+
+    typeInto(form, "1");
+    MessageBoxCatcher catcher;
+    {
+        const FaultyDisk disk(100000);
+        clickIn(form, "Command1");
+    }
+    QCOMPARE(catcher.boxes.size(), 1);
+    QCOMPARE(catcher.boxes[0].text, message);
+    QCOMPARE(catcher.boxes[0].title, form->windowTitle());
+    QCOMPARE(resultsShown(form), answer);
+    QVERIFY(in<QWidget>(form, "Command1")->isEnabled() && in<QWidget>(form, "txbNumber1")->isEnabled());
 }
 
 void TestRobustness::vdiWindowOpenedAndClosedDuringTheMainReading()

@@ -3,6 +3,8 @@
 #include "eventpump.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QSignalSpy>
 #include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -94,6 +96,74 @@ void clickIn(QWidget *window, const char *name)
         where = button->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, button).center();
     }
     QTest::mouseClick(button, Qt::LeftButton, {}, where);
+}
+
+QStringList resultsShown(QWidget *window)
+{
+    QStringList shown;
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        shown << label->objectName() + u'=' + label->text();
+    for (const QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>())
+        shown << box->objectName() + u'=' + box->toPlainText();
+    if (const auto *list = in<QComboBox>(window, "Combo1"))
+        shown << itemsIn(window) << QStringLiteral("current=%1").arg(list->currentIndex());
+    return shown;
+}
+
+QStringList focusWalk(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers, int presses)
+{
+    QStringList visited;
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, key, modifiers);
+        visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+    }
+    return visited;
+}
+
+QStringList selectedOptions(QWidget *window)
+{
+    QStringList selected;
+    for (const QRadioButton *option : window->findChildren<QRadioButton *>()) {
+        if (option->isChecked())
+            selected << option->objectName();
+    }
+    selected.sort();
+    return selected;
+}
+
+void pressOption(QWidget *window, const char *name, const QString &how)
+{
+    auto *option = in<QRadioButton>(window, name);
+    if (how == QLatin1String("mouse")) {
+        clickIn(window, name);
+    } else if (how == QLatin1String("space")) {
+        option->setFocus();
+        QTest::keyClick(option, Qt::Key_Space);
+    } else {
+        // The press action clicks a moment later: wait for that click, not for a time.
+        QSignalSpy clicked(option, &QAbstractButton::clicked);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(option);
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(clicked.size(), 1);
+    }
+}
+
+void checkOptionGroups(QWidget *window, const QString &option, const QString &how, const QStringList &selected)
+{
+    const QByteArray name = option.toLatin1();
+    const bool levels = option <= QLatin1String("Option3");
+    if (how == QLatin1String("mouse") || how == QLatin1String("space") || how == QLatin1String("accessibility")) {
+        pressOption(window, name.constData(), how);
+    } else {
+        clickIn(window, name.constData());
+        const QMap<QString, Qt::Key> arrows{{"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"Left", Qt::Key_Left},
+                                            {"Right", Qt::Key_Right}};
+        focusWalk(window, arrows.value(how), Qt::NoModifier, 1);
+        const QString focus = QApplication::focusWidget()->objectName();
+        QVERIFY2(levels ? focus <= QLatin1String("Option3") : focus >= QLatin1String("Option4"), qPrintable(focus));
+        QVERIFY(in<QRadioButton>(window, focus.toLatin1().constData())->isChecked());
+    }
+    QCOMPARE(selectedOptions(window), selected);
 }
 
 void atPump(int n, std::function<void()> action)

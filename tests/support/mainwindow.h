@@ -47,6 +47,20 @@ Control *in(QWidget *window, const char *name)
 QString textIn(QWidget *window, const char *name);
 // The entries of a window's processor list.
 QStringList itemsIn(QWidget *window);
+// Everything a window's labels, result boxes and processor list show, with the list's current entry.
+QStringList resultsShown(QWidget *window);
+
+// Presses a key on the focused control of the window `presses` times; the names of the controls that had the
+// focus after each press.
+QStringList focusWalk(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers, int presses);
+// The option buttons of a window that are selected, in name order.
+QStringList selectedOptions(QWidget *window);
+// Presses an option button: "mouse", "space" (with the focus on it) or "accessibility" (its press action).
+void pressOption(QWidget *window, const char *name, const QString &how);
+
+// Presses the option as told and checks which options are then selected, and that the focus stayed in the
+// pressed option's group.
+void checkOptionGroups(QWidget *window, const QString &option, const QString &how, const QStringList &selected);
 
 // Runs an action inside the n-th event pump from now (1: the next one), e.g. during a catalogue reading.
 void atPump(int n, std::function<void()> action);
