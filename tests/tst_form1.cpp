@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "messageboxcatcher.h"
 #include "module1.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,6 +15,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSpontaneKeyEvent>
 
 
 
@@ -52,6 +55,12 @@ private slots:
     void calculation();
     void invalidCount_data();
     void invalidCount();
+    void closeRequestWhileAnotherWindowIsOpen_data();
+    void closeRequestWhileAnotherWindowIsOpen();
+    void headingKeepsTheCountInView_data();
+    void headingKeepsTheCountInView();
+    void placement_data();
+    void placement();
     void lockedWhileReading();
     void vendorChangedWhileReading();
 };
@@ -294,26 +303,31 @@ void TestForm1::helpBox_data()
 {
     QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("button");
     QTest::newRow("Chinese") << Language::Chinese
                              << QString::fromUtf8("CPU，根据终端数量选择对应的CPU；内存分三种，每用户0.5GB,每用户1.0GB，每用户1.5GB；"
                                                   "SSD，用于安装系统和安装软件；HDD，机械硬盘，用于存放资料；"
-                                                  "CPU列表里的百分比为所选CPU性能和最低需求性能的比值；");
+                                                  "CPU列表里的百分比为所选CPU性能和最低需求性能的比值；")
+                             << QString::fromUtf8("确定");
     QTest::newRow("English") << Language::English
                              << QString::fromUtf8("CPU, select the corresponding CPU according to the number of terminals; "
                                                   "there are three types of memory, 0.5GB per user, 1.0GB per user, and "
                                                   "1.5GB per user; SSD, for system installation and software installation; "
                                                   "HDD, mechanical hard disk, for data storage;The percentage in the CPU "
                                                   "list is the ratio of the selected CPU performance to the minimum "
-                                                  "required performance；");
+                                                  "required performance；")
+                             << "OK";
 }
 
 void TestForm1::helpBox()
 {
     QFETCH(Language, language);
     QFETCH(QString, text);
+    QFETCH(QString, button);
     const MainWindow main(sampleCatalogue, language);
     MessageBoxCatcher catcher;
     main.click("Command3");
+    QCOMPARE(catcher.boxes[0].button, button);
     QCOMPARE(catcher.boxes.size(), 1);
     QCOMPARE(catcher.boxes[0].title, "Quarvel v1.8.118");
     QCOMPARE(catcher.boxes[0].text, text);
@@ -396,6 +410,85 @@ void TestForm1::invalidCount()
     QCOMPARE(itemsIn(main.window), items);
     for (const char *name : lockedControls)
         QVERIFY2(main.control<QWidget>(name)->isEnabled(), name);
+}
+
+void TestForm1::closeRequestWhileAnotherWindowIsOpen_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("query window") << "Command2";
+    QTest::newRow("VDI window") << "Command4";
+}
+
+void TestForm1::closeRequestWhileAnotherWindowIsOpen()
+{
+    // The window manager's close button still reaches the disabled main window: it does nothing then.
+    QFETCH(QString, button);
+    const MainWindow main(sampleCatalogue, Language::English);
+    const QPointer<QWidget> opened = main.open(button.toLatin1().constData());
+    // A close request as the window manager's arrives: spontaneous (sendEvent would make it look programmatic).
+    const auto requestClose = [&] {
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        static_cast<QObject *>(main.window.data())->event(&close);
+        return close.isAccepted();
+    };
+    QVERIFY(!requestClose());
+    QVERIFY(opened && opened->isVisible());
+    opened->close();
+    QVERIFY(requestClose());
+}
+
+void TestForm1::headingKeepsTheCountInView_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Language>("language");
+    QTest::newRow("main window") << "Form1" << Language::English;
+    QTest::newRow("VDI window") << "Form3" << Language::English;
+    QTest::newRow("VDI window, Chinese") << "Form3" << Language::Chinese;
+}
+
+void TestForm1::headingKeepsTheCountInView()
+{
+    // A count of seven digits makes the headings wider than their labels at their designed sizes.
+    QFETCH(QString, window);
+    QFETCH(Language, language);
+    const MainWindow main(sampleCatalogue, language);
+    QPointer<QWidget> form = window == "Form1" ? main.window.data() : main.open("Command4");
+    const auto closing = qScopeGuard([&] {
+        if (form != main.window)
+            delete form.data();
+    });
+    const QLabel *heading = in<QLabel>(form, window == "Form1" ? "Label15" : "Label2");
+    const auto fits = [heading] {
+        return QFontMetrics(heading->font()).horizontalAdvance(heading->text()) <= heading->contentsRect().width();
+    };
+    typeInto(form, "1000000");
+    bool fitWhileBusy = false;
+    atPump(1, [&] { fitWhileBusy = heading->text().startsWith("1000000") && fits(); });
+    clickIn(form, "Command1");
+    QVERIFY(fitWhileBusy);
+    QVERIFY(heading->text().startsWith("1000000"));
+    QVERIFY(fits());
+}
+
+void TestForm1::placement_data()
+{
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("centred") << QSize(561, 578) << QRect(0, 0, 1024, 768) << QPoint(231, 95);
+    QTest::newRow("taller than the screen") << QSize(561, 578) << QRect(0, 0, 640, 480) << QPoint(39, 0);
+    QTest::newRow("below a top panel") << QSize(561, 578) << QRect(0, 32, 640, 448) << QPoint(39, 32);
+    QTest::newRow("larger than the screen") << QSize(800, 600) << QRect(100, 0, 640, 480) << QPoint(100, 0);
+    QTest::newRow("second screen") << QSize(561, 578) << QRect(1920, 0, 1024, 768) << QPoint(2151, 95);
+}
+
+void TestForm1::placement()
+{
+    QFETCH(QSize, frame);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, place);
+    QCOMPARE(WindowPlacement::centredIn(frame, available), place);
 }
 
 void TestForm1::lockedWhileReading()

@@ -1,5 +1,8 @@
 #include "entrylistmodel.h"
 
+#include "dropdownstyle.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QListView>
 
@@ -10,6 +13,9 @@ EntryListModel *EntryListModel::attachTo(QComboBox *list)
     // Every entry is one line of the list's font: a million of them need not be measured one by one.
     if (auto *view = qobject_cast<QListView *>(list->view()))
         view->setUniformItemSizes(true);
+    auto *style = new DropDownStyle(QApplication::style()->name());
+    style->setParent(list);
+    list->setStyle(style);
     return model;
 }
 

@@ -7,7 +7,8 @@
 MessageBoxCatcher::MessageBoxCatcher()
 {
     InformationBox::setObserver([this](QMessageBox *box) {
-        boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->isModal()});
+        boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->isModal(),
+                      box->button(QMessageBox::Ok)->text()});
         box->button(QMessageBox::Ok)->click();
     });
 }

@@ -15,6 +15,7 @@ public:
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
         bool modal;
+        QString button; // the OK button's text
     };
 
     MessageBoxCatcher();
