@@ -2,8 +2,8 @@
 // record must be sound, and the event pump must run once for every line before the end.
 
 #include "fuzzsupport.h"
-#include "scoretext.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <clocale>
@@ -36,12 +36,25 @@ bool validUtf8(const QByteArray &bytes)
     return true;
 }
 
-// The C library's reading of a decimal number, in the C locale whatever the process's locale.
-void requireSameScore(const QString &field, double score)
+// A score in the plainest terms, sharing nothing with the reader: blanks around a decimal number that the C
+// library reads (in the C locale, whatever the process's) as a finite double. Below the smallest double the
+// reader may give 0 where the C library gives a denormal.
+std::optional<double> referenceScore(const QString &field)
 {
+    static const QRegularExpression decimal(QStringLiteral("^[ \t]*([+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?)[ \t]*$"));
+    const QRegularExpressionMatch match = decimal.match(field);
+    if (!match.hasMatch())
+        return std::nullopt;
     static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
-    const QByteArray text = field.trimmed().toLatin1();
-    const double expected = strtod_l(text.constData(), nullptr, c);
+    const QByteArray text = match.captured(1).toLatin1();
+    const double value = strtod_l(text.constData(), nullptr, c);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+void requireSameScore(double expected, double score)
+{
     FUZZ_REQUIRE(std::isfinite(score));
     FUZZ_REQUIRE(score == expected || (expected != 0 && std::fabs(expected) < 1e-300 && score == 0));
 }
@@ -49,6 +62,7 @@ void requireSameScore(const QString &field, double score)
 struct Reading {
     std::vector<Fuzz::Record> records;
     int lines = 0; // before the first empty line
+    bool longLine = false; // one of them too long to read, which the reader pumps through
 };
 
 // The format in the plainest terms: lines end at CR LF, CR or LF; the first empty line ends the catalogue.
@@ -67,6 +81,10 @@ Reading plainReading(const QByteArray &bytes)
         if (line.isEmpty())
             break;
         ++reading.lines;
+        if (line.size() > 64 * 1024) {
+            reading.longLine = true;
+            continue;
+        }
         if (line.contains('\0') || !validUtf8(line))
             continue;
         // A byte-order mark after the first line is a character of the text (fromUtf8 would drop it).
@@ -75,12 +93,9 @@ Reading plainReading(const QByteArray &bytes)
         const qsizetype comma = text.indexOf(u',');
         if (comma < 0)
             continue;
-        const QString field1 = text.section(u',', 1, 1);
-        const QByteArray field1Bytes = field1.toUtf8();
-        const auto score = ScoreText::parse(std::string_view(field1Bytes.constData(), size_t(field1Bytes.size())));
+        const auto score = referenceScore(text.section(u',', 1, 1));
         if (!score)
             continue;
-        requireSameScore(field1, *score);
         reading.records.push_back({text.left(comma), *score});
     }
     return reading;
@@ -100,12 +115,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         path, [&](const CpuRecord &record) { records.push_back({record.model().toString(), record.score()}); },
         [&] { return ++pumps > 0; });
     FUZZ_REQUIRE(outcome == CpuCatalogue::Outcome::Complete);
-    FUZZ_REQUIRE(pumps == expected.lines);
+    FUZZ_REQUIRE(expected.longLine ? pumps >= expected.lines : pumps == expected.lines);
     FUZZ_REQUIRE(records.size() == expected.records.size());
     for (size_t i = 0; i < records.size(); ++i) {
         FUZZ_REQUIRE(records[i].model == expected.records[i].model);
-        FUZZ_REQUIRE(std::isfinite(records[i].score));
-        FUZZ_REQUIRE(records[i].score == expected.records[i].score);
+        requireSameScore(expected.records[i].score, records[i].score);
         FUZZ_REQUIRE(!records[i].model.contains(u',') && !records[i].model.contains(u'\r') && !records[i].model.contains(u'\n'));
     }
     return 0;
