@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -53,6 +54,8 @@ private slots:
     void failures_data();
     void failures();
     void controlCharacters();
+    void shippedCatalogue_data();
+    void shippedCatalogue();
 };
 
 void TestCli::sameTextsAsTheWindow_data()
@@ -318,6 +321,47 @@ void TestCli::controlCharacters()
     run = runCli({"rdp", "5", "--lang", "en", "--catalogue", catalogue.path(), "--json"});
     QCOMPARE(QJsonDocument::fromJson(run.out)["candidates"][0].toString(),
              QString::fromUtf8("Intel \x1b[2J\u202eX") + QString(24, ' ') + "1612%");
+}
+
+void TestCli::shippedCatalogue_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("vendor"); // the option that lists it
+    QTest::addColumn<QString>("otherVendor"); // the option that does not
+    QTest::addColumn<QString>("sought");
+    QTest::newRow("Xeon 6, no metal tier") << "Intel Xeon 6517P" << "Option4" << "Option5" << "6517P";
+    QTest::newRow("EPYC 9005, two sockets") << "AMD EPYC 9575F Dual" << "Option5" << "Option4" << "9575F";
+}
+
+void TestCli::shippedCatalogue()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, vendor);
+    QFETCH(QString, otherVendor);
+    QFETCH(QString, sought);
+    QFile shipped(QStringLiteral(QUARVEL_SHIPPED_CATALOGUE));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const MainWindow main(shipped.readAll(), Language::English);
+    const auto listed = [&](const QString &option) {
+        main.click(option.toLatin1().constData());
+        main.click("Command1");
+        return itemsIn(main.window).filter(QRegularExpression("^" + QRegularExpression::escape(model) + " +\\d+%$"));
+    };
+    main.type("50");
+    QCOMPARE(listed(vendor).size(), 1);
+    QCOMPARE(listed(otherVendor).size(), 0);
+    QCOMPARE(listed("Option6").size(), 1);
+
+    QWidget *form2 = main.open("Command2");
+    typeInto(form2, sought);
+    clickIn(form2, "Command1");
+    const QString answer = textIn(form2, "Text2");
+    form2->close();
+    QVERIFY2(answer.contains("CPU model: " + model + "\n"), qPrintable(answer));
+
+    const CliRun run = runCli({"check-catalogue", QStringLiteral(QUARVEL_SHIPPED_CATALOGUE), "--lang", "en"});
+    QCOMPARE(run.out, "records: 537 (Intel 347, AMD 190, neither 0); lines skipped: 0\n");
+    QCOMPARE(run.exitCode, 0);
 }
 
 QTEST_MAIN(TestCli)
