@@ -7,7 +7,9 @@ FUZZ_SECONDS ?= 12
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test bench package package-test test-sanitize test-windows fuzz clean
+QT_MINGW_ARCHIVE ?= ../shared/qt6-mingw/qt6-mingw-6.4.2.tar.xz
+
+.PHONY: all deps build run test bench package package-test test-sanitize windows test-windows fuzz clean
 
 all: build
 
@@ -42,14 +44,22 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure --parallel $(JOBS)
 
-# The Windows platform layer, cross-compiled with MinGW-w64, and its test run under Wine (verbose: the log
-# shows what the management service answers).
-test-windows:
+# The Windows program, cross-compiled with MinGW-w64 against Qt for Windows (unpacked from QT_MINGW_ARCHIVE
+# into the build folder), its tests, and the deployable folder $(WINDOWS_DIR)/Quarvel.
+windows:
 	scripts/install-deps windows
-	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DQUARVEL_WINDOWS_PLATFORM_ONLY=ON \
+	[ -d $(WINDOWS_DIR)/qt6-mingw ] || { mkdir -p $(WINDOWS_DIR) && tar -C $(WINDOWS_DIR) -xf $(QT_MINGW_ARCHIVE); }
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/$(WINDOWS_DIR)/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake \
+	  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
 	  -DQUARVEL_WERROR=$(WERROR)
 	cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
-	cd $(WINDOWS_DIR) && ctest --output-on-failure --verbose
+	rm -rf $(WINDOWS_DIR)/Quarvel
+	cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/Quarvel
+
+# The Windows tests under Wine, in a prefix of the build's own.
+test-windows: windows
+	scripts/wine-prefix $(WINDOWS_DIR)/wineprefix
+	cd $(WINDOWS_DIR) && ctest --output-on-failure --parallel $(JOBS)
 
 # The libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each.
 fuzz:

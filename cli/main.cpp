@@ -9,9 +9,6 @@
 
 #include <QCoreApplication>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -31,9 +28,6 @@ int run(const CliOptions &options)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-#ifdef Q_OS_WIN
-    SetConsoleOutputCP(CP_UTF8); // the reports are UTF-8, Chinese included
-#endif
     QCoreApplication::setApplicationName(QStringLiteral("quarvel-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Version::full));
     int exitStatus = 0;

@@ -19,6 +19,8 @@ public:
     // The language code of every operating-system object the system reports, as decimal text (2052 is
     // Chinese as used in the People's Republic of China); none when the code cannot be obtained.
     virtual std::vector<std::string> osLanguageCodes() = 0;
+    // The language of the user's interface, the same kind of code, for when the system reports none.
+    virtual std::string userInterfaceLanguageCode() = 0;
     // Whether the path names an existing ordinary file (not a folder, not hidden, not a system file).
     virtual bool isOrdinaryFile(const std::string &path) = 0;
     // Starts a command line with a hidden window and returns at once; its outcome is not looked at.

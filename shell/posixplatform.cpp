@@ -16,6 +16,11 @@ std::vector<std::string> PosixPlatform::osLanguageCodes()
     return {languageCode(messagesLocale())};
 }
 
+std::string PosixPlatform::userInterfaceLanguageCode()
+{
+    return languageCode(messagesLocale());
+}
+
 bool PosixPlatform::isOrdinaryFile(const std::string &path)
 {
     return QFileInfo(QString::fromStdString(path)).isFile();

@@ -135,6 +135,11 @@ std::vector<std::string> Win32Platform::osLanguageCodes()
     return queryProperty(L"SELECT * FROM Win32_OperatingSystem", WBEM_FLAG_RETURN_IMMEDIATELY, L"OSLanguage");
 }
 
+std::string Win32Platform::userInterfaceLanguageCode()
+{
+    return std::to_string(GetUserDefaultUILanguage());
+}
+
 bool Win32Platform::isOrdinaryFile(const std::string &path)
 {
     const DWORD attributes = GetFileAttributesW(wide(path).c_str());

@@ -11,6 +11,7 @@ public:
     char separator() override { return '\\'; }
     std::vector<std::string> systemTypes() override;
     std::vector<std::string> osLanguageCodes() override;
+    std::string userInterfaceLanguageCode() override;
     bool isOrdinaryFile(const std::string &path) override;
     void startHidden(const std::string &commandLine) override;
     void yield() override;

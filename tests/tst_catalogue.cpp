@@ -228,11 +228,8 @@ void TestCatalogueReading::readError()
         content += "Intel Xeon " + QByteArray::number(i).rightJustified(13, '0') + ",61312\r\n";
     QCOMPARE(content.indexOf("\r\n", 64 * 1024 - 2), 64 * 1024 - 2);
     const TestCatalogue catalogue(content);
-    const FaultyDisk disk(64 * 1024);
-    int pumps = 0;
-    const auto outcome = CpuCatalogue::read(catalogue.path(), [](const CpuRecord &) {}, [&] { return ++pumps > 0; });
-    QCOMPARE(outcome, CpuCatalogue::Outcome::Failed);
-    QVERIFY(pumps > 0);
+    const FaultyDisk disk(catalogue.path(), 64 * 1024);
+    QCOMPARE(CpuCatalogue::read(catalogue.path(), [](const CpuRecord &) {}), CpuCatalogue::Outcome::Failed);
 }
 
 void TestCatalogueReading::writtenWhileRead_data()

@@ -123,7 +123,7 @@ void TestRobustness::readFailureKeepsTheEarlierAnswer()
     typeInto(form, "1");
     MessageBoxCatcher catcher;
     {
-        const FaultyDisk disk(100000);
+        const FaultyDisk disk(main.catalogue.path(), 100000);
         clickIn(form, "Command1");
     }
     QCOMPARE(catcher.boxes.size(), 1);

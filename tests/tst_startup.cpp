@@ -104,16 +104,18 @@ void TestStartup::rule_data()
     QTest::addColumn<bool>("initial");
     QTest::addColumn<bool>("english");
 
-    QTest::newRow("2052, no en.dll: Chinese") << Codes{"2052"} << false << false << false;
-    QTest::newRow("2052 with en.dll: English") << Codes{"2052"} << true << false << true;
-    QTest::newRow("1033: English") << Codes{"1033"} << false << false << true;
-    QTest::newRow("1033 with en.dll") << Codes{"1033"} << true << false << true;
-    QTest::newRow("1028 (Taiwan): English") << Codes{"1028"} << false << false << true;
-    QTest::newRow("no code keeps Chinese") << Codes{} << false << false << false;
-    QTest::newRow("no code keeps English") << Codes{} << false << true << true;
-    QTest::newRow("no code, en.dll") << Codes{} << true << false << true;
-    QTest::newRow("the last code decides: 2052") << Codes{"1033", "2052"} << false << false << false;
-    QTest::newRow("the last code decides: 1033") << Codes{"2052", "1033"} << false << false << true;
+    QTest::addColumn<QString>("uiLanguage"); // the user's interface language, asked only when no code came
+
+    QTest::newRow("2052, no en.dll: Chinese") << Codes{"2052"} << false << false << false << "1033";
+    QTest::newRow("2052 with en.dll: English") << Codes{"2052"} << true << false << true << "2052";
+    QTest::newRow("1033: English") << Codes{"1033"} << false << false << true << "2052";
+    QTest::newRow("1033 with en.dll") << Codes{"1033"} << true << false << true << "2052";
+    QTest::newRow("1028 (Taiwan): English") << Codes{"1028"} << false << false << true << "2052";
+    QTest::newRow("no code, Chinese interface") << Codes{} << false << true << false << "2052";
+    QTest::newRow("no code, English interface") << Codes{} << false << false << true << "1033";
+    QTest::newRow("no code, en.dll") << Codes{} << true << false << true << "2052";
+    QTest::newRow("the last code decides: 2052") << Codes{"1033", "2052"} << false << false << false << "1033";
+    QTest::newRow("the last code decides: 1033") << Codes{"2052", "1033"} << false << false << true << "2052";
 }
 
 void TestStartup::rule()
@@ -122,9 +124,11 @@ void TestStartup::rule()
     QFETCH(bool, marker);
     QFETCH(bool, initial);
     QFETCH(bool, english);
+    QFETCH(QString, uiLanguage);
     FakePlatform platform;
     platform.folder = "/opt/quarvel";
     platform.languageCodes = codes;
+    platform.interfaceLanguageCode = uiLanguage.toStdString();
     if (marker)
         platform.files.insert("/opt/quarvel/en.dll");
     QCOMPARE(LanguageSelection::english(platform, initial), english);

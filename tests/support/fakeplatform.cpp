@@ -28,6 +28,12 @@ std::vector<std::string> FakePlatform::osLanguageCodes()
     return languageCodes;
 }
 
+std::string FakePlatform::userInterfaceLanguageCode()
+{
+    calls.push_back("userInterfaceLanguageCode");
+    return interfaceLanguageCode;
+}
+
 bool FakePlatform::isOrdinaryFile(const std::string &path)
 {
     calls.push_back("isOrdinaryFile " + path);

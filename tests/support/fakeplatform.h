@@ -12,6 +12,7 @@ public:
     char pathSeparator = '/';
     std::vector<std::string> systemTypeTexts;
     std::vector<std::string> languageCodes;
+    std::string interfaceLanguageCode = "1033";
     std::set<std::string> files; // the paths that name ordinary files
     std::vector<std::string> calls; // "systemTypes", "isOrdinaryFile PATH", "startHidden COMMAND", "yield"...
 
@@ -22,6 +23,7 @@ public:
     char separator() override { return pathSeparator; }
     std::vector<std::string> systemTypes() override;
     std::vector<std::string> osLanguageCodes() override;
+    std::string userInterfaceLanguageCode() override;
     bool isOrdinaryFile(const std::string &path) override;
     void startHidden(const std::string &commandLine) override;
     void yield() override;

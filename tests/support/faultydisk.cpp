@@ -1,15 +1,45 @@
 #include "faultydisk.h"
 
+#include <QFileInfo>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+// A byte-range lock from the offset on, held by a handle of its own: every other handle's read of the range
+// fails (ERROR_LOCK_VIOLATION).
+FaultyDisk::FaultyDisk(const QString &path, qint64 failingFrom)
+{
+    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    OVERLAPPED at{};
+    at.Offset = DWORD(failingFrom);
+    at.OffsetHigh = DWORD(failingFrom >> 32);
+    if (file != INVALID_HANDLE_VALUE
+        && LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &at))
+        m_lock = file;
+    else if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+}
+
+FaultyDisk::~FaultyDisk()
+{
+    if (m_lock)
+        CloseHandle(m_lock);
+}
+
+#else
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <string>
 #include <sys/types.h>
 #include <unistd.h>
 
 namespace {
 
+std::string failingPath;
 qint64 failingFrom = -1;
 
 // How many bytes a read from that file may still give before the failure (-1: any number).
@@ -21,11 +51,7 @@ qint64 bytesBeforeFailure(int fd)
     char path[4096];
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
     const ssize_t length = readlink(link, path, sizeof path - 1);
-    if (length < 0)
-        return -1;
-    path[length] = '\0';
-    const char *name = std::strrchr(path, '/');
-    if (!name || std::strcmp(name, "/data.dll") != 0)
+    if (length < 0 || std::string(path, size_t(length)) != failingPath)
         return -1;
     return std::max<qint64>(0, failingFrom - lseek(fd, 0, SEEK_CUR));
 }
@@ -46,8 +72,9 @@ extern "C" ssize_t read(int fd, void *buffer, size_t size)
     return next(fd, buffer, allowed < 0 ? size : std::min(size, size_t(allowed)));
 }
 
-FaultyDisk::FaultyDisk(qint64 from)
+FaultyDisk::FaultyDisk(const QString &path, qint64 from)
 {
+    failingPath = QFileInfo(path).canonicalFilePath().toStdString();
     failingFrom = from;
 }
 
@@ -55,3 +82,4 @@ FaultyDisk::~FaultyDisk()
 {
     failingFrom = -1;
 }
+#endif

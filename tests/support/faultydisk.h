@@ -1,14 +1,18 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
-// While one lives, reading a file named data.dll fails with an I/O error (EIO) at the given offset, as a
-// failing disk or network share would; the bytes before it read as usual. Every other read is untouched.
+// While one lives, reading the file fails with an I/O error at the given offset, as on a failing disk or
+// network share; the bytes before it read as usual (on Windows, a read that reaches the offset fails whole).
+// Every other file is untouched.
 class FaultyDisk
 {
 public:
-    explicit FaultyDisk(qint64 failingFrom);
+    FaultyDisk(const QString &path, qint64 failingFrom);
     ~FaultyDisk();
     FaultyDisk(const FaultyDisk &) = delete;
     FaultyDisk &operator=(const FaultyDisk &) = delete;
+
+private:
+    void *m_lock = nullptr;
 };

@@ -1,0 +1,45 @@
+# The Windows program's folder: Quarvel.exe, quarvel-cli.exe, the catalogue and Qt's Chinese texts (already in
+# bin/), with every DLL they need beside them, so that the folder runs on a Windows machine with nothing
+# installed. The same DLLs go into bin/ at configure time, so that the program and the tests run in the build
+# tree too (under Wine when cross-compiled). `cmake --install` lays out the folder at its prefix.
+set(QUARVEL_QT_DLLS Core Gui Widgets)
+set(QUARVEL_QT_PLUGINS platforms/qwindows.dll styles/qwindowsvistastyle.dll)
+set(QUARVEL_TEST_QT_DLLS Test)
+set(QUARVEL_TEST_QT_PLUGINS platforms/qoffscreen.dll platforms/qminimal.dll)
+
+set(quarvel_runtime)
+if(MINGW)
+  foreach(name libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${name} OUTPUT_VARIABLE path
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    get_filename_component(path ${path} REALPATH)
+    if(NOT EXISTS ${path})
+      message(FATAL_ERROR "${name} not found beside ${CMAKE_CXX_COMPILER}")
+    endif()
+    list(APPEND quarvel_runtime ${path})
+  endforeach()
+endif()
+
+set(quarvel_qt_bin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
+set(quarvel_qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
+foreach(file ${quarvel_runtime})
+  get_filename_component(name ${file} NAME)
+  configure_file(${file} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name} COPYONLY)
+endforeach()
+foreach(module ${QUARVEL_QT_DLLS} ${QUARVEL_TEST_QT_DLLS})
+  configure_file(${quarvel_qt_bin}/Qt6${module}.dll ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Qt6${module}.dll COPYONLY)
+endforeach()
+foreach(plugin ${QUARVEL_QT_PLUGINS} ${QUARVEL_TEST_QT_PLUGINS})
+  configure_file(${quarvel_qt_plugins}/${plugin} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${plugin} COPYONLY)
+endforeach()
+
+install(TARGETS quarvel quarvel-cli RUNTIME DESTINATION .)
+install(FILES resources/data.dll ${quarvel_runtime} DESTINATION .)
+install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations/qtbase_zh_CN.qm DESTINATION translations)
+foreach(module ${QUARVEL_QT_DLLS})
+  install(FILES ${quarvel_qt_bin}/Qt6${module}.dll DESTINATION .)
+endforeach()
+foreach(plugin ${QUARVEL_QT_PLUGINS})
+  get_filename_component(folder ${plugin} DIRECTORY)
+  install(FILES ${quarvel_qt_plugins}/${plugin} DESTINATION ${folder})
+endforeach()
