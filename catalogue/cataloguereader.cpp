@@ -11,6 +11,9 @@
 #include <string_view>
 #include <utility>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -213,6 +216,7 @@ CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype len
     if (m_lineNumber == 1 && length >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
         // The file says it is UTF-8, whatever the system's code page.
         m_decoder = QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        m_utf8 = true;
         bytes += 3;
         length -= 3;
         comma = comma < 0 ? -1 : comma - 3;
@@ -224,11 +228,7 @@ CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype len
     if (aboveAscii) {
         // The whole line must decode; the model text is then the text before its first comma. (A comma byte
         // is a comma in every encoding the system may use: none has it inside a multi-byte character.)
-        m_decoder.resetState();
-        m_text.resize(m_decoder.requiredSpace(length));
-        const QChar *end = m_decoder.appendToBuffer(m_text.data(), QByteArrayView(bytes, length));
-        m_text.resize(end - m_text.constData());
-        if (m_decoder.hasError())
+        if (!decode(bytes, length))
             return Line::BadBytes;
         if (comma >= 0)
             m_text.truncate(m_text.indexOf(u','));
@@ -256,6 +256,27 @@ CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype len
     m_modelAscii = !m_decoded;
     m_record.m_score = *score;
     return Line::Record;
+}
+
+bool CatalogueReader::decode(const char *bytes, qsizetype length)
+{
+#ifdef Q_OS_WIN
+    // The system's code page, invalid sequences refused (Qt's own conversion would replace them).
+    if (!m_utf8) {
+        const int size = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, int(length), nullptr, 0);
+        if (size <= 0)
+            return false;
+        m_text.resize(size);
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, int(length), reinterpret_cast<wchar_t *>(m_text.data()),
+                            size);
+        return true;
+    }
+#endif
+    m_decoder.resetState();
+    m_text.resize(m_decoder.requiredSpace(length));
+    const QChar *end = m_decoder.appendToBuffer(m_text.data(), QByteArrayView(bytes, length));
+    m_text.resize(end - m_text.constData());
+    return !m_decoder.hasError();
 }
 
 QStringView CatalogueReader::model() const

@@ -8,7 +8,8 @@
 #include <QStringDecoder>
 
 // Reads a catalogue file one line at a time through its own file handle, so that readings never disturb each
-// other. CR LF, a lone CR and a lone LF each end a line; a UTF-8 byte-order mark at the start is ignored.
+// other. CR LF, a lone CR and a lone LF each end a line. Text is in the system's encoding (on Windows its ANSI
+// code page, elsewhere UTF-8), or in UTF-8 where the file starts with a UTF-8 byte-order mark, which is not read.
 // Lines are split and their scores read in the file's bytes; a model text is decoded only when asked for.
 // A line longer than longestLine bytes is let go block by block, never held whole.
 class CatalogueReader
@@ -48,6 +49,7 @@ private:
     qsizetype scanLine();
     void forgetScan();
     Line skipped();
+    bool decode(const char *bytes, qsizetype length); // into m_text: false where the bytes are no valid text
     Line classify(const char *bytes, qsizetype length);
     QStringView model() const;
     bool modelContains(const SoughtText &sought) const;
@@ -68,6 +70,7 @@ private:
     qint64 m_openSize = 0;
     qint64 m_bytesRead = 0;
     QStringDecoder m_decoder;
+    bool m_utf8 = false; // a UTF-8 file by its byte-order mark, whatever the system's encoding
     qint64 m_lineNumber = 0;
     CpuRecord m_record;
 

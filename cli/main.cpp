@@ -9,6 +9,12 @@
 
 #include <QCoreApplication>
 
+#ifdef Q_OS_WIN
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 
 namespace {
 
@@ -27,6 +33,11 @@ int run(const CliOptions &options)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // The same bytes as elsewhere: no LF turned into CR LF (the texts that have CR LF have it already).
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quarvel-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Version::full));

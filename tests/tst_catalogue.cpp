@@ -68,7 +68,9 @@ void TestCatalogueReading::lines_data()
         << QByteArray("A,1e3\r\nB,+5\r\nC,.5\r\nD,5.\r\nE,1e-400\r\nF,-12\r\n")
         << QStringList{"A|1000", "B|5", "C|0.5", "D|5", "E|0", "F|-12"};
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFIntel X,5000\r\n") << QStringList{"Intel X|5000"};
-    QTest::newRow("UTF-8 model text") << QByteArray("英特尔 Intel X,5000\r\n") << QStringList{"英特尔 Intel X|5000"};
+    QTest::newRow("Chinese model text") << TestCatalogue::lines({"英特尔 Intel X,5000"}) << QStringList{"英特尔 Intel X|5000"};
+    QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF英特尔 Intel X,5000\r\n至强 AMD,1\r\n")
+                                                  << QStringList{"英特尔 Intel X|5000", "至强 AMD|1"};
     QTest::newRow("line without comma skipped") << QByteArray("garbage\r\nIntel X,5000\r\n") << QStringList{"Intel X|5000"};
     QTest::newRow("scores that are no finite decimal number skipped")
         << QByteArray("A,abc\r\nB,0x10\r\nC,inf\r\nD,nan\r\nE,1e309\r\nF,1.2.3\r\nG,\r\nH,5 000\r\nI,,5000\r\n"

@@ -194,9 +194,9 @@ void TestRdp::vendors_data()
     QTest::newRow("both, AMD line") << QByteArray("AMD EPYC") << Vendor::Both << entry("AMD EPYC", 28, "100%");
     QTest::newRow("both, neither word") << QByteArray("Generic 9000") << Vendor::Both << entry("Generic 9000", 28, "100%");
     QTest::newRow("Intel chosen, neither word") << QByteArray("Generic 9000") << Vendor::Intel << "";
-    QTest::newRow("Chinese model text") << QByteArray("英特尔 Intel 至强") << Vendor::Intel
+    QTest::newRow("Chinese model text") << TestCatalogue::inSystemEncoding("英特尔 Intel 至强") << Vendor::Intel
                                         << entry("英特尔 Intel 至强", 24, "100%");
-    QTest::newRow("Chinese model text, other vendor") << QByteArray("英特尔 至强") << Vendor::Intel << "";
+    QTest::newRow("Chinese model text, other vendor") << TestCatalogue::inSystemEncoding("英特尔 至强") << Vendor::Intel << "";
     QTest::newRow("tab is not trimmed") << QByteArray("\tIntel Xeon ") << Vendor::Intel << entry("\tIntel Xeon", 24, "100%");
 }
 

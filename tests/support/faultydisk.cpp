@@ -2,29 +2,93 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 
-// A byte-range lock from the offset on, held by a handle of its own: every other handle's read of the range
-// fails (ERROR_LOCK_VIOLATION).
-FaultyDisk::FaultyDisk(const QString &path, qint64 failingFrom)
+#include <cstring>
+
+namespace {
+
+using ReadFileFunction = BOOL(WINAPI *)(HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED);
+ReadFileFunction realReadFile = nullptr;
+BY_HANDLE_FILE_INFORMATION failingFile{};
+qint64 failingFrom = -1;
+
+bool isFailingFile(HANDLE handle)
 {
-    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    OVERLAPPED at{};
-    at.Offset = DWORD(failingFrom);
-    at.OffsetHigh = DWORD(failingFrom >> 32);
-    if (file != INVALID_HANDLE_VALUE
-        && LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &at))
-        m_lock = file;
-    else if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
+    BY_HANDLE_FILE_INFORMATION file;
+    return GetFileInformationByHandle(handle, &file) && file.dwVolumeSerialNumber == failingFile.dwVolumeSerialNumber
+        && file.nFileIndexHigh == failingFile.nFileIndexHigh && file.nFileIndexLow == failingFile.nFileIndexLow;
+}
+
+BOOL WINAPI faultyReadFile(HANDLE handle, LPVOID buffer, DWORD size, LPDWORD read, LPOVERLAPPED overlapped)
+{
+    LARGE_INTEGER at{};
+    if (failingFrom >= 0 && !overlapped && isFailingFile(handle) && SetFilePointerEx(handle, {}, &at, FILE_CURRENT)) {
+        if (at.QuadPart >= failingFrom) {
+            SetLastError(ERROR_CRC); // "Data error (cyclic redundancy check)": a failing disk
+            return FALSE;
+        }
+        // A read across the failing offset stops short of it, as reads may.
+        size = DWORD(std::min<qint64>(size, failingFrom - at.QuadPart));
+    }
+    return realReadFile(handle, buffer, size, read, overlapped);
+}
+
+// Qt reads files through ReadFile, which Qt6Core.dll imports from KERNEL32.dll: its import entry is pointed
+// at the faulty one (and back).
+void redirectQtReads(ReadFileFunction to)
+{
+    auto *base = reinterpret_cast<BYTE *>(GetModuleHandleW(L"Qt6Core.dll"));
+    if (!base)
+        return;
+    const auto *dos = reinterpret_cast<const IMAGE_DOS_HEADER *>(base);
+    const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS *>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY &imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto *module = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + imports.VirtualAddress); module->Name;
+         ++module) {
+        if (_stricmp(reinterpret_cast<const char *>(base + module->Name), "KERNEL32.dll") != 0)
+            continue;
+        auto *names = reinterpret_cast<const IMAGE_THUNK_DATA *>(base + module->OriginalFirstThunk);
+        auto *addresses = reinterpret_cast<IMAGE_THUNK_DATA *>(base + module->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++addresses) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
+                continue;
+            const auto *name = reinterpret_cast<const IMAGE_IMPORT_BY_NAME *>(base + names->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char *>(name->Name), "ReadFile") != 0)
+                continue;
+            DWORD protection;
+            VirtualProtect(&addresses->u1.Function, sizeof addresses->u1.Function, PAGE_READWRITE, &protection);
+            if (!realReadFile)
+                realReadFile = reinterpret_cast<ReadFileFunction>(addresses->u1.Function);
+            addresses->u1.Function = reinterpret_cast<ULONG_PTR>(to);
+            VirtualProtect(&addresses->u1.Function, sizeof addresses->u1.Function, protection, &protection);
+        }
+    }
+}
+
+} // namespace
+
+FaultyDisk::FaultyDisk(const QString &path, qint64 from)
+{
+    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), 0,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                    nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    GetFileInformationByHandle(file, &failingFile);
+    CloseHandle(file);
+    failingFrom = from;
+    redirectQtReads(faultyReadFile);
 }
 
 FaultyDisk::~FaultyDisk()
 {
-    if (m_lock)
-        CloseHandle(m_lock);
+    failingFrom = -1;
+    if (realReadFile)
+        redirectQtReads(realReadFile);
 }
 
 #else

@@ -3,8 +3,7 @@
 #include <QString>
 
 // While one lives, reading the file fails with an I/O error at the given offset, as on a failing disk or
-// network share; the bytes before it read as usual (on Windows, a read that reaches the offset fails whole).
-// Every other file is untouched.
+// network share; the bytes before it read as usual. Every other file is untouched.
 class FaultyDisk
 {
 public:
@@ -12,7 +11,4 @@ public:
     ~FaultyDisk();
     FaultyDisk(const FaultyDisk &) = delete;
     FaultyDisk &operator=(const FaultyDisk &) = delete;
-
-private:
-    void *m_lock = nullptr;
 };

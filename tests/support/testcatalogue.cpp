@@ -1,5 +1,7 @@
 #include "testcatalogue.h"
 
+#include <QStringEncoder>
+
 #include <QFile>
 
 TestCatalogue::TestCatalogue(const QByteArray &content)
@@ -18,6 +20,11 @@ QByteArray TestCatalogue::lines(std::initializer_list<const char *> lines)
 {
     QByteArray content;
     for (const char *line : lines)
-        content += QByteArray(line) + "\r\n";
+        content += inSystemEncoding(line) + "\r\n";
     return content;
+}
+
+QByteArray TestCatalogue::inSystemEncoding(const char *text)
+{
+    return QStringEncoder(QStringConverter::System).encode(QString::fromUtf8(text));
 }
