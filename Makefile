@@ -55,11 +55,15 @@ windows:
 	cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
 	rm -rf $(WINDOWS_DIR)/Quarvel
 	cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/Quarvel
+	cd $(WINDOWS_DIR)/Quarvel && x86_64-w64-mingw32-strip --strip-unneeded *.exe Qt6*.dll lib*.dll */*.dll
+	scripts/msi $(WINDOWS_DIR)
 
-# The Windows tests under Wine, in a prefix of the build's own.
+# The Windows tests under Wine, in a prefix of the build's own; then the deployed program and its installer
+# in fresh prefixes, on a virtual display.
 test-windows: windows
 	scripts/wine-prefix $(WINDOWS_DIR)/wineprefix
 	cd $(WINDOWS_DIR) && ctest --output-on-failure --parallel $(JOBS)
+	scripts/windows-check $(WINDOWS_DIR)
 
 # The libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each.
 fuzz:
