@@ -215,7 +215,8 @@ CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype len
     m_decoded = false;
     if (m_lineNumber == 1 && length >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
         // The file says it is UTF-8, whatever the system's code page.
-        m_decoder = QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        m_decoder = QStringDecoder(QStringConverter::Utf8,
+                                   QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
         m_utf8 = true;
         bytes += 3;
         length -= 3;
