@@ -71,7 +71,7 @@ void TestCatalogueReading::lines_data()
     QTest::newRow("Chinese model text") << TestCatalogue::lines({"英特尔 Intel X,5000"}) << QStringList{"英特尔 Intel X|5000"};
     QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF英特尔 Intel X,5000\r\n至强 AMD,1\r\n")
                                                   << QStringList{"英特尔 Intel X|5000", "至强 AMD|1"};
-    QTest::newRow("a later byte-order mark is a character") << QByteArray("\xEF\xBB\xBFA,1\r\n\xEF\xBB\xBF至强,2\r\n")
+    QTest::newRow("a later byte-order mark is a character") << QByteArray("\xEF\xBB\xBF" "A,1\r\n\xEF\xBB\xBF至强,2\r\n")
                                                             << QStringList{"A|1", QChar(0xFEFF) + QString("至强|2")};
     QTest::newRow("line without comma skipped") << QByteArray("garbage\r\nIntel X,5000\r\n") << QStringList{"Intel X|5000"};
     QTest::newRow("scores that are no finite decimal number skipped")
