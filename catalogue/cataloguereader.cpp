@@ -97,6 +97,12 @@ bool CatalogueReader::fill()
     Q_ASSERT(m_end < m_buffer.size());
     const qint64 got = m_file.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
     if (got > 0) {
+        if (m_bytesRead == 0 && got >= 3 && std::memcmp(m_buffer.constData(), "\xEF\xBB\xBF", 3) == 0) {
+            // The file says it is UTF-8, whatever the system's code page.
+            m_decoder = QStringDecoder(QStringConverter::Utf8,
+                                       QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+            m_utf8 = true;
+        }
         m_end += qsizetype(got);
         m_bytesRead += got;
         return true;
@@ -213,11 +219,7 @@ CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype len
     m_scanned = 0;
     ++m_lineNumber;
     m_decoded = false;
-    if (m_lineNumber == 1 && length >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
-        // The file says it is UTF-8, whatever the system's code page.
-        m_decoder = QStringDecoder(QStringConverter::Utf8,
-                                   QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-        m_utf8 = true;
+    if (m_lineNumber == 1 && m_utf8 && length >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
         bytes += 3;
         length -= 3;
         comma = comma < 0 ? -1 : comma - 3;

@@ -76,12 +76,13 @@ Reading plainReading(const QByteArray &bytes)
             ++end;
         QByteArray line = bytes.mid(start, end - start);
         start = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
+        const bool tooLong = line.size() > 64 * 1024; // a byte-order mark counts
         if (number == 1 && line.startsWith("\xEF\xBB\xBF"))
             line.remove(0, 3);
         if (line.isEmpty())
             break;
         ++reading.lines;
-        if (line.size() > 64 * 1024) {
+        if (tooLong) {
             reading.longLine = true;
             continue;
         }
