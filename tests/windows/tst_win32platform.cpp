@@ -1,6 +1,6 @@
 // The Windows backend of the platform interface, on the real system: the management service, files by
 // their attributes, a process with a hidden window; and the executable's version information and icon.
-// Plain C++: no Qt is built for this compiler.
+// Plain C++, like the backend it tests.
 
 #include "languageselection.h"
 #include "startupprobe.h"
@@ -136,7 +136,10 @@ void startupRules(Win32Platform &platform)
     const auto codes = platform.osLanguageCodes();
     const bool english = LanguageSelection::english(platform, false);
     std::printf("interface language: %s\n", english ? "English" : "Chinese");
-    check(english == (codes.empty() ? false : codes.back() != "2052"), "the language follows the system's code");
+    const std::string interfaceCode = platform.userInterfaceLanguageCode();
+    check(allDigits(interfaceCode), "the user's interface language is a code: " + interfaceCode);
+    check(english == ((codes.empty() ? interfaceCode : codes.back()) != "2052"),
+          "the language follows the system's code, else the user's interface language");
 }
 
 std::wstring versionText(const std::vector<char> &data, const wchar_t *name)
