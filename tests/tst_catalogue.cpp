@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QTest>
 
+#include <cstring>
+
 namespace {
 
 // Every record of a reading as "model|score".
@@ -35,6 +37,8 @@ private slots:
     void skipReasons();
     void missingFile();
     void folderOfThatName();
+    void loneCrAtTheEnd_data();
+    void loneCrAtTheEnd();
     void pumpAfterEveryLine();
     void pumpAbandons();
     void overlappingReadings();
@@ -178,6 +182,31 @@ void TestCatalogueReading::folderOfThatName()
     CpuCatalogue::Outcome outcome;
     QVERIFY(recordsOf(catalogue.path(), &outcome).isEmpty());
     QCOMPARE(outcome, CpuCatalogue::Outcome::Missing);
+}
+
+void TestCatalogueReading::loneCrAtTheEnd_data()
+{
+    QTest::addColumn<QByteArray>("lastLine");
+    for (const char *line : {"B,2\r", "B,22\r", "B,222\r", "B,2222\r"})
+        QTest::addRow("last line of %d bytes", int(std::strlen(line))) << QByteArray(line);
+}
+
+void TestCatalogueReading::loneCrAtTheEnd()
+{
+    // The last byte of the file is a CR, read in a block of its own after a full buffer of LF lines: what
+    // lies behind it in the buffer is no LF of the file.
+    QFETCH(QByteArray, lastLine);
+    QByteArray content;
+    for (int i = 0; i < 32769; ++i)
+        content += "A,1\n";
+    const TestCatalogue catalogue(content + lastLine);
+    int records = 0;
+    int pumps = 0;
+    const auto outcome = CpuCatalogue::read(
+        catalogue.path(), [&](const CpuRecord &) { ++records; }, [&] { return ++pumps > 0; });
+    QCOMPARE(outcome, CpuCatalogue::Outcome::Complete);
+    QCOMPARE(records, 32770);
+    QCOMPARE(pumps, 32770);
 }
 
 void TestCatalogueReading::pumpAfterEveryLine()
