@@ -228,7 +228,6 @@ void Form1::Command1_Click()
         break;
     case RdpCalculation::Status::ReadFailed:
         earlier.restore();
-        HeadingFit::setText(Label15, Label15->text(), headingPoints);
         InformationBox::show(this, windowTitle(), CatalogueError::readFailed.in(language));
         if (!self)
             return;

@@ -194,7 +194,6 @@ void Form3::Command1_Click()
         break;
     case VdiSizing::Status::ReadFailed:
         earlier.restore();
-        HeadingFit::setText(Label2, Label2->text(), headingPoints);
         InformationBox::show(this, windowTitle(), CatalogueError::readFailed.in(language));
         if (!self)
             return;

@@ -23,15 +23,21 @@ void setTextOf(QWidget *control, const QString &text)
         qobject_cast<QPlainTextEdit *>(control)->setPlainText(text);
 }
 
+Qt::Alignment alignmentOf(const QWidget *control)
+{
+    const auto *label = qobject_cast<const QLabel *>(control);
+    return label ? label->alignment() : Qt::Alignment();
+}
+
 } // namespace
 
 void ResultSnapshot::take(const QList<QWidget *> &controls, QComboBox *list)
 {
     m_controls.clear();
-    m_texts.clear();
+    m_shown.clear();
     for (QWidget *control : controls) {
         m_controls << control;
-        m_texts << textOf(control);
+        m_shown.append({textOf(control), control->font(), alignmentOf(control)});
     }
     m_list = list;
     if (list) {
@@ -43,8 +49,13 @@ void ResultSnapshot::take(const QList<QWidget *> &controls, QComboBox *list)
 void ResultSnapshot::restore() const
 {
     for (qsizetype i = 0; i < m_controls.size(); ++i) {
-        if (m_controls[i])
-            setTextOf(m_controls[i], m_texts[i]);
+        QWidget *control = m_controls[i];
+        if (!control)
+            continue;
+        setTextOf(control, m_shown[i].text);
+        control->setFont(m_shown[i].font);
+        if (auto *label = qobject_cast<QLabel *>(control))
+            label->setAlignment(m_shown[i].alignment);
     }
     if (m_list) {
         static_cast<EntryListModel *>(m_list->model())->setEntries(m_entries);

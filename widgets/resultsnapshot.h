@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -10,8 +11,9 @@ class QComboBox;
 class QWidget;
 
 // What a window's result controls show, kept when a calculation starts replacing it, so that a reading that
-// fails leaves the earlier results as they were. Labels and text boxes keep their text; a processor list its
-// entries and its current one.
+// fails leaves the earlier results as they were. Labels and text boxes keep their text and font (a heading's
+// may have been fitted to a long text), labels their alignment; a processor list its entries and its current
+// one.
 class ResultSnapshot
 {
 public:
@@ -19,8 +21,13 @@ public:
     void restore() const;
 
 private:
+    struct Shown {
+        QString text;
+        QFont font;
+        Qt::Alignment alignment;
+    };
     QList<QPointer<QWidget>> m_controls;
-    QStringList m_texts;
+    QList<Shown> m_shown;
     QPointer<QComboBox> m_list;
     QStringList m_entries;
     int m_current = -1;
