@@ -15,10 +15,13 @@ bool CpuCatalogue::exists(const QString &path)
     return QFileInfo(path).isFile();
 }
 
-CpuCatalogue::Outcome CpuCatalogue::read(const QString &path, const RecordHandler &onRecord, const Pump &pump)
+CpuCatalogue::Outcome CpuCatalogue::read(const QString &path, const RecordHandler &onRecord, const Pump &pump,
+                                         Facts *facts)
 {
     if (!exists(path))
         return Outcome::Missing;
+    if (facts)
+        *facts = {0, QFileInfo(path).lastModified()};
     CatalogueReader reader(path);
     if (!reader.isOpen())
         return Outcome::Unreadable;
@@ -28,6 +31,8 @@ CpuCatalogue::Outcome CpuCatalogue::read(const QString &path, const RecordHandle
         case CatalogueReader::Line::EndOfFile:
             return Outcome::Complete;
         case CatalogueReader::Line::Record:
+            if (facts)
+                ++facts->records;
             onRecord(reader.record());
             break;
         case CatalogueReader::Line::ReadError:

@@ -2,6 +2,7 @@
 
 #include "cpurecord.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -24,9 +25,16 @@ public:
     // returning false abandons the reading.
     using Pump = std::function<bool()>;
 
+    // What a reading saw of the file: its records and when it was last changed.
+    struct Facts {
+        qint64 records = 0;
+        QDateTime modified;
+    };
+
     static QString pathIn(const QString &folder);
     static bool exists(const QString &path);
     // Hands every record to onRecord in file order; lines without a comma, with a score that is not a finite
     // decimal number, with bytes that do not decode or longer than 64 KiB are skipped.
-    static Outcome read(const QString &path, const RecordHandler &onRecord, const Pump &pump = {});
+    static Outcome read(const QString &path, const RecordHandler &onRecord, const Pump &pump = {},
+                        Facts *facts = nullptr);
 };

@@ -60,7 +60,11 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
                                              QStringLiteral("Catalogue file (default: data.dll beside the program)."),
                                              QStringLiteral("file"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
-    parser.addOptions({levelOption, vendorOption, langOption, catalogueOption, jsonOption});
+    const QCommandLineOption csvOption(QStringLiteral("csv"),
+                                       QStringLiteral("rdp and vdi: print the candidate list as CSV (model, score, percentage)."));
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("Also write the report as a PDF file."),
+                                       QStringLiteral("file"));
+    parser.addOptions({levelOption, vendorOption, langOption, catalogueOption, jsonOption, csvOption, pdfOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp, query, vdi or check-catalogue"));
     parser.addPositionalArgument(QStringLiteral("argument"),
                                  QStringLiteral("the terminal count, the model text sought, or the catalogue file"));
@@ -100,6 +104,22 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
         exitStatus = usageError(options.command + QStringLiteral(" takes no --level or --vendor"));
         return std::nullopt;
     }
+    if (check && (parser.isSet(csvOption) || parser.isSet(pdfOption))) {
+        exitStatus = usageError(QStringLiteral("check-catalogue takes no --csv or --pdf"));
+        return std::nullopt;
+    }
+    if (options.command == QLatin1String("query") && parser.isSet(csvOption)) {
+        exitStatus = usageError(QStringLiteral("query takes no --csv: it lists no percentages"));
+        return std::nullopt;
+    }
+    if (parser.isSet(csvOption) && parser.isSet(jsonOption)) {
+        exitStatus = usageError(QStringLiteral("--csv and --json exclude each other"));
+        return std::nullopt;
+    }
+    if (parser.isSet(pdfOption) && parser.value(pdfOption).isEmpty()) {
+        exitStatus = usageError(QStringLiteral("--pdf takes a file name"));
+        return std::nullopt;
+    }
     if (parser.isSet(levelOption)) {
         options.level = pick<TaskLevel>(parser.value(levelOption), {{"light", TaskLevel::Light},
                                                                     {"medium", TaskLevel::Medium},
@@ -135,5 +155,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
     else
         options.catalogue = CpuCatalogue::pathIn(QCoreApplication::applicationDirPath());
     options.json = parser.isSet(jsonOption);
+    options.csv = parser.isSet(csvOption);
+    options.pdf = parser.value(pdfOption);
     return options;
 }

@@ -10,7 +10,7 @@
 #include <optional>
 
 // The command line: quarvel-cli COMMAND ARGUMENT [--level L] [--vendor V] [--lang zh|en] [--catalogue FILE]
-// [--json], or quarvel-cli check-catalogue [FILE]. Parsing prints help, version and usage errors itself.
+// [--json | --csv] [--pdf FILE], or quarvel-cli check-catalogue [FILE]. Parsing prints help, version and usage errors itself.
 struct CliOptions {
     QString command;
     QString argument;
@@ -19,6 +19,8 @@ struct CliOptions {
     Language language = Language::Chinese;
     QString catalogue;
     bool json = false;
+    bool csv = false; // rdp and vdi: the candidate list as CSV
+    QString pdf;      // where the report goes as well, if anywhere
 
     // The options, or the exit status when the program is to end at once (help, version, usage error).
     static std::optional<CliOptions> parse(const QStringList &arguments, int &exitStatus);

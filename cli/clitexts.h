@@ -24,8 +24,6 @@ inline constexpr Bilingual summary{"记录：%1条（Intel %2条，AMD %3条，�
                                    "records: %1 (Intel %2, AMD %3, neither %4); lines skipped: %5"};
 inline constexpr Bilingual noRecords{"警告：CPU列表中没有任何记录，CPU列表将为空",
                                      "warning: the catalogue holds no record, every list will be empty"};
-inline constexpr Bilingual noCandidate{"（无）", "(none)"};
-inline constexpr Bilingual rowSeparator{"：", ": "};
 
 // A warning on standard error when the catalogue gives no records because it is missing or unreadable.
 void warnAboutCatalogue(const QString &path, Language language);

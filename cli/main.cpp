@@ -7,7 +7,11 @@
 #include "vdicommand.h"
 #include "version.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <cstdio>
@@ -38,7 +42,16 @@ int main(int argc, char *argv[])
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
-    QCoreApplication application(argc, argv);
+    // Pages need fonts, and fonts a GUI application; on a display-less platform where no other is asked for.
+    const bool pages = std::any_of(argv + 1, argv + argc, [](const char *argument) {
+        return std::strncmp(argument, "--pdf", 5) == 0;
+    });
+#ifndef Q_OS_WIN
+    if (pages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    const std::unique_ptr<QCoreApplication> application(pages ? new QGuiApplication(argc, argv)
+                                                              : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("quarvel-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Version::full));
     int exitStatus = 0;

@@ -5,6 +5,8 @@
 #include "clitexts.h"
 #include "output.h"
 #include "querytexts.h"
+#include "reportfile.h"
+#include "reports.h"
 
 #include <QJsonObject>
 
@@ -22,5 +24,6 @@ int QueryCommand::run(const CliOptions &options)
         Output::json(QJsonObject{{QStringLiteral("text"), outcome.text}});
     else
         Output::text(outcome.text);
-    return 0;
+    return ReportFile::write(options,
+                             Reports::query(options.argument, outcome, options.language, QDateTime::currentDateTime()));
 }

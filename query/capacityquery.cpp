@@ -11,7 +11,7 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
                                           const Progress &progress)
 {
     if (typed.size() < minimumLength)
-        return {Status::TooShort, {}};
+        return {Status::TooShort, {}, {}};
     if (progress.cleared)
         progress.cleared();
 
@@ -29,11 +29,12 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
         if (progress.entry)
             progress.entry(entries.constLast());
     };
-    switch (CpuCatalogue::read(catalogue, onRecord, progress.pump)) {
+    CpuCatalogue::Facts facts;
+    switch (CpuCatalogue::read(catalogue, onRecord, progress.pump, &facts)) {
     case CpuCatalogue::Outcome::Abandoned:
-        return {Status::Abandoned, {}};
+        return {Status::Abandoned, {}, {}};
     case CpuCatalogue::Outcome::Failed:
-        return {Status::ReadFailed, {}};
+        return {Status::ReadFailed, {}, {}};
     default:
         break;
     }
@@ -45,5 +46,5 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
     text.reserve(size);
     for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry)
         text += *entry;
-    return {Status::Done, text};
+    return {Status::Done, text, facts};
 }

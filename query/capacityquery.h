@@ -26,6 +26,7 @@ enum class Status { Done, TooShort, ReadFailed, Abandoned };
 struct Outcome {
     Status status;
     QString text; // every entry, the newest first, when Done
+    CpuCatalogue::Facts catalogue;
 };
 
 

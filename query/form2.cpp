@@ -9,6 +9,8 @@
 #include "informationbox.h"
 #include "module1.h"
 #include "querytexts.h"
+#include "reportactions.h"
+#include "reports.h"
 #include "resultsnapshot.h"
 #include "twips.h"
 #include "windowplacement.h"
@@ -79,14 +81,15 @@ void Form2::Form_Load()
     const Language language = Module1::language();
     Command1->setText(command1Caption.in(language));
     Label1->setText(label1Caption.in(language));
+    m_reportActions = new ReportActions(this, language, {Text2});
 }
 
 void Form2::Command1_Click()
 {
-    Command1->setEnabled(false);
-    txbNumber1->setEnabled(false);
+    setCalculationLocked(true);
     const QPointer<Form2> self(this);
     const Language language = Module1::language();
+    const QString typed = txbNumber1->text();
 
     CapacityQuery::Progress progress;
     ResultSnapshot earlier;
@@ -103,7 +106,8 @@ void Form2::Command1_Click()
         return self && !self->m_unloading;
     };
 
-    switch (CapacityQuery::run(txbNumber1->text(), m_catalogue, language, progress).status) {
+    const CapacityQuery::Outcome outcome = CapacityQuery::run(typed, m_catalogue, language, progress);
+    switch (outcome.status) {
     case CapacityQuery::Status::Abandoned:
         return; // the window was closed during the reading
     case CapacityQuery::Status::TooShort:
@@ -121,10 +125,17 @@ void Form2::Command1_Click()
     case CapacityQuery::Status::Done:
         showPendingEntries();
         Text2->moveCursor(QTextCursor::Start); // the view opens on the first entry
+        m_reportActions->setReport(Reports::query(typed, outcome, language, QDateTime::currentDateTime()));
         break;
     }
-    Command1->setEnabled(true);
-    txbNumber1->setEnabled(true);
+    setCalculationLocked(false);
+}
+
+void Form2::setCalculationLocked(bool locked)
+{
+    Command1->setEnabled(!locked);
+    txbNumber1->setEnabled(!locked);
+    m_reportActions->setBusy(locked);
 }
 
 void Form2::showPendingEntries()

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class ReportActions;
 
 // The query window: how many terminals the processors matching a model number carry. It takes the main
 // window's icon and title, and enables the main window again when it closes, whatever the cause.
@@ -27,11 +28,13 @@ private:
     void Form_Load();
     void Command1_Click();
     void showPendingEntries();
+    void setCalculationLocked(bool locked);
 
     QPointer<QWidget> m_mainWindow;
     QString m_catalogue;
     bool m_unloading = false;
     QStringList m_pendingEntries; // found but not shown yet, oldest first
+    ReportActions *m_reportActions;
 
     QFrame *Frame1;
     QLabel *Label1;

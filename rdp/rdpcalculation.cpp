@@ -14,11 +14,15 @@ RdpCalculation::Outcome RdpCalculation::calculate(const Request &request, const 
     if (progress.started)
         progress.started(RdpTexts::busyHeading(request.countText, request.language));
 
+    Result result;
     const auto onRecord = [&](const CpuRecord &record) {
-        if (auto entry = RdpCandidateList::entry(record, count->requiredScore, request.vendor); entry && progress.candidate)
-            progress.candidate(*entry);
+        if (auto listed = RdpCandidateList::entry(record, count->requiredScore, request.vendor)) {
+            if (progress.candidate)
+                progress.candidate(listed->entry);
+            result.candidates << std::move(*listed);
+        }
     };
-    switch (CpuCatalogue::read(request.catalogue, onRecord, progress.pump)) {
+    switch (CpuCatalogue::read(request.catalogue, onRecord, progress.pump, &result.catalogue)) {
     case CpuCatalogue::Outcome::Abandoned:
         return {Status::Abandoned, {}};
     case CpuCatalogue::Outcome::Failed:
@@ -29,7 +33,6 @@ RdpCalculation::Outcome RdpCalculation::calculate(const Request &request, const 
 
     // validCount has checked the minimums at every level.
     const ServerMinimums hardware = *RdpSizing::hardware(count->terminals, request.level());
-    Result result;
     result.memory = Decimal::gigabytes(hardware.memory);
     result.ssd = Decimal::gigabytes(hardware.ssd);
     result.hdd = Decimal::gigabytes(hardware.hdd);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "candidate.h"
+#include "cpucatalogue.h"
 #include "sizingrun.h"
 
+#include <QList>
 #include <QString>
 
 // The whole RDP calculation behind the generate button, for the main window and the command line alike.
@@ -19,6 +22,8 @@ struct Result {
     QString network;
     QString graphics;
     QString system;
+    QList<Candidate> candidates;
+    CpuCatalogue::Facts catalogue;
 };
 
 struct Outcome {

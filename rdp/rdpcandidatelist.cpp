@@ -30,14 +30,15 @@ double RdpCandidateList::percentage(double score, qint32 required)
     return std::trunc(std::trunc(score) / required * 100);
 }
 
-std::optional<QString> RdpCandidateList::entry(const CpuRecord &record, qint32 required,
-                                               const std::function<Vendor()> &vendor)
+std::optional<Candidate> RdpCandidateList::entry(const CpuRecord &record, qint32 required,
+                                                 const std::function<Vendor()> &vendor)
 {
     if (std::trunc(record.score()) < required)
         return std::nullopt;
     const Vendor chosen = vendor();
     if (!passesVendorTest(record, chosen))
         return std::nullopt;
-    return ListEntry::make(Blanks::trimmed(record.model()), chosen == Vendor::Both ? 28 : 24,
-                           percentage(record.score(), required));
+    const QStringView model = Blanks::trimmed(record.model());
+    const double share = percentage(record.score(), required);
+    return Candidate{model.toString(), record.score(), share, ListEntry::make(model, chosen == Vendor::Both ? 28 : 24, share)};
 }

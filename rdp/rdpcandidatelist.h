@@ -1,5 +1,6 @@
 #pragma once
 
+#include "candidate.h"
 #include "cpurecord.h"
 #include "vendor.h"
 
@@ -16,5 +17,5 @@ double percentage(double score, qint32 required);
 
 // The entry of a record, or nothing when it does not qualify. The vendor choice is read anew for every
 // record that reaches the score, so a choice changed during a reading applies from then on.
-std::optional<QString> entry(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor);
+std::optional<Candidate> entry(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor);
 }

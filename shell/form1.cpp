@@ -17,14 +17,16 @@
 #include "platform.h"
 #include "quarvel.xpm"
 #include "qttranslation.h"
+#include "reportactions.h"
+#include "reports.h"
 #include "rdpcalculation.h"
+#include "rdptexts.h"
 #include "resultsnapshot.h"
 #include "startupprobe.h"
 #include "tasklevel.h"
 #include "terminalcount.h"
 #include "twips.h"
 #include "vendor.h"
-#include "version.h"
 #include "windowplacement.h"
 
 #include <QCloseEvent>
@@ -93,9 +95,9 @@ void Form1::createControls()
     Option4 = Twips::place<QRadioButton>(Frame3, "Option4", 120, 0, 3495, 320);
     Option5 = Twips::place<QRadioButton>(Frame3, "Option5", 120, 320, 3495, 255);
     Option6 = Twips::place<QRadioButton>(Frame3, "Option6", 120, 590, 3375, 255);
-    Option4->setText(QStringLiteral("Intel"));
-    Option5->setText(QStringLiteral("AMD"));
-    Option6->setText(QStringLiteral("Intel + AMD"));
+    Option4->setText(RdpTexts::vendorName(Vendor::Intel));
+    Option5->setText(RdpTexts::vendorName(Vendor::Amd));
+    Option6->setText(RdpTexts::vendorName(Vendor::Both));
     // Two groups, though Frame3 sits in Frame1 beside the task levels.
     m_levels = OptionGroup::make(this, {Option1, Option2, Option3});
     m_vendors = OptionGroup::make(this, {Option4, Option5, Option6});
@@ -156,7 +158,7 @@ void Form1::Form_Load()
 {
     StartupProbe::run(m_platform);
     Module1::blnEnglish = LanguageSelection::english(m_platform, Module1::blnEnglish);
-    setWindowTitle(QStringLiteral("Quarvel v") + Version::shortText());
+    setWindowTitle(RdpTexts::windowTitle());
     const Language language = Module1::language();
     QtTranslation::apply(language, m_folder);
     for (int i = 0; i < Form1Texts::tableSize; ++i) {
@@ -167,6 +169,7 @@ void Form1::Form_Load()
         else
             control->setToolTip(entry.text.in(language));
     }
+    m_reportActions = new ReportActions(this, language);
 }
 
 void Form1::showCentred()
@@ -191,6 +194,7 @@ void Form1::setCalculationLocked(bool locked)
     for (QWidget *control : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Command2),
                              static_cast<QWidget *>(Command3), static_cast<QWidget *>(txbNumber1)})
         control->setEnabled(!locked);
+    m_reportActions->setBusy(locked);
 }
 
 void Form1::Command1_Click()
@@ -244,6 +248,8 @@ void Form1::Command1_Click()
         Label13->setText(result.graphics);
         HeadingFit::setText(Label15, result.heading, headingPoints);
         Label19->setText(result.system);
+        m_reportActions->setReport(Reports::rdp(
+            {request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, result));
         break;
     }
     }

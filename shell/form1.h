@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class ReportActions;
 enum class TaskLevel;
 enum class Vendor;
 
@@ -47,6 +48,7 @@ private:
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
     EntryListModel *m_candidates;
+    ReportActions *m_reportActions;
     QButtonGroup *m_levels;
     QButtonGroup *m_vendors;
 

@@ -10,13 +10,15 @@
 #include "informationbox.h"
 #include "module1.h"
 #include "optiongroup.h"
+#include "reportactions.h"
+#include "reports.h"
 #include "resultsnapshot.h"
 #include "tasklevel.h"
 #include "terminalcount.h"
 #include "twips.h"
 #include "vdisizing.h"
+#include "vditexts.h"
 #include "vendor.h"
-#include "version.h"
 #include "windowplacement.h"
 
 #include <QCloseEvent>
@@ -34,7 +36,6 @@ namespace {
 
 constexpr qreal headingPoints = 15;
 
-constexpr Bilingual titlePrefix{"VDI服务器配置计算 v", "VDI Server Configuration Calculation v"};
 constexpr Bilingual headingAtStart{"服务器配置信息", "Server Configuration Information"};
 
 struct ControlText {
@@ -45,12 +46,12 @@ struct ControlText {
 constexpr ControlText controlTexts[] = {
     {"Command1", {"生成VDI服务器配置信息", "Generate VDI server configuration information"}},
     {"Label1", {"请输入终端数量：", "Please Enter the number of terminals:"}},
-    {"Label3", {"CPU可选列表", "CPU Option List"}},
-    {"Label4", {"其它硬件信息", "Other Hardware Information"}},
+    {"Label3", VdiTexts::candidatesCaption},
+    {"Label4", VdiTexts::hardwareCaption},
     {"Label5", {"Dual表示双路CPU, Quad表示四路CPU, HDD为可选项", "Dual means dual CPU, Quad means quad CPU, HDD is optional"}},
-    {"Option1", {"轻型任务", "Light Duty"}},
-    {"Option2", {"中型任务", "Medium Duty"}},
-    {"Option3", {"重型任务", "Heavy Duty"}},
+    {"Option1", VdiTexts::levelNames[0]},
+    {"Option2", VdiTexts::levelNames[1]},
+    {"Option3", VdiTexts::levelNames[2]},
 };
 
 QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points = 9,
@@ -92,9 +93,9 @@ void Form3::createControls()
     Option4 = Twips::place<QRadioButton>(Frame3, "Option4", 240, 360, 3255, 255);
     Option5 = Twips::place<QRadioButton>(Frame3, "Option5", 240, 720, 3255, 255);
     Option6 = Twips::place<QRadioButton>(Frame3, "Option6", 240, 1080, 3375, 255);
-    Option4->setText(QStringLiteral("Intel"));
-    Option5->setText(QStringLiteral("AMD"));
-    Option6->setText(QStringLiteral("Intel+AMD"));
+    Option4->setText(VdiTexts::vendorName(Vendor::Intel));
+    Option5->setText(VdiTexts::vendorName(Vendor::Amd));
+    Option6->setText(VdiTexts::vendorName(Vendor::Both));
     m_levels = OptionGroup::make(this, {Option1, Option2, Option3});
     m_vendors = OptionGroup::make(this, {Option4, Option5, Option6});
     Option1->setChecked(true);
@@ -138,11 +139,12 @@ void Form3::Form_Load()
         setWindowIcon(m_mainWindow->windowIcon());
     WindowPlacement::centre(this);
     const Language language = Module1::language();
-    setWindowTitle(titlePrefix.in(language) + Version::shortText());
+    setWindowTitle(VdiTexts::windowTitle(language));
     for (const ControlText &entry : controlTexts)
         findChild<QWidget *>(QLatin1String(entry.control))->setProperty("text", entry.text.in(language));
     // The heading keeps its design text until the first run; English gets it in English.
     Label2->setText(headingAtStart.in(language));
+    m_reportActions = new ReportActions(this, language, {Text2});
 }
 
 TaskLevel Form3::taskLevel() const
@@ -159,6 +161,7 @@ void Form3::setCalculationLocked(bool locked)
 {
     Command1->setEnabled(!locked);
     txbNumber1->setEnabled(!locked);
+    m_reportActions->setBusy(locked);
 }
 
 void Form3::Command1_Click()
@@ -206,6 +209,8 @@ void Form3::Command1_Click()
         }
         HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
         Text2->setPlainText(outcome.result.text);
+        m_reportActions->setReport(Reports::vdi(
+            {request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, outcome.result));
         break;
     }
     setCalculationLocked(false);

@@ -12,6 +12,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class ReportActions;
 enum class TaskLevel;
 enum class Vendor;
 
@@ -40,6 +41,7 @@ private:
     QString m_catalogue;
     bool m_unloading = false;
     EntryListModel *m_candidates;
+    ReportActions *m_reportActions;
     QButtonGroup *m_levels;
     QButtonGroup *m_vendors;
 

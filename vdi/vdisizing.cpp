@@ -71,11 +71,13 @@ double VdiSizing::percentage(double score, qint32 required)
     return std::trunc(std::trunc(score) / required * 100);
 }
 
-std::optional<QString> VdiSizing::entry(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor)
+std::optional<Candidate> VdiSizing::entry(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor)
 {
     if (std::trunc(record.score()) < required || !passesVendorTest(record, vendor()))
         return std::nullopt;
-    return ListEntry::make(Blanks::trimmed(record.model()), 7, percentage(record.score(), required));
+    const QStringView model = Blanks::trimmed(record.model());
+    const double share = percentage(record.score(), required);
+    return Candidate{model.toString(), record.score(), share, ListEntry::make(model, 7, share)};
 }
 
 VdiSizing::Outcome VdiSizing::calculate(const Request &request, const Progress &progress)
@@ -86,11 +88,15 @@ VdiSizing::Outcome VdiSizing::calculate(const Request &request, const Progress &
     if (progress.started)
         progress.started(VdiTexts::busyHeading(request.countText, request.language));
 
+    Result result;
     const auto onRecord = [&](const CpuRecord &record) {
-        if (auto listed = entry(record, count->requiredScore, request.vendor); listed && progress.candidate)
-            progress.candidate(*listed);
+        if (auto listed = entry(record, count->requiredScore, request.vendor)) {
+            if (progress.candidate)
+                progress.candidate(listed->entry);
+            result.candidates << std::move(*listed);
+        }
     };
-    switch (CpuCatalogue::read(request.catalogue, onRecord, progress.pump)) {
+    switch (CpuCatalogue::read(request.catalogue, onRecord, progress.pump, &result.catalogue)) {
     case CpuCatalogue::Outcome::Abandoned:
         return {Status::Abandoned, {}};
     case CpuCatalogue::Outcome::Failed:
@@ -99,7 +105,6 @@ VdiSizing::Outcome VdiSizing::calculate(const Request &request, const Progress &
         break;
     }
 
-    Result result;
     result.requiredScore = count->requiredScore;
     result.hardware = *hardware(count->terminals, request.level()); // checked at every level by validCount
     result.heading = VdiTexts::finalHeading(request.countText, request.language);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "candidate.h"
+#include "cpucatalogue.h"
 #include "cpurecord.h"
 #include "serverminimums.h"
 #include "sizingrun.h"
 #include "terminalcount.h"
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -26,7 +29,7 @@ double percentage(double score, qint32 required);
 // The list entry of a record, or nothing: its truncated score must reach the required score and its model
 // text, as read, hold the vendor's word (for both vendors, "Intel" or "AMD"). The vendor choice is read for
 // every record that reaches the score.
-std::optional<QString> entry(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor);
+std::optional<Candidate> entry(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor);
 
 using Request = SizingRequest;
 using Progress = SizingProgress;
@@ -37,6 +40,8 @@ struct Result {
     ServerMinimums hardware;
     QString heading;
     QString text; // the four-line hardware text
+    QList<Candidate> candidates;
+    CpuCatalogue::Facts catalogue;
 };
 
 struct Outcome {

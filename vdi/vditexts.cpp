@@ -2,6 +2,22 @@
 
 #include "decimal.h"
 #include "serverminimums.h"
+#include "version.h"
+
+QString VdiTexts::windowTitle(Language language)
+{
+    return titlePrefix.in(language) + Version::shortText();
+}
+
+QString VdiTexts::levelName(TaskLevel level, Language language)
+{
+    return levelNames[int(level)].in(language);
+}
+
+QString VdiTexts::vendorName(Vendor vendor)
+{
+    return QString::fromLatin1(vendorNames[int(vendor)]);
+}
 
 QString VdiTexts::busyHeading(QStringView countText, Language language)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "bilingual.h"
+#include "tasklevel.h"
+#include "vendor.h"
 
 #include <QString>
 #include <QStringView>
@@ -16,7 +18,15 @@ inline constexpr Bilingual memory{"内存：", "Memory: "};
 inline constexpr Bilingual ssd{"SSD：", "SSD: "};
 inline constexpr Bilingual hdd{"HDD：", "HDD: "};
 inline constexpr Bilingual network{"网卡速度：", "NIC speed: "};
+inline constexpr Bilingual titlePrefix{"VDI服务器配置计算 v", "VDI Server Configuration Calculation v"};
+inline constexpr Bilingual candidatesCaption{"CPU可选列表", "CPU Option List"};
+inline constexpr Bilingual hardwareCaption{"其它硬件信息", "Other Hardware Information"};
+inline constexpr Bilingual levelNames[] = {{"轻型任务", "Light Duty"}, {"中型任务", "Medium Duty"}, {"重型任务", "Heavy Duty"}};
+inline constexpr const char *vendorNames[] = {"Intel", "AMD", "Intel+AMD"};
 
+QString windowTitle(Language language);
+QString levelName(TaskLevel level, Language language);
+QString vendorName(Vendor vendor);
 QString busyHeading(QStringView countText, Language language);
 QString finalHeading(QStringView countText, Language language);
 // Four lines joined by CR LF, without a line end after the last.

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "report.h"
+
+#include <QPageSize>
+#include <QString>
+
+#include <optional>
+
+class QPagedPaintDevice;
+
+// A report on pages: into a PDF file or onto a printer.
+namespace ReportPdf {
+// A4, Letter where the system's locale measures in US units.
+QPageSize::PageSizeId pageSize();
+void paint(const Report &report, QPagedPaintDevice *device);
+// Writes the PDF through a temporary file that replaces the target only when complete. Nothing, or why
+// the file could not be written (no file is left behind then).
+std::optional<QString> save(const Report &report, const QString &path);
+}

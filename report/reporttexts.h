@@ -1,0 +1,25 @@
+#pragma once
+
+#include "bilingual.h"
+
+// Every text of the reports, the actions that hand them over and the CSV list, Chinese and English side by side.
+namespace ReportTexts {
+inline constexpr Bilingual created{"Quarvel %1，生成于%2", "Quarvel %1, created %2"};
+inline constexpr Bilingual terminals{"终端数量", "Terminals"};
+inline constexpr Bilingual level{"任务类型", "Task level"};
+inline constexpr Bilingual vendor{"CPU厂商", "Processor vendor"};
+inline constexpr Bilingual query{"查询", "Query"};
+inline constexpr Bilingual catalogue{"CPU数据文件：%1条记录，修改于%2", "CPU catalogue: %1 records, modified %2"};
+inline constexpr Bilingual noCatalogue{"CPU数据文件：找不到", "CPU catalogue: not found"};
+inline constexpr Bilingual separator{"：", ": "};
+inline constexpr Bilingual none{"（无）", "(none)"};
+inline constexpr Bilingual csvHeader{"型号,分数,百分比(%)", "Model,Score,Percentage (%)"};
+
+inline constexpr Bilingual copy{"复制结果", "Copy result"};
+inline constexpr Bilingual savePdf{"另存为 PDF…", "Save as PDF…"};
+inline constexpr Bilingual print{"打印…", "Print…"};
+inline constexpr Bilingual saveTitle{"另存为 PDF", "Save as PDF"};
+inline constexpr Bilingual pdfFilter{"PDF 文件 (*.pdf)", "PDF files (*.pdf)"};
+inline constexpr Bilingual saveFailed{"无法保存PDF文件“%1”：%2。没有写入任何文件。",
+                                      "The PDF file \"%1\" could not be saved: %2. No file was written."};
+}
