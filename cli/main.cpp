@@ -50,6 +50,12 @@ int main(int argc, char *argv[])
     if (pages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
+    // Standard error is the tool's own; Qt's notes on its environment (no runtime folder, say) are no error.
+    if (pages)
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                Output::error(message);
+        });
     const std::unique_ptr<QCoreApplication> application(pages ? new QGuiApplication(argc, argv)
                                                               : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("quarvel-cli"));

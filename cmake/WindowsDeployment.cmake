@@ -3,6 +3,9 @@
 # installed. The same DLLs go into bin/ at configure time, so that the program and the tests run in the build
 # tree too (under Wine when cross-compiled). `cmake --install` lays out the folder at its prefix.
 set(QUARVEL_QT_DLLS Core Gui Widgets)
+if(TARGET Qt6::PrintSupport)
+  list(APPEND QUARVEL_QT_DLLS PrintSupport)
+endif()
 set(QUARVEL_QT_PLUGINS platforms/qwindows.dll styles/qwindowsvistastyle.dll)
 set(QUARVEL_TEST_QT_DLLS Test)
 set(QUARVEL_TEST_QT_PLUGINS platforms/qoffscreen.dll platforms/qminimal.dll)

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -56,6 +57,7 @@ private slots:
     void failures();
 #endif
     void controlCharacters();
+    void reportFiles();
     void shippedCatalogue_data();
     void shippedCatalogue();
 };
@@ -171,9 +173,36 @@ void TestCli::usage()
     QCOMPARE(runCli({"rdp"}).exitCode, 2);
     QCOMPARE(runCli({"rdp", "5", "--level", "extreme"}).exitCode, 2);
     QCOMPARE(runCli({"sizes", "5"}).exitCode, 2);
+    QCOMPARE(runCli({"query", "1234", "--csv"}).exitCode, 2);
+    QCOMPARE(runCli({"rdp", "5", "--csv", "--json"}).exitCode, 2);
+    QCOMPARE(runCli({"check-catalogue", "--pdf", "x.pdf"}).exitCode, 2);
     run = runCli({"rdp", "5", "--lang", "en", "--catalogue", "/nonexistent"});
     QVERIFY(run.out.startsWith("5 terminals - server configuration information:\n"));
     QVERIFY(run.out.contains("Memory Minimum: 8 GB\n"));
+}
+
+// The candidate list for spreadsheets; the report as a PDF, or a clear failure with nothing left behind.
+void TestCli::reportFiles()
+{
+    const TestCatalogue catalogue(sampleCatalogue);
+    CliRun run = runCli({"rdp", "30", "--vendor", "both", "--lang", "en", "--csv", "--catalogue", catalogue.path()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, "Model,Score,Percentage (%)\r\nAMD EPYC 7302,25000,117\r\nIntel Xeon E-2388G,23761,112\r\n"
+                      "AMD Ryzen 9 5950X,46000,216\r\nGeneric 9000,30000,141\r\n");
+
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("vdi.pdf");
+    run = runCli({"vdi", "10", "--lang", "zh", "--catalogue", catalogue.path(), "--pdf", pdf});
+    QCOMPARE(run.exitCode, 0);
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.read(5), "%PDF-");
+
+    const QString blocked = folder.filePath("vdi.pdf/report.pdf");
+    run = runCli({"rdp", "30", "--lang", "en", "--catalogue", catalogue.path(), "--pdf", blocked});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY(QString::fromUtf8(run.err).startsWith("The PDF file \"" + QDir::toNativeSeparators(blocked) + "\" could not be saved: "));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"vdi.pdf"});
 }
 
 void TestCli::query()
