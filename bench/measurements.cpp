@@ -4,7 +4,7 @@
 #include "capacityquery.h"
 #include "floorreading.h"
 #include "form1.h"
-#include "rdpcalculation.h"
+#include "rdpsizing.h"
 #include "startup.h"
 #include "stopwatch.h"
 #include "vdisizing.h"
@@ -30,9 +30,9 @@ double Measurements::coreRdp(const QString &catalogue, int runs)
 {
     return bestOf(runs, [&] {
         QStringList candidates;
-        RdpCalculation::Progress progress;
+        RdpSizing::Progress progress;
         progress.candidate = [&](const QString &entry) { candidates << entry; };
-        RdpCalculation::calculate({QStringLiteral("30"), [] { return TaskLevel::Light; }, [] { return Vendor::Intel; },
+        RdpSizing::calculate({QStringLiteral("30"), [] { return TaskLevel::Light; }, [] { return Vendor::Intel; },
                                    catalogue, Language::English},
                                   progress);
     });
@@ -131,10 +131,10 @@ int Measurements::startupChild(int argc, char *argv[])
 
 int Measurements::memoryChild(const QString &catalogue, const QString &count)
 {
-    RdpCalculation::Progress progress;
+    RdpSizing::Progress progress;
     qint64 candidates = 0;
     progress.candidate = [&](const QString &) { ++candidates; };
-    RdpCalculation::calculate({count, [] { return TaskLevel::Heavy; }, [] { return Vendor::Both; }, catalogue,
+    RdpSizing::calculate({count, [] { return TaskLevel::Heavy; }, [] { return Vendor::Both; }, catalogue,
                                Language::English},
                               progress);
     // The peak of this process's own memory (the rusage figure would include the parent's, from before exec).

@@ -3,8 +3,7 @@
 #include "clitexts.h"
 #include "output.h"
 #include "querycommand.h"
-#include "rdpcommand.h"
-#include "vdicommand.h"
+#include "sizingcommand.h"
 #include "version.h"
 
 #include <QGuiApplication>
@@ -29,8 +28,8 @@ int run(const CliOptions &options)
     if (options.command == QLatin1String("check-catalogue"))
         return CheckCommand::run(options);
     if (options.command == QLatin1String("vdi"))
-        return VdiCommand::run(options);
-    return RdpCommand::run(options);
+        return SizingCommand::vdi(options);
+    return SizingCommand::rdp(options);
 }
 
 } // namespace

@@ -2,16 +2,14 @@
 
 #include "appfont.h"
 #include "bilingual.h"
+#include "calculationrun.h"
 #include "capacityquery.h"
 #include "catalogueerror.h"
 #include "countkeyfilter.h"
-#include "eventpump.h"
-#include "informationbox.h"
 #include "module1.h"
 #include "querytexts.h"
 #include "reportactions.h"
 #include "reports.h"
-#include "resultsnapshot.h"
 #include "twips.h"
 #include "windowplacement.h"
 
@@ -54,7 +52,7 @@ void Form2::createControls()
     Label1 = Twips::place<QLabel>(Frame1, "Label1", 0, 120, 6975, 375);
     Label1->setTextFormat(Qt::PlainText);
     txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 0, 480, 6975, 420);
-    CountKeyFilter::install(txbNumber1); // txbNumber1_KeyPress
+    CountKeyFilter::install(txbNumber1);
     Label1->setBuddy(txbNumber1);
     Command1 = Twips::place<QPushButton>(Frame1, "Command1", 0, 1080, 6975, 375);
     Text2 = Twips::place<QPlainTextEdit>(Frame1, "Text2", 0, 1680, 6975, 4335);
@@ -86,56 +84,37 @@ void Form2::Form_Load()
 
 void Form2::Command1_Click()
 {
-    setCalculationLocked(true);
-    const QPointer<Form2> self(this);
     const Language language = Module1::language();
+    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return m_unloading; });
     const QString typed = txbNumber1->text();
-
     CapacityQuery::Progress progress;
-    ResultSnapshot earlier;
-    progress.cleared = [this, &earlier] {
-        earlier.take({Text2});
+    progress.cleared = [this, &run] {
+        run.keep({Text2});
         Text2->clear();
         m_pendingEntries.clear();
     };
     // The entries reach the box in batches, just before the window repaints: inserting a hundred thousand
     // of them one by one would cost seconds more.
     progress.entry = [this](const QString &entry) { m_pendingEntries << entry; };
-    progress.pump = [this, self] {
-        EventPump::processPending([this] { showPendingEntries(); });
-        return self && !self->m_unloading;
-    };
+    progress.pump = [this, &run] { return run.pump([this] { showPendingEntries(); }); };
 
     const CapacityQuery::Outcome outcome = CapacityQuery::run(typed, m_catalogue, language, progress);
     switch (outcome.status) {
     case CapacityQuery::Status::Abandoned:
-        return; // the window was closed during the reading
+        return;
     case CapacityQuery::Status::TooShort:
-        InformationBox::show(this, windowTitle(), QueryTexts::tooShort.in(language));
-        if (!self)
-            return;
-        break;
+        run.refuse(QueryTexts::tooShort.in(language));
+        return;
     case CapacityQuery::Status::ReadFailed:
         m_pendingEntries.clear();
-        earlier.restore();
-        InformationBox::show(this, windowTitle(), CatalogueError::readFailed.in(language));
-        if (!self)
-            return;
-        break;
+        run.readingFailed(CatalogueError::readFailed.in(language));
+        return;
     case CapacityQuery::Status::Done:
-        showPendingEntries();
-        Text2->moveCursor(QTextCursor::Start); // the view opens on the first entry
-        m_reportActions->setReport(Reports::query(typed, outcome, language, QDateTime::currentDateTime()));
         break;
     }
-    setCalculationLocked(false);
-}
-
-void Form2::setCalculationLocked(bool locked)
-{
-    Command1->setEnabled(!locked);
-    txbNumber1->setEnabled(!locked);
-    m_reportActions->setBusy(locked);
+    showPendingEntries();
+    Text2->moveCursor(QTextCursor::Start); // the view opens on the first entry
+    m_reportActions->setReport(Reports::query(typed, outcome, language, QDateTime::currentDateTime()));
 }
 
 void Form2::showPendingEntries()

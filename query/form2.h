@@ -21,14 +21,13 @@ public:
     Form2(QWidget *mainWindow, const QString &catalogue);
 
 protected:
-    void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
     void Form_Load();
     void Command1_Click();
     void showPendingEntries();
-    void setCalculationLocked(bool locked);
 
     QPointer<QWidget> m_mainWindow;
     QString m_catalogue;

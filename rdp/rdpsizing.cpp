@@ -1,12 +1,15 @@
 #include "rdpsizing.h"
 
+#include "decimal.h"
 #include "int32.h"
+#include "rdptexts.h"
+#include "soughttext.h"
 
 namespace {
 
 struct LevelConstants {
     double scorePerTerminal;
-    double memoryPerTerminal; // GB
+    double memoryPerTerminal;  // GB
     double networkPerTerminal; // Mbps
 };
 
@@ -23,6 +26,21 @@ LevelConstants constantsOf(TaskLevel level)
     return {700, 1.5, 50};
 }
 
+bool ofVendorOrAny(const CpuRecord &record, Vendor vendor)
+{
+    static const SoughtText intel(u"Intel");
+    static const SoughtText amd(u"AMD");
+    switch (vendor) {
+    case Vendor::Intel:
+        return record.modelContains(intel);
+    case Vendor::Amd:
+        return record.modelContains(amd);
+    case Vendor::Both:
+        break;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<qint32> RdpSizing::requiredScore(double terminals, TaskLevel level)
@@ -37,7 +55,20 @@ std::optional<ServerMinimums> RdpSizing::hardware(double terminals, TaskLevel le
                                      terminals * constants.networkPerTerminal);
 }
 
-std::optional<SizingCount> RdpSizing::validCount(QStringView text, TaskLevel level)
+const SizingRule RdpSizing::rule{requiredScore, hardware, ofVendorOrAny, 24, 28};
+
+RdpSizing::Outcome RdpSizing::calculate(const Request &request, const Progress &progress)
 {
-    return TerminalCount::accepted(text, level, requiredScore, hardware);
+    Outcome outcome{Status::Done, {}};
+    outcome.status = Sizing::run(request, progress, rule, outcome.result);
+    if (outcome.status != Status::Done)
+        return {outcome.status, {}};
+    Result &result = outcome.result;
+    result.memory = Decimal::gigabytes(result.hardware.memory);
+    result.ssd = Decimal::gigabytes(result.hardware.ssd);
+    result.hdd = Decimal::gigabytes(result.hardware.hdd);
+    result.network = Decimal::megabits(result.hardware.network);
+    result.graphics = RdpTexts::graphicsCard.in(request.language);
+    result.system = RdpTexts::serverSystem(result.terminals, request.language);
+    return outcome;
 }

@@ -1,20 +1,34 @@
 #pragma once
 
-#include "serverminimums.h"
-#include "tasklevel.h"
-#include "terminalcount.h"
+#include "sizingrun.h"
 
-#include <QStringView>
+#include <QString>
 
-#include <optional>
-
-// The numbers of an RDP server for N terminals. Nothing comes back where a value would leave the signed
-// 32-bit range.
+// The RDP sizing behind the main window's generate button, for the window and the command line alike.
+// Nothing comes back where a value would leave the signed 32-bit range.
 namespace RdpSizing {
-// N × (500, 600 or 700 by level) + 3200.
 std::optional<qint32> requiredScore(double terminals, TaskLevel level);
-// Memory base trunc(N x (0.5, 1 or 1.5) + 2), SSD base N x 7 + 80, HDD base N x 50, network base
-// N x (30, 40 or 50).
 std::optional<ServerMinimums> hardware(double terminals, TaskLevel level);
-std::optional<SizingCount> validCount(QStringView text, TaskLevel level);
+// For Intel or AMD the model text holds the vendor's word; for both, every record is listed.
+extern const SizingRule rule;
+
+using Request = SizingRequest;
+using Progress = SizingProgress;
+using Status = SizingStatus;
+
+struct Result : SizingResult {
+    QString memory;
+    QString ssd;
+    QString hdd;
+    QString network;
+    QString graphics;
+    QString system;
+};
+
+struct Outcome {
+    Status status;
+    Result result; // filled when Done
+};
+
+Outcome calculate(const Request &request, const Progress &progress);
 }

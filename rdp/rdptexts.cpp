@@ -17,16 +17,6 @@ QString RdpTexts::vendorName(Vendor vendor)
     return QString::fromLatin1(vendorNames[int(vendor)]);
 }
 
-QString RdpTexts::busyHeading(QStringView countText, Language language)
-{
-    return countText.toString() + busySuffix.in(language);
-}
-
-QString RdpTexts::finalHeading(QStringView countText, Language language)
-{
-    return countText.toString() + finalSuffix.in(language);
-}
-
 QString RdpTexts::serverSystem(double terminals, Language language)
 {
     return (terminals <= 14 ? desktopOrServer : serverOnly).in(language);

@@ -39,7 +39,7 @@ struct Vdi {
 
 } // namespace
 
-Report Reports::rdp(const SizingInputs &inputs, const RdpCalculation::Result &result)
+Report Reports::rdp(const SizingInputs &inputs, const RdpSizing::Result &result)
 {
     const Language language = inputs.language;
     Report report = sizing<Rdp>(inputs, RdpTexts::windowTitle(), result);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "capacityquery.h"
-#include "rdpcalculation.h"
+#include "rdpsizing.h"
 #include "report.h"
 #include "vdisizing.h"
 
@@ -17,7 +17,7 @@ struct SizingInputs {
     QDateTime created;
 };
 
-Report rdp(const SizingInputs &inputs, const RdpCalculation::Result &result);
+Report rdp(const SizingInputs &inputs, const RdpSizing::Result &result);
 Report vdi(const SizingInputs &inputs, const VdiSizing::Result &result);
 Report query(const QString &typed, const CapacityQuery::Outcome &outcome, Language language, const QDateTime &created);
 }

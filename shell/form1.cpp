@@ -1,11 +1,10 @@
 #include "form1.h"
 
 #include "appfont.h"
-#include "catalogueerror.h"
+#include "calculationrun.h"
 #include "countkeyfilter.h"
 #include "cpucatalogue.h"
 #include "entrylistmodel.h"
-#include "eventpump.h"
 #include "form1texts.h"
 #include "form2.h"
 #include "form3.h"
@@ -17,14 +16,13 @@
 #include "platform.h"
 #include "quarvel.xpm"
 #include "qttranslation.h"
+#include "rdpsizing.h"
 #include "reportactions.h"
 #include "reports.h"
-#include "rdpcalculation.h"
 #include "rdptexts.h"
-#include "resultsnapshot.h"
+#include "sizingwindow.h"
 #include "startupprobe.h"
 #include "tasklevel.h"
-#include "terminalcount.h"
 #include "twips.h"
 #include "vendor.h"
 #include "windowplacement.h"
@@ -86,7 +84,7 @@ void Form1::createControls()
     Label1 = label(Frame1, "Label1", 120, 240, 7905, 375, 12);
     txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 120, 600, 7935, 390);
     txbNumber1->setFont(AppFont::font(10.5));
-    CountKeyFilter::install(txbNumber1); // txbNumber1_KeyPress
+    CountKeyFilter::install(txbNumber1);
     Label1->setBuddy(txbNumber1);
     Option1 = Twips::place<QRadioButton>(Frame1, "Option1", 120, 1200, 3735, 255);
     Option2 = Twips::place<QRadioButton>(Frame1, "Option2", 120, 1500, 3735, 255);
@@ -189,71 +187,27 @@ Vendor Form1::vendor() const
     return OptionGroup::chosen<Vendor>(m_vendors);
 }
 
-void Form1::setCalculationLocked(bool locked)
-{
-    for (QWidget *control : {static_cast<QWidget *>(Command1), static_cast<QWidget *>(Command2),
-                             static_cast<QWidget *>(Command3), static_cast<QWidget *>(txbNumber1)})
-        control->setEnabled(!locked);
-    m_reportActions->setBusy(locked);
-}
-
 void Form1::Command1_Click()
 {
-    setCalculationLocked(true);
-    const QPointer<Form1> self(this);
     const Language language = Module1::language();
-
-    RdpCalculation::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
-                                    CpuCatalogue::pathIn(m_folder), language};
-    RdpCalculation::Progress progress;
-    ResultSnapshot earlier;
-    progress.started = [this, &earlier](const QString &busyHeading) {
-        earlier.take({Label15, Label9, Label10, Label11, Label12, Label13, Label19}, Combo1);
-        HeadingFit::setText(Label15, busyHeading, headingPoints);
-        for (QLabel *value : {Label9, Label10, Label11, Label12, Label13, Label19})
-            value->clear();
-        m_candidates->clear();
-    };
-    // The entries reach the list in batches, just before the window processes its events.
-    progress.candidate = [this](const QString &entry) { m_candidates->add(entry); };
-    progress.pump = [this, self] {
-        EventPump::processPending([this] { m_candidates->showAdded(); });
-        return self && !self->m_unloading;
-    };
-
-    const RdpCalculation::Outcome outcome = RdpCalculation::calculate(request, progress);
-    switch (outcome.status) {
-    case RdpCalculation::Status::Abandoned:
-        return; // the window was closed during the reading
-    case RdpCalculation::Status::InvalidCount:
-        InformationBox::show(this, windowTitle(), TerminalCount::invalidMessage.in(language));
-        if (!self)
-            return;
-        break;
-    case RdpCalculation::Status::ReadFailed:
-        earlier.restore();
-        InformationBox::show(this, windowTitle(), CatalogueError::readFailed.in(language));
-        if (!self)
-            return;
-        break;
-    case RdpCalculation::Status::Done: {
-        const RdpCalculation::Result &result = outcome.result;
-        m_candidates->showAdded();
-        if (Combo1->count() > 0)
-            Combo1->setCurrentIndex(0);
-        Label9->setText(result.memory);
-        Label10->setText(result.ssd);
-        Label11->setText(result.hdd);
-        Label12->setText(result.network);
-        Label13->setText(result.graphics);
-        HeadingFit::setText(Label15, result.heading, headingPoints);
-        Label19->setText(result.system);
-        m_reportActions->setReport(Reports::rdp(
-            {request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, result));
-        break;
-    }
-    }
-    setCalculationLocked(false);
+    CalculationRun run(this, {Command1, Command2, Command3, txbNumber1}, m_reportActions, [this] { return m_unloading; });
+    const SizingView view{Label15, headingPoints, {Label9, Label10, Label11, Label12, Label13, Label19}, Combo1,
+                          m_candidates};
+    const RdpSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
+                                     CpuCatalogue::pathIn(m_folder), language};
+    const RdpSizing::Outcome outcome = RdpSizing::calculate(request, SizingWindow::progress(run, view));
+    if (!SizingWindow::answered(run, view, outcome.status, language))
+        return;
+    const RdpSizing::Result &result = outcome.result;
+    Label9->setText(result.memory);
+    Label10->setText(result.ssd);
+    Label11->setText(result.hdd);
+    Label12->setText(result.network);
+    Label13->setText(result.graphics);
+    HeadingFit::setText(Label15, result.heading, headingPoints);
+    Label19->setText(result.system);
+    m_reportActions->setReport(
+        Reports::rdp({request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, result));
 }
 
 void Form1::Command2_Click()

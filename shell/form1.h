@@ -28,7 +28,7 @@ public:
     void showCentred();
 
 protected:
-    void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
@@ -40,7 +40,6 @@ private:
 
     TaskLevel taskLevel() const;
     Vendor vendor() const;
-    void setCalculationLocked(bool locked);
 
     Platform &m_platform;
     QString m_folder;

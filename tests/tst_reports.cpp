@@ -288,9 +288,9 @@ void TestReports::pdfPages()
 #endif
     QFETCH(Language, language);
     const TestCatalogue catalogue(TestCatalogue::lines({"Intel 至强 E-2388G,23761", "AMD \"EPYC\" 7302,25000"}));
-    const auto outcome = RdpCalculation::calculate(
+    const auto outcome = RdpSizing::calculate(
         {"20", [] { return TaskLevel::Heavy; }, [] { return Vendor::Both; }, catalogue.path(), language}, {});
-    QCOMPARE(outcome.status, RdpCalculation::Status::Done);
+    QCOMPARE(outcome.status, RdpSizing::Status::Done);
     const Report report = Reports::rdp({"20", TaskLevel::Heavy, Vendor::Both, language, QDateTime::currentDateTime()},
                                        outcome.result);
     QTemporaryDir folder;

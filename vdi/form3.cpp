@@ -2,19 +2,16 @@
 
 #include "appfont.h"
 #include "bilingual.h"
-#include "catalogueerror.h"
+#include "calculationrun.h"
 #include "countkeyfilter.h"
 #include "entrylistmodel.h"
-#include "eventpump.h"
 #include "headingfit.h"
-#include "informationbox.h"
 #include "module1.h"
 #include "optiongroup.h"
 #include "reportactions.h"
 #include "reports.h"
-#include "resultsnapshot.h"
+#include "sizingwindow.h"
 #include "tasklevel.h"
-#include "terminalcount.h"
 #include "twips.h"
 #include "vdisizing.h"
 #include "vditexts.h"
@@ -83,7 +80,7 @@ void Form3::createControls()
     Frame1 = Twips::place<QFrame>(this, "Frame1", 120, 0, 8055, 3495);
     Label1 = label(Frame1, "Label1", 120, 240, 7815, 255);
     txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 120, 480, 7815, 375);
-    CountKeyFilter::install(txbNumber1); // txbNumber1_KeyPress
+    CountKeyFilter::install(txbNumber1);
     Label1->setBuddy(txbNumber1);
     Frame2 = Twips::place<QFrame>(Frame1, "Frame2", 120, 960, 3735, 1455);
     Option1 = Twips::place<QRadioButton>(Frame2, "Option1", 240, 360, 3255, 255);
@@ -157,63 +154,20 @@ Vendor Form3::vendor() const
     return OptionGroup::chosen<Vendor>(m_vendors);
 }
 
-void Form3::setCalculationLocked(bool locked)
-{
-    Command1->setEnabled(!locked);
-    txbNumber1->setEnabled(!locked);
-    m_reportActions->setBusy(locked);
-}
-
 void Form3::Command1_Click()
 {
-    setCalculationLocked(true);
-    const QPointer<Form3> self(this);
     const Language language = Module1::language();
-
-    VdiSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
-                               m_catalogue, language};
-    VdiSizing::Progress progress;
-    ResultSnapshot earlier;
-    progress.started = [this, &earlier](const QString &busyHeading) {
-        earlier.take({Label2}, Combo1);
-        HeadingFit::setText(Label2, busyHeading, headingPoints);
-        m_candidates->clear();
-    };
-    // The entries reach the list in batches, just before the window processes its events.
-    progress.candidate = [this](const QString &entry) { m_candidates->add(entry); };
-    progress.pump = [this, self] {
-        EventPump::processPending([this] { m_candidates->showAdded(); });
-        return self && !self->m_unloading;
-    };
-
-    const VdiSizing::Outcome outcome = VdiSizing::calculate(request, progress);
-    switch (outcome.status) {
-    case VdiSizing::Status::Abandoned:
-        return; // the window was closed during the reading
-    case VdiSizing::Status::InvalidCount:
-        InformationBox::show(this, windowTitle(), TerminalCount::invalidMessage.in(language));
-        if (!self)
-            return;
-        break;
-    case VdiSizing::Status::ReadFailed:
-        earlier.restore();
-        InformationBox::show(this, windowTitle(), CatalogueError::readFailed.in(language));
-        if (!self)
-            return;
-        break;
-    case VdiSizing::Status::Done:
-        m_candidates->showAdded();
-        if (Combo1->count() > 0) {
-            Combo1->setVisible(true);
-            Combo1->setCurrentIndex(0);
-        }
-        HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
-        Text2->setPlainText(outcome.result.text);
-        m_reportActions->setReport(Reports::vdi(
-            {request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, outcome.result));
-        break;
-    }
-    setCalculationLocked(false);
+    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return m_unloading; });
+    const SizingView view{Label2, headingPoints, {}, Combo1, m_candidates};
+    const VdiSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
+                                     m_catalogue, language};
+    const VdiSizing::Outcome outcome = VdiSizing::calculate(request, SizingWindow::progress(run, view));
+    if (!SizingWindow::answered(run, view, outcome.status, language))
+        return;
+    HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
+    Text2->setPlainText(outcome.result.text);
+    m_reportActions->setReport(
+        Reports::vdi({request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, outcome.result));
 }
 
 void Form3::closeEvent(QCloseEvent *event)

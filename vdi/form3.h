@@ -26,7 +26,7 @@ public:
     Form3(QWidget *mainWindow, const QString &catalogue);
 
 protected:
-    void closeEvent(QCloseEvent *event) override; // Form_QueryUnload
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
@@ -35,7 +35,6 @@ private:
 
     TaskLevel taskLevel() const;
     Vendor vendor() const;
-    void setCalculationLocked(bool locked);
 
     QPointer<QWidget> m_mainWindow;
     QString m_catalogue;

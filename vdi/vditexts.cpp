@@ -19,16 +19,6 @@ QString VdiTexts::vendorName(Vendor vendor)
     return QString::fromLatin1(vendorNames[int(vendor)]);
 }
 
-QString VdiTexts::busyHeading(QStringView countText, Language language)
-{
-    return countText.toString() + busySuffix.in(language);
-}
-
-QString VdiTexts::finalHeading(QStringView countText, Language language)
-{
-    return countText.toString() + finalSuffix.in(language);
-}
-
 QString VdiTexts::hardwareText(const ServerMinimums &hardware, Language language)
 {
     const QLatin1String crLf("\r\n");

@@ -4,7 +4,7 @@
 
 #include "blanks.h"
 #include "fuzzsupport.h"
-#include "rdpcalculation.h"
+#include "rdpsizing.h"
 #include "rdpsizing.h"
 
 #include <cmath>
@@ -22,10 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const Fuzz::Request request = Fuzz::request(data, size);
     const QString path = Fuzz::writeCatalogue(request.catalogue);
-    const auto [outcome, entries, vendorsRead] = Fuzz::runSizing(&RdpCalculation::calculate, request, path);
+    const auto [outcome, entries, vendorsRead] = Fuzz::runSizing(&RdpSizing::calculate, request, path);
 
     const auto count = RdpSizing::validCount(request.typed, request.firstLevel);
-    FUZZ_REQUIRE((outcome.status == RdpCalculation::Status::Done) == bool(count));
+    FUZZ_REQUIRE((outcome.status == RdpSizing::Status::Done) == bool(count));
     if (!count) {
         FUZZ_REQUIRE(entries.isEmpty() && vendorsRead.empty());
         return 0;
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The minimums, for the level read the second time.
     const qint64 n = qint64(count->terminals);
     const int heavy = int(request.secondLevel);
-    const RdpCalculation::Result &result = outcome.result;
+    const RdpSizing::Result &result = outcome.result;
     Fuzz::requireSteppedUp(Fuzz::leadingNumber(result.memory), heavy == 0 ? n / 2 + 2 : heavy == 1 ? n + 2 : n * 3 / 2 + 2, 8);
     Fuzz::requireSteppedUp(Fuzz::leadingNumber(result.ssd), n * 7 + 80, 60);
     Fuzz::requireSteppedUp(Fuzz::leadingNumber(result.hdd), n * 50, 500);

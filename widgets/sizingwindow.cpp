@@ -1,0 +1,48 @@
+#include "sizingwindow.h"
+
+#include "calculationrun.h"
+#include "catalogueerror.h"
+#include "entrylistmodel.h"
+#include "headingfit.h"
+#include "terminalcount.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+SizingProgress SizingWindow::progress(CalculationRun &run, const SizingView &view)
+{
+    SizingProgress progress;
+    progress.started = [&run, view](const QString &busyHeading) {
+        QList<QWidget *> shown{view.heading};
+        for (QLabel *value : view.values)
+            shown << value;
+        run.keep(shown, view.list);
+        HeadingFit::setText(view.heading, busyHeading, view.headingPoints);
+        for (QLabel *value : view.values)
+            value->clear();
+        view.entries->clear();
+    };
+    progress.candidate = [view](const QString &entry) { view.entries->add(entry); };
+    progress.pump = [&run, view] { return run.pump([view] { view.entries->showAdded(); }); };
+    return progress;
+}
+
+bool SizingWindow::answered(CalculationRun &run, const SizingView &view, SizingStatus status, Language language)
+{
+    switch (status) {
+    case SizingStatus::Abandoned:
+        return false;
+    case SizingStatus::InvalidCount:
+        run.refuse(TerminalCount::invalidMessage.in(language));
+        return false;
+    case SizingStatus::ReadFailed:
+        run.readingFailed(CatalogueError::readFailed.in(language));
+        return false;
+    case SizingStatus::Done:
+        break;
+    }
+    view.entries->showAdded();
+    if (view.list->count() > 0)
+        view.list->setCurrentIndex(0);
+    return true;
+}
