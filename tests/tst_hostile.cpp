@@ -18,9 +18,7 @@ namespace {
 struct Reading {
     CpuCatalogue::Outcome outcome;
     qsizetype records = 0;
-    QString firstModel;
     double lastScore = 0;
-    qsizetype longestModel = 0;
 };
 
 Reading readAll(const QString &path, const CpuCatalogue::Pump &pump = {})
@@ -29,10 +27,8 @@ Reading readAll(const QString &path, const CpuCatalogue::Pump &pump = {})
     reading.outcome = CpuCatalogue::read(
         path,
         [&](const CpuRecord &record) {
-            if (reading.records++ == 0)
-                reading.firstModel = record.model().left(20).toString();
+            ++reading.records;
             reading.lastScore = record.score();
-            reading.longestModel = std::max(reading.longestModel, record.model().size());
         },
         pump);
     return reading;
@@ -58,15 +54,6 @@ void resetPeakMemory()
         clear.write("5");
 }
 
-QByteArray manyLines(int count)
-{
-    QByteArray content;
-    content.reserve(count * 30);
-    for (int i = 0; i < count; ++i)
-        content += "Intel Xeon Model " + QByteArray::number(i) + ',' + QByteArray::number(i % 9000) + "\r\n";
-    return content;
-}
-
 } // namespace
 
 class TestHostile : public QObject
@@ -74,51 +61,11 @@ class TestHostile : public QObject
     Q_OBJECT
 
 private slots:
-    void shapes_data();
-    void shapes();
     void folderAndLinks();
     void hugeLine();
     void unreadable();
-    void growsWhileRead();
     void truncatedWhileRead();
 };
-
-void TestHostile::shapes_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<qsizetype>("records");
-    QTest::addColumn<QString>("firstModel");
-
-    const QByteArray fifty(50 * 1024 * 1024, 'x');
-    QTest::newRow("50 MB line without line end") << "Intel " + fifty + ",5000" << qsizetype(0) << "";
-    QTest::newRow("50 MB line without comma") << fifty << qsizetype(0) << "";
-    QTest::newRow("one million lines") << manyLines(1000000) << qsizetype(1000000) << "Intel Xeon Model 0";
-    QTest::newRow("only CRs") << QByteArray(1000, '\r') << qsizetype(0) << "";
-    QTest::newRow("only LFs") << QByteArray(1000, '\n') << qsizetype(0) << "";
-    QTest::newRow("records ended by CRs") << QByteArray("A,1\rB,2\rC,3") << qsizetype(3) << "A";
-    QTest::newRow("NUL bytes") << QByteArray(4096, '\0') + "\r\nIntel A,5000\r\n" << qsizetype(1) << "Intel A";
-    QTest::newRow("invalid UTF-8") << QByteArray("\xC0\xAF,1\r\n\xED\xA0\x80,2\r\n\xF4\x90\x80\x80,3\r\n\xFF\xFE,4\r\nA,5\r\n")
-                                   << qsizetype(1) << "A";
-    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFIntel A,5000\r\n") << qsizetype(1) << "Intel A";
-    QTest::newRow("blanks and signs") << QByteArray("A, +5 \r\nB,-5\r\nC,- 5\r\nD,5-\r\nE,+-5\r\nF,\t7\t\r\n") << qsizetype(3) << "A";
-    QTest::newRow("numbers that are no scores")
-        << QByteArray("A,1e309\r\nB,nan\r\nC,inf\r\nD,0x10\r\nE,1,5\r\nF,-0\r\n") << qsizetype(2) << "E";
-}
-
-void TestHostile::shapes()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(qsizetype, records);
-    QFETCH(QString, firstModel);
-    const TestCatalogue catalogue(content);
-    content.clear();
-    qsizetype pumps = 0;
-    const Reading reading = readAll(catalogue.path(), [&] { return ++pumps > 0; });
-    QCOMPARE(reading.outcome, CpuCatalogue::Outcome::Complete);
-    QCOMPARE(reading.records, records);
-    QCOMPARE(reading.firstModel, firstModel);
-    QVERIFY(pumps >= records);
-}
 
 void TestHostile::folderAndLinks()
 {
@@ -185,29 +132,11 @@ void TestHostile::unreadable()
     QCOMPARE(WEXITSTATUS(status), 0);
 }
 
-void TestHostile::growsWhileRead()
-{
-    // Lines appended before the reading reaches the end of the file are read too.
-    const TestCatalogue catalogue(TestCatalogue::lines({"Intel A,1", "Intel B,2", "Intel C,3"}));
-    bool grown = false;
-    const Reading reading = readAll(catalogue.path(), [&] {
-        if (!grown) {
-            QFile file(catalogue.path());
-            grown = file.open(QIODevice::Append) && file.write("Intel D,4\r\nIntel E,5\r\n") > 0;
-        }
-        return true;
-    });
-    QVERIFY(grown);
-    QCOMPARE(reading.records, 5);
-    QCOMPARE(reading.lastScore, 5);
-}
-
 void TestHostile::truncatedWhileRead()
 {
     // Cut short during the reading: the line the cut went through ends without a line end in a file whose
     // size changed, so the reading fails rather than answer from a part of the file.
-    const QByteArray content = manyLines(200000);
-    const TestCatalogue catalogue(content);
+    const TestCatalogue catalogue(QByteArray("Intel Xeon Model 12345,5000\r\n").repeated(200000));
     bool truncated = false;
     const Reading reading = readAll(catalogue.path(), [&] {
         if (!truncated)

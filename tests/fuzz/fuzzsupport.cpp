@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
 
+#include <clocale>
+#include <cmath>
 #include <cstdio>
-#include <limits>
+#include <locale.h>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -52,27 +56,82 @@ std::vector<Fuzz::Record> Fuzz::records(const QString &path)
     return result;
 }
 
-void Fuzz::requireSteppedUp(qint64 value, qint64 base, qint64 step)
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+static bool validUtf8(const QByteArray &bytes)
 {
-    FUZZ_REQUIRE(value > base);
-    FUZZ_REQUIRE(value % step == 0);
-    FUZZ_REQUIRE(value - base <= step || base < 0);
+    for (qsizetype i = 0; i < bytes.size();) {
+        const unsigned char lead = bytes[i];
+        int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+        if (length == 0 || i + length > bytes.size())
+            return false;
+        unsigned code = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            const unsigned char next = bytes[i + k];
+            if ((next >> 6) != 2)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        const unsigned smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
 }
 
-qint64 Fuzz::leadingNumber(const QString &text)
+// A score in the plainest terms, sharing nothing with the reader: blanks around a decimal number that the C
+// library reads (in the C locale, whatever the process's) as a finite double. Below the smallest double the
+// reader may give 0 where the C library gives a denormal.
+std::optional<double> Fuzz::referenceScore(const QString &field)
 {
-    return text.left(text.indexOf(u' ')).toLongLong();
+    static const QRegularExpression decimal(QStringLiteral("^[ \t]*([+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?)[ \t]*$"));
+    const QRegularExpressionMatch match = decimal.match(field);
+    if (!match.hasMatch())
+        return std::nullopt;
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    const QByteArray text = match.captured(1).toLatin1();
+    const double value = strtod_l(text.constData(), nullptr, c);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
-qint64 Fuzz::trailingNumber(const QString &text)
+
+
+// The format in the plainest terms: lines end at CR LF, CR or LF; the first empty line ends the catalogue.
+Fuzz::Reading Fuzz::plainReading(const QByteArray &bytes)
 {
-    FUZZ_REQUIRE(text.endsWith(u'%'));
-    const qsizetype start = text.lastIndexOf(u' ') + 1;
-    const QString digits = text.mid(start, text.size() - start - 1);
-    FUZZ_REQUIRE(!digits.isEmpty());
-    for (QChar c : digits)
-        FUZZ_REQUIRE(c >= u'0' && c <= u'9');
-    bool ok = false;
-    const qint64 number = digits.toLongLong(&ok);
-    return ok ? number : std::numeric_limits<qint64>::max(); // beyond 64 bits, still plain digits
+    Reading reading;
+    qsizetype start = 0;
+    for (int number = 1; start < bytes.size(); ++number) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        QByteArray line = bytes.mid(start, end - start);
+        start = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
+        const bool tooLong = line.size() > 64 * 1024; // a byte-order mark counts
+        if (number == 1 && line.startsWith("\xEF\xBB\xBF"))
+            line.remove(0, 3);
+        if (line.isEmpty())
+            break;
+        ++reading.lines;
+        if (tooLong) {
+            reading.longLine = true;
+            continue;
+        }
+        if (line.contains('\0') || !validUtf8(line))
+            continue;
+        // A byte-order mark after the first line is a character of the text (fromUtf8 would drop it).
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        const QString text = utf8.decode(line);
+        const qsizetype comma = text.indexOf(u',');
+        if (comma < 0)
+            continue;
+        const auto score = referenceScore(text.section(u',', 1, 1));
+        if (!score)
+            continue;
+        reading.records.push_back({text.left(comma), *score});
+    }
+    return reading;
 }
+

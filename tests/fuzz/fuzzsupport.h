@@ -2,7 +2,6 @@
 
 #include "cpucatalogue.h"
 #include "language.h"
-#include "sizingrun.h"
 #include "tasklevel.h"
 #include "vendor.h"
 
@@ -12,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // What every fuzz target shares: its input laid out as a request and a catalogue, and the checks.
@@ -41,36 +41,14 @@ struct Record {
 };
 std::vector<Record> records(const QString &path);
 
-// A stepped-up value is a multiple of its step and lies above its base by at most a whole step.
-void requireSteppedUp(qint64 value, qint64 base, qint64 step);
-
-// The number in a result text such as "16 GB" or "115%".
-qint64 leadingNumber(const QString &text);
-qint64 trailingNumber(const QString &text);
-
-// A sizing (RDP or VDI) over the request: the level read first and then second as the request says, the
-// vendor choice changing at every reading as a user clicking during the catalogue reading would.
-template <class Outcome>
-struct SizingRun {
-    Outcome outcome;
-    QStringList entries;
-    std::vector<Vendor> vendorsRead;
+// The catalogue format in the plainest terms, sharing nothing with the reader: lines end at CR LF, CR or LF;
+// the first empty line ends the catalogue; a score is a decimal number the C library reads.
+std::optional<double> referenceScore(const QString &field);
+struct Reading {
+    std::vector<Record> records;
+    int lines = 0;         // before the first empty line
+    bool longLine = false; // one of them too long to read, which the reader pumps through
 };
+Reading plainReading(const QByteArray &bytes);
 
-template <class Outcome>
-SizingRun<Outcome> runSizing(Outcome (*calculate)(const SizingRequest &, const SizingProgress &),
-                             const Request &request, const QString &catalogue)
-{
-    SizingRun<Outcome> run{};
-    int levelReadings = 0;
-    const auto level = [&] { return levelReadings++ == 0 ? request.firstLevel : request.secondLevel; };
-    const auto vendor = [&] {
-        run.vendorsRead.push_back(request.vendors[run.vendorsRead.size() % request.vendors.size()]);
-        return run.vendorsRead.back();
-    };
-    SizingProgress progress;
-    progress.candidate = [&](const QString &entry) { run.entries << entry; };
-    run.outcome = calculate({request.typed, level, vendor, catalogue, request.language}, progress);
-    return run;
-}
 }

@@ -9,24 +9,38 @@ class FakePlatform : public Platform
 {
 public:
     std::string folder = "/opt/quarvel";
-    char pathSeparator = '/';
     std::vector<std::string> systemTypeTexts;
     std::vector<std::string> languageCodes;
     std::string interfaceLanguageCode = "1033";
-    std::set<std::string> files; // the paths that name ordinary files
-    std::vector<std::string> calls; // "systemTypes", "isOrdinaryFile PATH", "startHidden COMMAND", "yield"...
+    std::set<std::string> files;    // the paths that name ordinary files
+    std::vector<std::string> calls; // "isOrdinaryFile PATH", "startHidden COMMAND", "yield"
 
-    static FakePlatform chinese(const std::string &folder = "/opt/quarvel");
-    static FakePlatform english(const std::string &folder = "/opt/quarvel");
-
+    FakePlatform(const std::string &folder = "/opt/quarvel", const std::string &languageCode = "1033")
+        : folder(folder)
+        , languageCodes{languageCode}
+    {
+    }
     std::string applicationFolder() override { return folder; }
-    char separator() override { return pathSeparator; }
-    std::vector<std::string> systemTypes() override;
-    std::vector<std::string> osLanguageCodes() override;
-    std::string userInterfaceLanguageCode() override;
-    bool isOrdinaryFile(const std::string &path) override;
-    void startHidden(const std::string &commandLine) override;
-    void yield() override;
+    char separator() override { return '/'; }
+    std::vector<std::string> systemTypes() override { return systemTypeTexts; }
+    std::vector<std::string> osLanguageCodes() override { return languageCodes; }
+    std::string userInterfaceLanguageCode() override { return interfaceLanguageCode; }
+    bool isOrdinaryFile(const std::string &path) override
+    {
+        calls.push_back("isOrdinaryFile " + path);
+        return files.count(path) > 0;
+    }
+    void startHidden(const std::string &commandLine) override { calls.push_back("startHidden " + commandLine); }
+    void yield() override { calls.push_back("yield"); }
 
-    std::vector<std::string> callsOf(const std::string &kind) const; // the arguments of one kind of call
+    // The arguments of one kind of call.
+    std::vector<std::string> callsOf(const std::string &kind) const
+    {
+        std::vector<std::string> arguments;
+        for (const std::string &call : calls) {
+            if (call.compare(0, kind.size(), kind) == 0)
+                arguments.push_back(call.size() > kind.size() ? call.substr(kind.size() + 1) : std::string());
+        }
+        return arguments;
+    }
 };

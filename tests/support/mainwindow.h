@@ -5,6 +5,7 @@
 #include "language.h"
 #include "testcatalogue.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 
@@ -15,52 +16,52 @@ class MainWindow
 {
 public:
     MainWindow(const QByteArray &catalogue, Language language);
-    ~MainWindow();
+    ~MainWindow() { delete window.data(); }
 
     template <class Control>
     Control *control(const char *name) const
     {
         return window->findChild<Control *>(QLatin1String(name));
     }
-    QString text(const char *name) const; // the text of a label, box or button
+    QString text(const char *name) const; // a label's, box's or button's text
     void click(const char *name) const;
     void type(const QString &keys) const;
-    // The window of that object name that a button of the main window opened, or null.
-    static QWidget *openedWindow(const char *name);
     // Clicks the query button (Command2) or the VDI button (Command4) and returns the window it opens.
     QWidget *open(const char *button) const;
+    static QWidget *openedWindow(const char *name);
 
     TestCatalogue catalogue;
     FakePlatform platform;
     QPointer<Form1> window;
 };
 
-void typeInto(QWidget *window, const QString &keys);
-void clickIn(QWidget *window, const char *name);
+// Answers every message box shown while it lives, from inside the box's own event loop, and keeps what
+// each showed.
+struct MessageBoxCatcher {
+    struct Box {
+        QString title, text, button;
+        bool modal;
+    };
+    MessageBoxCatcher();
+    ~MessageBoxCatcher();
+    QList<Box> boxes;
+};
 
 template <class Control>
 Control *in(QWidget *window, const char *name)
 {
     return window->findChild<Control *>(QLatin1String(name));
 }
-// What a control shows: a label's, box's or button's text, a result box's plain text.
+void typeInto(QWidget *window, const QString &keys);
+void clickIn(QWidget *window, const char *name); // where a user clicks, on an option's circle or caption
 QString textIn(QWidget *window, const char *name);
-// The entries of a window's processor list.
-QStringList itemsIn(QWidget *window);
+QStringList itemsIn(QWidget *window); // the entries of its processor list
 // Everything a window's labels, result boxes and processor list show, with the list's current entry.
 QStringList resultsShown(QWidget *window);
-
-// Presses a key on the focused control of the window `presses` times; the names of the controls that had the
-// focus after each press.
+// Presses a key on the focused control `presses` times: the names of the controls focused after each.
 QStringList focusWalk(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers, int presses);
-// The option buttons of a window that are selected, in name order.
-QStringList selectedOptions(QWidget *window);
-// Presses an option button: "mouse", "space" (with the focus on it) or "accessibility" (its press action).
-void pressOption(QWidget *window, const char *name, const QString &how);
-
-// Presses the option as told and checks which options are then selected, and that the focus stayed in the
-// pressed option's group.
+// Presses the option ("mouse", "space", "accessibility", or clicks it and presses an arrow key "Up"...),
+// checks which options are then selected, and that the focus stayed in the pressed option's group.
 void checkOptionGroups(QWidget *window, const QString &option, const QString &how, const QStringList &selected);
-
 // Runs an action inside the n-th event pump from now (1: the next one), e.g. during a catalogue reading.
 void atPump(int n, std::function<void()> action);

@@ -1,0 +1,134 @@
+// The RDP and VDI sizings and the capacity query end to end over one fuzzed catalogue, typed text, level and
+// vendor (which may change while the catalogue is read): every listed processor reaches the required score,
+// holds its vendor's word, in catalogue order, at 100% or more; every minimum lies a step or less above its
+// base, on a multiple of its step; the query lists every match with its capacity, the newest first.
+
+#include "blanks.h"
+#include "capacity.h"
+#include "capacityquery.h"
+#include "fuzzsupport.h"
+#include "rdpsizing.h"
+#include "vdisizing.h"
+
+#include <cmath>
+
+namespace {
+
+void requireSteppedUp(qint64 value, qint64 base, qint64 step)
+{
+    FUZZ_REQUIRE(value > base && value % step == 0 && (value - base <= step || base < 0));
+}
+
+// The number after an entry's last blank, before its "%": plain digits, however many.
+double percentageOf(const QString &entry)
+{
+    FUZZ_REQUIRE(entry.endsWith(u'%'));
+    const QString digits = entry.mid(entry.lastIndexOf(u' ') + 1).chopped(1);
+    for (QChar c : digits)
+        FUZZ_REQUIRE(c >= u'0' && c <= u'9');
+    return digits.toDouble();
+}
+
+template <class Calculate>
+void checkSizing(Calculate calculate, bool vdi, const Fuzz::Request &request, const QString &path)
+{
+    int levelReadings = 0;
+    std::vector<Vendor> vendorsRead;
+    QStringList entries;
+    SizingProgress progress;
+    progress.candidate = [&](const QString &entry) { entries << entry; };
+    const auto outcome = calculate(
+        {request.typed, [&] { return levelReadings++ == 0 ? request.firstLevel : request.secondLevel; },
+         [&] {
+             vendorsRead.push_back(request.vendors[vendorsRead.size() % request.vendors.size()]);
+             return vendorsRead.back();
+         },
+         path, request.language},
+        progress);
+    const auto count = TerminalCount::parse(request.typed);
+    if (outcome.status != SizingStatus::Done) {
+        FUZZ_REQUIRE(outcome.status == SizingStatus::InvalidCount && entries.isEmpty() && vendorsRead.empty());
+        return;
+    }
+    FUZZ_REQUIRE(count);
+    const double n = *count;
+    const int level1 = int(request.firstLevel);
+    const double required = vdi ? std::trunc((n * (300 + 50 * level1) + 5500) / 0.6) : n * (500 + 100 * level1) + 3200;
+    FUZZ_REQUIRE(outcome.result.requiredScore == required);
+
+    // The list: the qualifying records in catalogue order, the vendor read once for each that reaches the score.
+    qsizetype listed = 0;
+    size_t reading = 0;
+    for (const Fuzz::Record &record : Fuzz::records(path)) {
+        if (std::trunc(record.score) < required)
+            continue;
+        const Vendor vendor = vendorsRead.at(reading++);
+        const bool intel = record.model.contains(u"Intel");
+        const bool amd = record.model.contains(u"AMD");
+        if (vendor == Vendor::Intel ? !intel : vendor == Vendor::Amd ? !amd : vdi && !intel && !amd)
+            continue;
+        const QString &entry = entries.value(listed++);
+        const qsizetype blanks = vdi ? 7 : vendor == Vendor::Both ? 28 : 24;
+        FUZZ_REQUIRE(entry.startsWith(Blanks::trimmed(record.model).toString() + QString(blanks, u' ')));
+        const double percentage = percentageOf(entry);
+        FUZZ_REQUIRE(percentage >= 100 && percentage <= std::trunc(record.score) / required * 100 * (1 + 1e-15));
+    }
+    FUZZ_REQUIRE(reading == vendorsRead.size() && listed == entries.size());
+
+    // The minimums, for the level read the second time.
+    const qint64 t = qint64(n);
+    const int level2 = int(request.secondLevel);
+    const ServerMinimums &m = outcome.result.hardware;
+    requireSteppedUp(m.memory, vdi ? qint64(std::trunc(n * (2 << level2) / 0.85)) : qint64(std::trunc(n * (level2 + 1) / 2 + 2)), 8);
+    requireSteppedUp(m.ssd, vdi ? t * 30 + 80 : t * 7 + 80, 60);
+    requireSteppedUp(m.hdd, t * 50, 500);
+    const qint64 network = t * (30 + 10 * level2);
+    requireSteppedUp(m.network, network, network <= 100 ? 100 : 1000);
+    FUZZ_REQUIRE(outcome.result.heading.startsWith(request.typed));
+}
+
+void checkQuery(const Fuzz::Request &request, const QString &path)
+{
+    QStringList shown; // each entry as it came, oldest first
+    CapacityQuery::Progress progress;
+    progress.entry = [&](const QString &entry) { shown << entry; };
+    const auto outcome = CapacityQuery::run(request.typed, path, request.language, progress);
+    if (request.typed.size() < CapacityQuery::minimumLength) {
+        FUZZ_REQUIRE(outcome.status == CapacityQuery::Status::TooShort && shown.isEmpty());
+        return;
+    }
+    const QString sought = Blanks::trimmed(request.typed).toString();
+    qsizetype matched = 0;
+    for (const Fuzz::Record &record : Fuzz::records(path)) {
+        if (sought.isEmpty() ? record.model.isEmpty() : !record.model.contains(sought))
+            continue;
+        const double terminals = std::trunc((record.score - 3200) / 600);
+        const auto capacity = Capacity::of(record.score);
+        if (!capacity) {
+            FUZZ_REQUIRE(std::fabs(terminals) * 50 + 1000 > 2147483647.0); // skipped only beyond 32 bits
+            continue;
+        }
+        FUZZ_REQUIRE(capacity->terminals == terminals && capacity->tooLow() == (record.score < 3800));
+        const qint64 t = capacity->terminals;
+        requireSteppedUp(capacity->minimums.memory, qint64(std::trunc(1.5 * double(t) + 2)), 8);
+        requireSteppedUp(capacity->minimums.network, 50 * t, 50 * t <= 100 ? 100 : 1000);
+        FUZZ_REQUIRE(shown.value(matched++).contains(record.model + QLatin1String("\r\n")));
+    }
+    FUZZ_REQUIRE(shown.size() == matched);
+    QString newestFirst;
+    for (auto entry = shown.crbegin(); entry != shown.crend(); ++entry)
+        newestFirst += *entry;
+    FUZZ_REQUIRE(outcome.text == newestFirst);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const Fuzz::Request request = Fuzz::request(data, size);
+    const QString path = Fuzz::writeCatalogue(request.catalogue);
+    checkSizing(&RdpSizing::calculate, false, request, path);
+    checkSizing(&VdiSizing::calculate, true, request, path);
+    checkQuery(request, path);
+    return 0;
+}
