@@ -2,7 +2,6 @@
 
 #include "rdptexts.h"
 
-#include <cstring>
 #include <iterator>
 
 namespace {
@@ -50,12 +49,3 @@ const Form1Texts::ControlText Form1Texts::table[] = {
 };
 
 const int Form1Texts::tableSize = int(std::size(table));
-
-QString Form1Texts::caption(const char *control, Language language)
-{
-    for (const ControlText &entry : table) {
-        if (entry.property == ControlText::Caption && std::strcmp(entry.control, control) == 0)
-            return entry.text.in(language);
-    }
-    return {};
-}

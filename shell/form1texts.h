@@ -18,8 +18,6 @@ struct ControlText {
 extern const ControlText table[];
 extern const int tableSize;
 
-QString caption(const char *control, Language language);
-
 inline constexpr Bilingual help{
     "CPU，根据终端数量选择对应的CPU；内存分三种，每用户0.5GB,每用户1.0GB，每用户1.5GB；SSD，用于安装系统和安装软件；"
     "HDD，机械硬盘，用于存放资料；CPU列表里的百分比为所选CPU性能和最低需求性能的比值；",

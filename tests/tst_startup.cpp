@@ -47,8 +47,6 @@ void TestStartup::probe_data()
 
     QTest::newRow("64-bit, both system files") << x64 << tools << QStringList{wowMs, wowComctl, toolsMs, toolsComctl}
                                                << QStringList{wowMs, wowComctl} << QStringList{};
-    QTest::newRow("32-bit, both system files") << x86 << tools << QStringList{nativeMs, nativeComctl}
-                                               << QStringList{nativeComctl, nativeMs} << QStringList{};
     QTest::newRow("64-bit, one missing, no copy") << x64 << tools << QStringList{wowComctl}
                                                   << QStringList{wowMs, toolsMs, wowComctl} << QStringList{};
     QTest::newRow("64-bit, both missing, both copies")
@@ -58,8 +56,6 @@ void TestStartup::probe_data()
         << x86 << tools << QStringList{toolsMs, toolsComctl}
         << QStringList{nativeComctl, toolsComctl, nativeMs, toolsMs}
         << QStringList{"regsvr32 /s \"C:\\Tools\\Comctl32.ocx\"", "regsvr32 /s \"C:\\Tools\\MSCOMCTL.OCX\""};
-    QTest::newRow("\"64\" anywhere") << Codes{"ARM64-based PC"} << tools << QStringList{wowMs, wowComctl}
-                                      << QStringList{wowMs, wowComctl} << QStringList{};
     QTest::newRow("a drive's root: two backslashes")
         << x64 << "C:\\" << QStringList{"C:\\\\MSCOMCTL.OCX", wowComctl}
         << QStringList{wowMs, "C:\\\\MSCOMCTL.OCX", wowComctl} << QStringList{"regsvr32 /s \"C:\\\\MSCOMCTL.OCX\""};
@@ -67,9 +63,6 @@ void TestStartup::probe_data()
         << x64 << "C:\\Program Files\\Quarvel" << QStringList{"C:\\Program Files\\Quarvel\\MSCOMCTL.OCX", wowComctl}
         << QStringList{wowMs, "C:\\Program Files\\Quarvel\\MSCOMCTL.OCX", wowComctl}
         << QStringList{"regsvr32 /s \"C:\\Program Files\\Quarvel\\MSCOMCTL.OCX\""};
-    QTest::newRow("checks for each object") << Codes{"x64-based PC", "X86-based PC"} << tools
-                                            << QStringList{wowMs, wowComctl, nativeMs, nativeComctl}
-                                            << QStringList{wowMs, wowComctl, nativeComctl, nativeMs} << QStringList{};
     QTest::newRow("no object, no check") << Codes{} << tools << QStringList{} << QStringList{} << QStringList{};
 }
 

@@ -58,6 +58,20 @@ QWidget *MainWindow::openedWindow(const char *name)
     return nullptr;
 }
 
+Window::Window(const MainWindow &main, const QString &name)
+    : form(name == QLatin1String("Form1") ? main.window.data()
+                                          : main.open(name == QLatin1String("Form2") ? "Command2" : "Command4"))
+{
+    if (!QTest::qWaitForWindowActive(form))
+        qWarning("%s did not become active", qPrintable(name));
+}
+
+Window::~Window()
+{
+    if (!qobject_cast<Form1 *>(form))
+        delete form.data();
+}
+
 MessageBoxCatcher::MessageBoxCatcher()
 {
     InformationBox::setObserver([this](QMessageBox *box) {

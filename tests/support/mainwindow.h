@@ -35,6 +35,14 @@ public:
     QPointer<Form1> window;
 };
 
+// The window a test works in: the main window, or the one its button opens ("Form2", "Form3"), active; the
+// opened one goes with this.
+struct Window {
+    Window(const MainWindow &main, const QString &name);
+    ~Window();
+    QPointer<QWidget> form;
+};
+
 // Answers every message box shown while it lives, from inside the box's own event loop, and keeps what
 // each showed.
 struct MessageBoxCatcher {

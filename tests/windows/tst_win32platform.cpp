@@ -1,6 +1,5 @@
 // The Windows backend of the platform interface, on the real system: the management service, files by
-// their attributes, a process with a hidden window; and the executable's version information and icon.
-// Plain C++, like the backend it tests.
+// their attributes, a process with a hidden window. Plain C++, like the backend it tests.
 
 #include "languageselection.h"
 #include "startupprobe.h"
@@ -22,14 +21,6 @@ void check(bool passed, const std::string &what)
     std::fflush(stdout);
     if (!passed)
         ++failures;
-}
-
-std::string narrow(const std::wstring &text)
-{
-    std::string result;
-    for (wchar_t c : text)
-        result += c < 128 ? char(c) : '?';
-    return result;
 }
 
 bool allDigits(const std::string &text)
@@ -67,7 +58,6 @@ void files(Win32Platform &platform)
 
     check(platform.isOrdinaryFile(makeFile(folder, "plain.ocx", FILE_ATTRIBUTE_NORMAL)), "a plain file is ordinary");
     check(platform.isOrdinaryFile(makeFile(folder, "readonly.ocx", FILE_ATTRIBUTE_READONLY)), "a read-only file is ordinary");
-    check(platform.isOrdinaryFile(makeFile(folder, "archived.ocx", FILE_ATTRIBUTE_ARCHIVE)), "an archived file is ordinary");
     check(!platform.isOrdinaryFile(makeFile(folder, "hidden.ocx", FILE_ATTRIBUTE_HIDDEN)), "a hidden file is not");
     check(!platform.isOrdinaryFile(makeFile(folder, "system.ocx", FILE_ATTRIBUTE_SYSTEM)), "a system file is not");
     CreateDirectoryA((folder + "\\en.dll").c_str(), nullptr);
@@ -142,49 +132,9 @@ void startupRules(Win32Platform &platform)
           "the language follows the system's code, else the user's interface language");
 }
 
-std::wstring versionText(const std::vector<char> &data, const wchar_t *name)
-{
-    void *value = nullptr;
-    UINT length = 0;
-    const std::wstring path = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
-    if (!VerQueryValueW(data.data(), path.c_str(), &value, &length) || length == 0)
-        return L"<none>";
-    return std::wstring(static_cast<const wchar_t *>(value), length - 1);
-}
-
-void versionInformation()
-{
-    wchar_t executable[MAX_PATH];
-    GetModuleFileNameW(nullptr, executable, MAX_PATH);
-    DWORD handle = 0;
-    std::vector<char> data(GetFileVersionInfoSizeW(executable, &handle));
-    check(!data.empty() && GetFileVersionInfoW(executable, 0, DWORD(data.size()), data.data()), "version information");
-    if (data.empty())
-        return;
-    VS_FIXEDFILEINFO *fixed = nullptr;
-    UINT length = 0;
-    VerQueryValueW(data.data(), L"\\", reinterpret_cast<void **>(&fixed), &length);
-    check(fixed && fixed->dwFileVersionMS == ((1u << 16) | 8) && fixed->dwFileVersionLS == 118
-              && fixed->dwProductVersionMS == ((1u << 16) | 8) && fixed->dwProductVersionLS == 118,
-          "file and product version 1.8.0.118");
-    WORD *translation = nullptr;
-    VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void **>(&translation), &length);
-    check(translation && translation[0] == 0x0804 && translation[1] == 0x04B0, "language Chinese (Simplified), Unicode");
-    const struct {
-        const wchar_t *name;
-        const wchar_t *expected;
-    } texts[] = {{L"FileVersion", L"1.08.0118"}, {L"ProductVersion", L"1.08.0118"}, {L"ProductName", L"Quarvel"},
-                 {L"InternalName", L"Quarvel"}, {L"OriginalFilename", L"Quarvel.exe"}};
-    for (const auto &text : texts) {
-        const std::wstring value = versionText(data, text.name);
-        check(value == text.expected, narrow(text.name) + " = " + narrow(value));
-    }
-    check(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, 32, 32, 0) != nullptr, "a 32 x 32 icon");
-}
-
 void removeTestFolder(const std::string &folder)
 {
-    for (const char *name : {"plain.ocx", "readonly.ocx", "archived.ocx", "hidden.ocx", "system.ocx", "started.txt",
+    for (const char *name : {"plain.ocx", "readonly.ocx", "hidden.ocx", "system.ocx", "started.txt",
                              "Program Files (test)\\MSCOMCTL.OCX", "Program Files (test)\\Comctl32.ocx"}) {
         const std::string path = folder + '\\' + name;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -208,7 +158,6 @@ int main()
     const std::string folder = std::string(temp) + "quarvel-test-" + std::to_string(GetCurrentProcessId());
     probeWithCopies(folder);
     removeTestFolder(folder);
-    versionInformation();
     std::printf("%d failed\n", failures);
     return failures == 0 ? 0 : 1;
 }
