@@ -6,7 +6,9 @@
 class BenchPlatform : public PosixPlatform
 {
 public:
-    explicit BenchPlatform(std::string folder) : m_folder(std::move(folder)) {}
+    explicit BenchPlatform(std::string folder)
+        : m_folder(std::move(folder))
+    { }
     std::string applicationFolder() override { return m_folder; }
     std::vector<std::string> osLanguageCodes() override { return {"1033"}; }
     std::string userInterfaceLanguageCode() override { return "1033"; }

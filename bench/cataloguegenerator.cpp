@@ -26,7 +26,8 @@ QByteArray CatalogueGenerator::generate(int lines, const QByteArray &shipped)
         for (qsizetype at = 0, run = 0; at < model.size(); ++at) {
             run = (model[at] >= '0' && model[at] <= '9') ? run + 1 : 0;
             if (run == 3) {
-                for (qsizetype digit = at - 2; digit < model.size() && model[digit] >= '0' && model[digit] <= '9'; ++digit)
+                for (qsizetype digit = at - 2; digit < model.size() && model[digit] >= '0' && model[digit] <= '9';
+                     ++digit)
                     model[digit] = char('0' + random() % 10);
                 break;
             }

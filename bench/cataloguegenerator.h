@@ -6,4 +6,4 @@ namespace CatalogueGenerator {
 // A catalogue of that many lines shaped like the shipped one: its model texts with other model numbers,
 // its scores within 10 % either way, its vendor mix, CR LF line ends. The same every time.
 QByteArray generate(int lines, const QByteArray &shipped);
-}
+} // namespace CatalogueGenerator

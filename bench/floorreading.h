@@ -10,4 +10,4 @@ struct Tally {
     qint64 modelBytes = 0; // so that the splitting cannot be optimised away
 };
 Tally read(const QString &path);
-}
+} // namespace FloorReading

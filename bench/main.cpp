@@ -21,7 +21,9 @@ namespace {
 
 QString figure(double milliseconds, double floor)
 {
-    return QStringLiteral("%1 ms (%2×)").arg(milliseconds, 0, 'f', milliseconds < 10 ? 2 : 1).arg(milliseconds / floor, 0, 'f', 2);
+    return QStringLiteral("%1 ms (%2×)")
+        .arg(milliseconds, 0, 'f', milliseconds < 10 ? 2 : 1)
+        .arg(milliseconds / floor, 0, 'f', 2);
 }
 
 QString processor()
@@ -98,9 +100,11 @@ int main(int argc, char *argv[])
     out << "\nStart-up to the main window painted, shipped catalogue: "
         << QString::number(Measurements::startup(program, 10), 'f', 1) << " ms\n";
     // 100000 terminals of heavy work need more than any processor scores: nothing qualifies.
-    const long nothingRead = Measurements::peakMemory(program, scratch.filePath(QStringLiteral("missing.dll")), QStringLiteral("100000"));
+    const long nothingRead
+        = Measurements::peakMemory(program, scratch.filePath(QStringLiteral("missing.dll")), QStringLiteral("100000"));
     const long nothingQualifies = Measurements::peakMemory(program, millionLines, QStringLiteral("100000"));
     out << "Peak memory, RDP calculation: " << nothingRead << " KiB reading nothing, " << nothingQualifies
-        << " KiB reading 1,000,000 lines of which none qualifies (" << (nothingQualifies - nothingRead) << " KiB more)\n";
+        << " KiB reading 1,000,000 lines of which none qualifies (" << (nothingQualifies - nothingRead)
+        << " KiB more)\n";
     return 0;
 }

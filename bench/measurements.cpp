@@ -33,8 +33,8 @@ double Measurements::coreRdp(const QString &catalogue, int runs)
         RdpSizing::Progress progress;
         progress.candidate = [&](const QString &entry) { candidates << entry; };
         RdpSizing::calculate({QStringLiteral("30"), [] { return TaskLevel::Light; }, [] { return Vendor::Intel; },
-                                   catalogue, Language::English},
-                                  progress);
+                              catalogue, Language::English},
+                             progress);
     });
 }
 
@@ -106,8 +106,7 @@ double Measurements::startup(const QString &benchProgram, int runs)
     return bestOf(runs, [&] {
         QProcess program;
         program.start(benchProgram, {QStringLiteral("--startup")});
-        while (!program.canReadLine() && program.waitForReadyRead(30000)) {
-        }
+        while (!program.canReadLine() && program.waitForReadyRead(30000)) { }
         program.waitForFinished(30000);
     });
 }
@@ -134,9 +133,8 @@ int Measurements::memoryChild(const QString &catalogue, const QString &count)
     RdpSizing::Progress progress;
     qint64 candidates = 0;
     progress.candidate = [&](const QString &) { ++candidates; };
-    RdpSizing::calculate({count, [] { return TaskLevel::Heavy; }, [] { return Vendor::Both; }, catalogue,
-                               Language::English},
-                              progress);
+    RdpSizing::calculate(
+        {count, [] { return TaskLevel::Heavy; }, [] { return Vendor::Both; }, catalogue, Language::English}, progress);
     // The peak of this process's own memory (the rusage figure would include the parent's, from before exec).
     QFile status(QStringLiteral("/proc/self/status"));
     if (status.open(QIODevice::ReadOnly)) {

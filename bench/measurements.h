@@ -31,4 +31,4 @@ long peakMemory(const QString &benchProgram, const QString &catalogue, const QSt
 // The child processes' side of the last two.
 int startupChild(int argc, char *argv[]);
 int memoryChild(const QString &catalogue, const QString &count);
-}
+} // namespace Measurements

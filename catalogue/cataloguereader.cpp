@@ -270,8 +270,8 @@ bool CatalogueReader::decode(const char *bytes, qsizetype length)
         if (size <= 0)
             return false;
         m_text.resize(size);
-        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, int(length), reinterpret_cast<wchar_t *>(m_text.data()),
-                            size);
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, int(length),
+                            reinterpret_cast<wchar_t *>(m_text.data()), size);
         return true;
     }
 #endif

@@ -56,8 +56,8 @@ private:
 
     QFile m_file;
     QByteArray m_buffer;
-    qsizetype m_begin = 0;  // start of the unread bytes in m_buffer
-    qsizetype m_end = 0;    // end of the bytes read so far
+    qsizetype m_begin = 0; // start of the unread bytes in m_buffer
+    qsizetype m_end = 0;   // end of the bytes read so far
     // What the scan of the line starting at m_begin has found so far.
     qsizetype m_scanned = 0; // bytes scanned, from m_begin
     qsizetype m_comma = -1;  // the first comma, from m_begin

@@ -7,4 +7,4 @@ namespace CheckCommand {
 // they would skip and why, and what the first empty line leaves unread; 0 when every line before the first
 // empty line is a record, 1 otherwise (or when there is no file to read).
 int run(const CliOptions &options);
-}
+} // namespace CheckCommand

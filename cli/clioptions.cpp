@@ -51,8 +51,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Task level: light, medium or heavy."),
                                          QStringLiteral("level"));
-    const QCommandLineOption vendorOption(QStringLiteral("vendor"), QStringLiteral("Processor vendor: intel, amd or both."),
-                                          QStringLiteral("vendor"));
+    const QCommandLineOption vendorOption(
+        QStringLiteral("vendor"), QStringLiteral("Processor vendor: intel, amd or both."), QStringLiteral("vendor"));
     const QCommandLineOption langOption(QStringLiteral("lang"),
                                         QStringLiteral("Language of the texts: zh or en (default: as the program)."),
                                         QStringLiteral("lang"));
@@ -60,8 +60,9 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
                                              QStringLiteral("Catalogue file (default: data.dll beside the program)."),
                                              QStringLiteral("file"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
-    const QCommandLineOption csvOption(QStringLiteral("csv"),
-                                       QStringLiteral("rdp and vdi: print the candidate list as CSV (model, score, percentage)."));
+    const QCommandLineOption csvOption(
+        QStringLiteral("csv"),
+        QStringLiteral("rdp and vdi: print the candidate list as CSV (model, score, percentage)."));
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("Also write the report as a PDF file."),
                                        QStringLiteral("file"));
     parser.addOptions({levelOption, vendorOption, langOption, catalogueOption, jsonOption, csvOption, pdfOption});
@@ -79,7 +80,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
         return std::nullopt;
     }
     if (parser.isSet(versionOption)) {
-        QTextStream(stdout) << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        QTextStream(stdout) << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+                            << '\n';
         exitStatus = 0;
         return std::nullopt;
     }
@@ -88,7 +90,9 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
     const QStringList positional = parser.positionalArguments();
     options.command = positional.value(0);
     const bool check = options.command == QLatin1String("check-catalogue");
-    if (!check && !QStringList{QStringLiteral("rdp"), QStringLiteral("query"), QStringLiteral("vdi")}.contains(options.command)) {
+    if (!check
+        && !QStringList{QStringLiteral("rdp"), QStringLiteral("query"), QStringLiteral("vdi")}.contains(
+            options.command)) {
         exitStatus = usageError(positional.isEmpty() ? QStringLiteral("expected a command")
                                                      : QStringLiteral("unknown command: ") + options.command);
         return std::nullopt;
@@ -121,9 +125,9 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
         return std::nullopt;
     }
     if (parser.isSet(levelOption)) {
-        options.level = pick<TaskLevel>(parser.value(levelOption), {{"light", TaskLevel::Light},
-                                                                    {"medium", TaskLevel::Medium},
-                                                                    {"heavy", TaskLevel::Heavy}});
+        options.level = pick<TaskLevel>(
+            parser.value(levelOption),
+            {{"light", TaskLevel::Light}, {"medium", TaskLevel::Medium}, {"heavy", TaskLevel::Heavy}});
         if (!options.level) {
             exitStatus = usageError(QStringLiteral("--level takes light, medium or heavy"));
             return std::nullopt;
@@ -138,7 +142,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
         }
     }
     if (parser.isSet(langOption)) {
-        const auto language = pick<Language>(parser.value(langOption), {{"zh", Language::Chinese}, {"en", Language::English}});
+        const auto language
+            = pick<Language>(parser.value(langOption), {{"zh", Language::Chinese}, {"en", Language::English}});
         if (!language) {
             exitStatus = usageError(QStringLiteral("--lang takes zh or en"));
             return std::nullopt;

@@ -10,7 +10,8 @@
 #include <optional>
 
 // The command line: quarvel-cli COMMAND ARGUMENT [--level L] [--vendor V] [--lang zh|en] [--catalogue FILE]
-// [--json | --csv] [--pdf FILE], or quarvel-cli check-catalogue [FILE]. Parsing prints help, version and usage errors itself.
+// [--json | --csv] [--pdf FILE], or quarvel-cli check-catalogue [FILE]. Parsing prints help, version and usage errors
+// itself.
 struct CliOptions {
     QString command;
     QString argument;

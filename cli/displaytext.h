@@ -10,4 +10,4 @@ bool isUnsafe(char32_t character); // a control character other than CR and LF, 
 bool hasUnsafe(QStringView text);
 // Each unsafe character as \xHH (below 256) or \uHHHH.
 QString escaped(QStringView text);
-}
+} // namespace DisplayText

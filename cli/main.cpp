@@ -18,7 +18,6 @@
 #include <io.h>
 #endif
 
-
 namespace {
 
 int run(const CliOptions &options)
@@ -42,9 +41,8 @@ int main(int argc, char *argv[])
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
     // Pages need fonts, and fonts a GUI application; on a display-less platform where no other is asked for.
-    const bool pages = std::any_of(argv + 1, argv + argc, [](const char *argument) {
-        return std::strncmp(argument, "--pdf", 5) == 0;
-    });
+    const bool pages = std::any_of(argv + 1, argv + argc,
+                                   [](const char *argument) { return std::strncmp(argument, "--pdf", 5) == 0; });
 #ifndef Q_OS_WIN
     if (pages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -59,8 +59,9 @@ bool Output::finish()
     if (std::fflush(stdout) == 0 && !std::ferror(stdout) && !consoleFailed)
         return true;
     const int cause = errno;
-    write(stderr, QStringLiteral("quarvel-cli: cannot write the output: ") + QString::fromLocal8Bit(std::strerror(cause))
-                      + u'\n');
+    write(stderr,
+          QStringLiteral("quarvel-cli: cannot write the output: ") + QString::fromLocal8Bit(std::strerror(cause))
+              + u'\n');
     return false;
 }
 

@@ -6,10 +6,10 @@ class QJsonObject;
 
 namespace Output {
 // Plain text shows control characters escaped (DisplayText); JSON escapes them itself.
-void text(const QString &text);      // to standard output, UTF-8
-void line(const QString &text);      // the same, and a line end
-void error(const QString &text);     // to standard error, UTF-8
+void text(const QString &text);  // to standard output, UTF-8
+void line(const QString &text);  // the same, and a line end
+void error(const QString &text); // to standard error, UTF-8
 void json(const QJsonObject &object);
 // Whether everything reached standard output; if not, says so on standard error.
 bool finish();
-}
+} // namespace Output

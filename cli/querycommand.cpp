@@ -12,7 +12,8 @@
 
 int QueryCommand::run(const CliOptions &options)
 {
-    const CapacityQuery::Outcome outcome = CapacityQuery::run(options.argument, options.catalogue, options.language, {});
+    const CapacityQuery::Outcome outcome
+        = CapacityQuery::run(options.argument, options.catalogue, options.language, {});
     if (outcome.status == CapacityQuery::Status::ReadFailed)
         return CliTexts::readFailed(options.catalogue, options.language);
     if (outcome.status != CapacityQuery::Status::Done) {

@@ -73,20 +73,20 @@ int SizingCommand::rdp(const CliOptions &options)
 int SizingCommand::vdi(const CliOptions &options)
 {
     // As the VDI window opens: light tasks, Intel.
-    return run<VdiSizing::Outcome>(
-        options, TaskLevel::Light, VdiSizing::calculate, Reports::vdi,
-        [&](const VdiSizing::Result &result, const Report &, const QJsonArray &candidates) {
-            if (options.json) {
-                Output::json(QJsonObject{{QStringLiteral("heading"), result.heading},
-                                         {QStringLiteral("candidates"), candidates},
-                                         {QStringLiteral("text"), result.text}});
-                return;
-            }
-            Output::line(result.heading);
-            if (result.candidates.isEmpty())
-                Output::line(QStringLiteral("  ") + ReportTexts::none.in(options.language));
-            for (const Candidate &candidate : result.candidates)
-                Output::line(QStringLiteral("  ") + candidate.entry);
-            Output::line(QString(result.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        });
+    return run<VdiSizing::Outcome>(options, TaskLevel::Light, VdiSizing::calculate, Reports::vdi,
+                                   [&](const VdiSizing::Result &result, const Report &, const QJsonArray &candidates) {
+                                       if (options.json) {
+                                           Output::json(QJsonObject{{QStringLiteral("heading"), result.heading},
+                                                                    {QStringLiteral("candidates"), candidates},
+                                                                    {QStringLiteral("text"), result.text}});
+                                           return;
+                                       }
+                                       Output::line(result.heading);
+                                       if (result.candidates.isEmpty())
+                                           Output::line(QStringLiteral("  ") + ReportTexts::none.in(options.language));
+                                       for (const Candidate &candidate : result.candidates)
+                                           Output::line(QStringLiteral("  ") + candidate.entry);
+                                       Output::line(
+                                           QString(result.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+                                   });
 }

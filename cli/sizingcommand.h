@@ -7,4 +7,4 @@ namespace SizingCommand {
 // count, 3 when the catalogue or the report file failed.
 int rdp(const CliOptions &options);
 int vdi(const CliOptions &options);
-}
+} // namespace SizingCommand

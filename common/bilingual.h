@@ -9,8 +9,5 @@ struct Bilingual {
     const char *chinese;
     const char *english;
 
-    QString in(Language language) const
-    {
-        return QString::fromUtf8(language == Language::English ? english : chinese);
-    }
+    QString in(Language language) const { return QString::fromUtf8(language == Language::English ? english : chinese); }
 };

@@ -6,4 +6,4 @@
 namespace Decimal {
 QString gigabytes(qint32 value); // "16 GB"
 QString megabits(qint32 value);  // "1000 Mbps"
-}
+} // namespace Decimal

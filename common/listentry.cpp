@@ -15,7 +15,8 @@ QString ListEntry::make(QStringView model, qsizetype blanks, double percentage)
     QString entry(model.size() + blanks + digitCount + 1, Qt::Uninitialized);
     QChar *out = std::copy(model.begin(), model.end(), entry.data());
     out = std::fill_n(out, blanks, QChar(u' '));
-    out = std::transform(static_cast<const char *>(digits), end, out, [](char digit) { return QChar(QLatin1Char(digit)); });
+    out = std::transform(static_cast<const char *>(digits), end, out,
+                         [](char digit) { return QChar(QLatin1Char(digit)); });
     *out = u'%';
     return entry;
 }

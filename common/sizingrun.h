@@ -31,7 +31,7 @@ struct SizingRequest {
 struct SizingProgress {
     std::function<void(const QString &busyHeading)> started; // the count was valid; the list is to be cleared
     std::function<void(const QString &entry)> candidate;     // one more processor, in catalogue order
-    std::function<bool()> pump; // after every catalogue line; false abandons the reading
+    std::function<bool()> pump;                              // after every catalogue line; false abandons the reading
 };
 
 // ReadFailed: the catalogue could not be read to its end; the list holds a part of it at best.
@@ -73,4 +73,4 @@ std::optional<Candidate> candidate(const CpuRecord &record, qint32 required, con
 // The count text goes into the headings as typed, leading zeros included.
 SizingStatus run(const SizingRequest &request, const SizingProgress &progress, const SizingRule &rule,
                  SizingResult &result);
-}
+} // namespace Sizing

@@ -14,4 +14,4 @@ std::optional<qint32> memory(qint32 base);  // GB, step 8
 std::optional<qint32> ssd(qint32 base);     // GB, step 60
 std::optional<qint32> hdd(qint32 base);     // GB, step 500
 std::optional<qint32> network(qint32 base); // Mbps, step 100 while the base is at most 100, else 1000
-}
+} // namespace StepUp

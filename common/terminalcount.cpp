@@ -21,9 +21,10 @@ std::optional<double> TerminalCount::parse(QStringView text)
     return n;
 }
 
-std::optional<SizingCount> TerminalCount::accepted(
-    QStringView text, TaskLevel level, const std::function<std::optional<qint32>(double, TaskLevel)> &requiredScore,
-    const std::function<std::optional<ServerMinimums>(double, TaskLevel)> &minimums)
+std::optional<SizingCount>
+TerminalCount::accepted(QStringView text, TaskLevel level,
+                        const std::function<std::optional<qint32>(double, TaskLevel)> &requiredScore,
+                        const std::function<std::optional<ServerMinimums>(double, TaskLevel)> &minimums)
 {
     const auto terminals = parse(text);
     if (!terminals)

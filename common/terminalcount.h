@@ -28,4 +28,4 @@ std::optional<SizingCount> accepted(QStringView text, TaskLevel level,
                                     const std::function<std::optional<ServerMinimums>(double, TaskLevel)> &minimums);
 
 inline constexpr Bilingual invalidMessage{"请输入正确的终端数量！", "Please enter the correct number of terminals!"};
-}
+} // namespace TerminalCount

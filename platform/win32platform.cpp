@@ -26,8 +26,7 @@ std::string narrow(const wchar_t *text, size_t length)
     return result;
 }
 
-template <class Interface>
-struct ComPointer {
+template <class Interface> struct ComPointer {
     Interface *pointer = nullptr;
     ComPointer() = default;
     ComPointer(const ComPointer &) = delete;
@@ -70,7 +69,8 @@ std::vector<std::string> queryProperty(const wchar_t *query, long flags, const w
         return values;
     ComPointer<IWbemServices> services;
     BSTR space = SysAllocString(L"\\\\.\\root\\CIMV2");
-    const HRESULT connected = locator->ConnectServer(space, nullptr, nullptr, nullptr, 0, nullptr, nullptr, &services.pointer);
+    const HRESULT connected
+        = locator->ConnectServer(space, nullptr, nullptr, nullptr, 0, nullptr, nullptr, &services.pointer);
     SysFreeString(space);
     if (FAILED(connected))
         return values;

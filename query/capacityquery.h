@@ -15,8 +15,8 @@ constexpr int minimumLength = 4;
 
 // What the caller sees while the query runs; every member may be left empty.
 struct Progress {
-    std::function<void()> cleared;                     // the length check passed; the result is to be emptied
-    std::function<void(const QString &entry)> entry;   // one more match, to go in front
+    std::function<void()> cleared;                   // the length check passed; the result is to be emptied
+    std::function<void(const QString &entry)> entry; // one more match, to go in front
     CpuCatalogue::Pump pump;
 };
 
@@ -29,8 +29,7 @@ struct Outcome {
     CpuCatalogue::Facts catalogue;
 };
 
-
 // typed: the text as typed; fewer than four characters are too short. The search is for it without its
 // leading and trailing blanks. A line whose figures leave 32 bits is skipped like a malformed one.
 Outcome run(const QString &typed, const QString &catalogue, Language language, const Progress &progress);
-}
+} // namespace CapacityQuery

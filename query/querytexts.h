@@ -21,4 +21,4 @@ inline constexpr Bilingual performanceTooLow{"CPU性能过低！", "CPU performa
 
 // One processor's entry: its lines, each closed by CR LF, and an empty line after them.
 QString entry(QStringView model, const Capacity &capacity, Language language);
-}
+} // namespace QueryTexts

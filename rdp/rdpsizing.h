@@ -31,4 +31,4 @@ struct Outcome {
 };
 
 Outcome calculate(const Request &request, const Progress &progress);
-}
+} // namespace RdpSizing

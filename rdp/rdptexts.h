@@ -21,8 +21,8 @@ inline constexpr Bilingual hddCaption{"HDD-最小值", "HDD Minimum"};
 inline constexpr Bilingual networkCaption{"网卡速度-最小值", "NIC Speed Min"};
 inline constexpr Bilingual graphicsCaption{"建议的显卡", "Recommended Graphics Card"};
 inline constexpr Bilingual systemCaption{"服务器系统", "Server System"};
-inline constexpr Bilingual levelNames[] = {
-    {"轻型任务", "Light Task"}, {"中型任务(推荐)", "Medium-Sized Tasks"}, {"重型任务", "Heavy Duty Tasks"}};
+inline constexpr Bilingual levelNames[]
+    = {{"轻型任务", "Light Task"}, {"中型任务(推荐)", "Medium-Sized Tasks"}, {"重型任务", "Heavy Duty Tasks"}};
 inline constexpr const char *vendorNames[] = {"Intel", "AMD", "Intel + AMD"};
 
 QString windowTitle();
@@ -31,4 +31,4 @@ QString vendorName(Vendor vendor);
 
 // Up to 14 terminals a desktop system will do; from 15 on a server system.
 QString serverSystem(double terminals, Language language);
-}
+} // namespace RdpTexts

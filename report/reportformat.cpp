@@ -53,13 +53,14 @@ QString paragraph(const QString &text, const char *tag = "p")
 QStringList ReportFormat::lines(const Report &report)
 {
     const Language language = report.language;
-    QStringList lines{report.title, ReportTexts::created.in(language).arg(QLatin1String(Version::full),
-                                                                           dateTime(report.created))};
+    QStringList lines{report.title,
+                      ReportTexts::created.in(language).arg(QLatin1String(Version::full), dateTime(report.created))};
     for (const ReportRow &input : report.inputs)
         lines << row(input, language);
-    lines << (report.catalogue.modified.isValid()
-                  ? ReportTexts::catalogue.in(language).arg(report.catalogue.records).arg(dateTime(report.catalogue.modified))
-                  : ReportTexts::noCatalogue.in(language));
+    lines << (report.catalogue.modified.isValid() ? ReportTexts::catalogue.in(language)
+                                                        .arg(report.catalogue.records)
+                                                        .arg(dateTime(report.catalogue.modified))
+                                                  : ReportTexts::noCatalogue.in(language));
     return lines << QString() << resultLines(report);
 }
 

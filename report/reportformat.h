@@ -17,4 +17,4 @@ QString plainText(const Report &report);
 QString html(const Report &report);
 // RFC 4180: a header row, then model, score and percentage of every candidate; CR LF after every row.
 QString csv(const QList<Candidate> &candidates, Language language);
-}
+} // namespace ReportFormat

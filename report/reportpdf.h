@@ -17,4 +17,4 @@ void paint(const Report &report, QPagedPaintDevice *device);
 // Writes the PDF through a temporary file that replaces the target only when complete. Nothing, or why
 // the file could not be written (no file is left behind then).
 std::optional<QString> save(const Report &report, const QString &path);
-}
+} // namespace ReportPdf

@@ -20,4 +20,4 @@ struct SizingInputs {
 Report rdp(const SizingInputs &inputs, const RdpSizing::Result &result);
 Report vdi(const SizingInputs &inputs, const VdiSizing::Result &result);
 Report query(const QString &typed, const CapacityQuery::Outcome &outcome, Language language, const QDateTime &created);
-}
+} // namespace Reports

@@ -22,4 +22,4 @@ inline constexpr Bilingual saveTitle{"另存为 PDF", "Save as PDF"};
 inline constexpr Bilingual pdfFilter{"PDF 文件 (*.pdf)", "PDF files (*.pdf)"};
 inline constexpr Bilingual saveFailed{"无法保存PDF文件“%1”：%2。没有写入任何文件。",
                                       "The PDF file \"%1\" could not be saved: %2. No file was written."};
-}
+} // namespace ReportTexts

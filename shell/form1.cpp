@@ -9,17 +9,17 @@
 #include "form2.h"
 #include "form3.h"
 #include "headingfit.h"
-#include "languageselection.h"
 #include "informationbox.h"
+#include "languageselection.h"
 #include "module1.h"
 #include "optiongroup.h"
 #include "platform.h"
-#include "quarvel.xpm"
 #include "qttranslation.h"
+#include "quarvel.xpm"
 #include "rdpsizing.h"
+#include "rdptexts.h"
 #include "reportactions.h"
 #include "reports.h"
-#include "rdptexts.h"
 #include "sizingwindow.h"
 #include "startupprobe.h"
 #include "tasklevel.h"
@@ -140,8 +140,8 @@ void Form1::createControls()
     blue.setColor(QPalette::WindowText, Qt::blue);
     Label14->setPalette(blue);
 
-    QWidget *tabOrder[] = {txbNumber1, Option1, Option2, Option3, Command1, Combo1,
-                           Option4, Option5, Option6, Command3, Command2, Command4};
+    QWidget *tabOrder[] = {txbNumber1, Option1, Option2, Option3,  Command1, Combo1,
+                           Option4,    Option5, Option6, Command3, Command2, Command4};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     txbNumber1->setFocus();
@@ -190,9 +190,10 @@ Vendor Form1::vendor() const
 void Form1::Command1_Click()
 {
     const Language language = Module1::language();
-    CalculationRun run(this, {Command1, Command2, Command3, txbNumber1}, m_reportActions, [this] { return m_unloading; });
-    const SizingView view{Label15, headingPoints, {Label9, Label10, Label11, Label12, Label13, Label19}, Combo1,
-                          m_candidates};
+    CalculationRun run(this, {Command1, Command2, Command3, txbNumber1}, m_reportActions,
+                       [this] { return m_unloading; });
+    const SizingView view{
+        Label15, headingPoints, {Label9, Label10, Label11, Label12, Label13, Label19}, Combo1, m_candidates};
     const RdpSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
                                      CpuCatalogue::pathIn(m_folder), language};
     const RdpSizing::Outcome outcome = RdpSizing::calculate(request, SizingWindow::progress(run, view));

@@ -25,4 +25,4 @@ inline constexpr Bilingual help{
     "0.5GB per user, 1.0GB per user, and 1.5GB per user; SSD, for system installation and software installation; "
     "HDD, mechanical hard disk, for data storage;The percentage in the CPU list is the ratio of the selected CPU "
     "performance to the minimum required performance；"};
-}
+} // namespace Form1Texts

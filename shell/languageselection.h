@@ -7,4 +7,4 @@ namespace LanguageSelection {
 // and no ordinary file en.dll lies beside the executable. With several codes the last decides; with none
 // the flag keeps its current value.
 bool english(Platform &platform, bool current);
-}
+} // namespace LanguageSelection

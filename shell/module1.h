@@ -10,4 +10,4 @@ inline Language language()
 {
     return blnEnglish ? Language::English : Language::Chinese;
 }
-}
+} // namespace Module1

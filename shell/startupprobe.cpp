@@ -10,10 +10,10 @@ struct ComponentCheck {
 };
 
 // In the order they are made, for each kind of system.
-constexpr ComponentCheck wow64Checks[] = {{"c:/windows/syswow64/MSCOMCTL.OCX", "MSCOMCTL.OCX"},
-                                          {"c:/windows/syswow64/Comctl32.ocx", "Comctl32.ocx"}};
-constexpr ComponentCheck nativeChecks[] = {{"c:/windows/system32/Comctl32.ocx", "Comctl32.ocx"},
-                                           {"c:/windows/system32/MSCOMCTL.OCX", "MSCOMCTL.OCX"}};
+constexpr ComponentCheck wow64Checks[]
+    = {{"c:/windows/syswow64/MSCOMCTL.OCX", "MSCOMCTL.OCX"}, {"c:/windows/syswow64/Comctl32.ocx", "Comctl32.ocx"}};
+constexpr ComponentCheck nativeChecks[]
+    = {{"c:/windows/system32/Comctl32.ocx", "Comctl32.ocx"}, {"c:/windows/system32/MSCOMCTL.OCX", "MSCOMCTL.OCX"}};
 
 } // namespace
 

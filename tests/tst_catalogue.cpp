@@ -20,11 +20,13 @@
 namespace {
 
 // Every record of a reading as "model|score".
-QStringList recordsOf(const QString &path, CpuCatalogue::Outcome *outcome = nullptr, const CpuCatalogue::Pump &pump = {})
+QStringList recordsOf(const QString &path, CpuCatalogue::Outcome *outcome = nullptr,
+                      const CpuCatalogue::Pump &pump = {})
 {
     QStringList records;
     const auto result = CpuCatalogue::read(
-        path, [&](const CpuRecord &record) { records << record.model().toString() + u'|' + QString::number(record.score()); },
+        path,
+        [&](const CpuRecord &record) { records << record.model().toString() + u'|' + QString::number(record.score()); },
         pump);
     if (outcome)
         *outcome = result;
@@ -61,15 +63,31 @@ void TestCatalogueReading::asThePlainReading_data()
 {
     QTest::addColumn<QByteArray>("content");
     const QByteArray boundary = "Intel " + QByteArray(65535 - 11, 'x') + ",5000"; // its CR ends the first read
-    QList<QByteArray> rows{"A,5\r\nB,6\r\n", "A,5\nB,6\n", "A,5\rB,6\r", "A,5\r\nB,6", "", "\r\nA,5\r\n", "A,1\r\n\r\nB,2\r\n",
-                           "A,1\n\rB,2\n", "A,1\r\n   \r\nB,2\r\n", "X,5000,foo\r\n", "X,4999.9\r\n", "X, 5000 \r\nY,\t6\r\n",
-                           "  AMD Y  ,7\r\n", "A,1e3\r\nB,+5\r\nC,.5\r\nD,5.\r\nE,1e-400\r\nF,-12\r\nG,1E2\r\n",
-                           "garbage\r\nX,5\r\n", "A,abc\r\nB,0x10\r\nC,inf\r\nD,nan\r\nE,1e309\r\nF,1.2.3\r\nG,\r\nH,5 000\r\n",
-                           "I,,5\r\nJ,1e\r\nK,-\r\nL,.\r\nOK,5\r\n", "A,1" + QByteArray(308, '0') + "\r\nB,2" + QByteArray(308, '0'),
-                           "A\xFF,5\r\nB,6\r\n", "A" + QByteArray(1, '\0') + "X,5\r\nB,6\r\n", boundary + "\r\nB,6\r\n"};
+    QList<QByteArray> rows{"A,5\r\nB,6\r\n",
+                           "A,5\nB,6\n",
+                           "A,5\rB,6\r",
+                           "A,5\r\nB,6",
+                           "",
+                           "\r\nA,5\r\n",
+                           "A,1\r\n\r\nB,2\r\n",
+                           "A,1\n\rB,2\n",
+                           "A,1\r\n   \r\nB,2\r\n",
+                           "X,5000,foo\r\n",
+                           "X,4999.9\r\n",
+                           "X, 5000 \r\nY,\t6\r\n",
+                           "  AMD Y  ,7\r\n",
+                           "A,1e3\r\nB,+5\r\nC,.5\r\nD,5.\r\nE,1e-400\r\nF,-12\r\nG,1E2\r\n",
+                           "garbage\r\nX,5\r\n",
+                           "A,abc\r\nB,0x10\r\nC,inf\r\nD,nan\r\nE,1e309\r\nF,1.2.3\r\nG,\r\nH,5 000\r\n",
+                           "I,,5\r\nJ,1e\r\nK,-\r\nL,.\r\nOK,5\r\n",
+                           "A,1" + QByteArray(308, '0') + "\r\nB,2" + QByteArray(308, '0'),
+                           "A\xFF,5\r\nB,6\r\n",
+                           "A" + QByteArray(1, '\0') + "X,5\r\nB,6\r\n",
+                           boundary + "\r\nB,6\r\n"};
     for (int length : {65536, 65537, 300000}) {
         const QByteArray line = "Intel " + QByteArray(length - 11, 'y') + ",5000";
-        rows << "A,1\r\n" + line + "\rB,2\n" << "A,1\n" + line;
+        rows << "A,1\r\n" + line + "\rB,2\n"
+             << "A,1\n" + line;
     }
     // The last byte, a CR, is read in a block of its own after a full buffer of LF lines.
     rows << QByteArray("A,1\n").repeated(32769) + "B,2\r" << QByteArray("A,1\n").repeated(32769) + "B,2222\r";
@@ -100,12 +118,15 @@ void TestCatalogueReading::encodings_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("records");
-    QTest::newRow("system encoding") << TestCatalogue::lines({"英特尔 Intel X,5000"}) << QStringList{"英特尔 Intel X|5000"};
-    QTest::newRow("UTF-8 by its byte-order mark") << QByteArray("\xEF\xBB\xBF英特尔 X,5000\r\n至强 AMD,1\r\n")
-                                                  << QStringList{"英特尔 X|5000", "至强 AMD|1"};
-    QTest::newRow("a later byte-order mark is a character") << QByteArray("\xEF\xBB\xBF" "A,1\r\n\xEF\xBB\xBF至强,2\r\n")
+    QTest::newRow("system encoding") << TestCatalogue::lines({"英特尔 Intel X,5000"})
+                                     << QStringList{"英特尔 Intel X|5000"};
+    QTest::newRow("UTF-8 by its byte-order mark")
+        << QByteArray("\xEF\xBB\xBF英特尔 X,5000\r\n至强 AMD,1\r\n") << QStringList{"英特尔 X|5000", "至强 AMD|1"};
+    QTest::newRow("a later byte-order mark is a character") << QByteArray("\xEF\xBB\xBF"
+                                                                          "A,1\r\n\xEF\xBB\xBF至强,2\r\n")
                                                             << QStringList{"A|1", QChar(0xFEFF) + QString("至强|2")};
-    QTest::newRow("undecodable bytes skipped") << QByteArray("Intel \xFF,5000\r\nAMD,6000\r\n") << QStringList{"AMD|6000"};
+    QTest::newRow("undecodable bytes skipped")
+        << QByteArray("Intel \xFF,5000\r\nAMD,6000\r\n") << QStringList{"AMD|6000"};
 }
 
 void TestCatalogueReading::encodings()
@@ -123,7 +144,7 @@ void TestCatalogueReading::skipReasons()
     CatalogueReader reader(catalogue.path());
     using Line = CatalogueReader::Line;
     const QList<Line> expected{Line::Record, Line::NoComma, Line::BadScore, Line::BadBytes, Line::TooLong,
-                               Line::Record, Line::Empty,  Line::Record,   Line::EndOfFile};
+                               Line::Record, Line::Empty,   Line::Record,   Line::EndOfFile};
     for (qsizetype i = 0; i < expected.size(); ++i) {
         Line line = reader.next();
         int blocks = 0;
@@ -142,15 +163,18 @@ void TestCatalogueReading::pumps()
 {
     const TestCatalogue catalogue(TestCatalogue::lines({"A,1", "skipped", "B,2", "", "D,4"}));
     QStringList events;
-    CpuCatalogue::read(catalogue.path(), [&](const CpuRecord &record) { events << record.model().toString(); }, [&] {
-        if (events.isEmpty() || events.constLast() != "pump")
-            events << recordsOf(catalogue.path()).join(u' ');
-        events << "pump";
-        return true;
-    });
+    CpuCatalogue::read(
+        catalogue.path(), [&](const CpuRecord &record) { events << record.model().toString(); },
+        [&] {
+            if (events.isEmpty() || events.constLast() != "pump")
+                events << recordsOf(catalogue.path()).join(u' ');
+            events << "pump";
+            return true;
+        });
     QCOMPARE(events, (QStringList{"A", "A|1 B|2", "pump", "pump", "B", "A|1 B|2", "pump"}));
     int pumps = 0;
-    QCOMPARE(CpuCatalogue::read(catalogue.path(), [](const CpuRecord &) {}, [&] { return ++pumps < 2; }),
+    QCOMPARE(CpuCatalogue::read(
+                 catalogue.path(), [](const CpuRecord &) {}, [&] { return ++pumps < 2; }),
              CpuCatalogue::Outcome::Abandoned);
     QCOMPARE(pumps, 2);
 }
@@ -181,7 +205,8 @@ void TestCatalogueReading::changedWhileRead_data()
     QTest::addColumn<QStringList>("records");
     QTest::newRow("last line finished") << QByteArray("312\r\nC,3\r\n") << CpuCatalogue::Outcome::Complete
                                         << QStringList{"Intel A|1", "Intel B|61312", "C|3"};
-    QTest::newRow("last line still cut") << QByteArray("3") << CpuCatalogue::Outcome::Failed << QStringList{"Intel A|1"};
+    QTest::newRow("last line still cut") << QByteArray("3") << CpuCatalogue::Outcome::Failed
+                                         << QStringList{"Intel A|1"};
     QTest::newRow("truncated") << QByteArray() << CpuCatalogue::Outcome::Failed << QStringList{"Intel A|1"};
 }
 
@@ -195,12 +220,14 @@ void TestCatalogueReading::changedWhileRead()
     const TestCatalogue catalogue("Intel A,1\r\nIntel B,61");
     bool changed = false;
     CpuCatalogue::Outcome result;
-    QCOMPARE(recordsOf(catalogue.path(), &result, [&] {
-                 QFile file(catalogue.path());
-                 changed = changed || (appended.isEmpty() ? file.resize(0)
-                                                          : file.open(QIODevice::Append) && file.write(appended) > 0);
-                 return true;
-             }),
+    QCOMPARE(recordsOf(catalogue.path(), &result,
+                       [&] {
+                           QFile file(catalogue.path());
+                           changed = changed
+                               || (appended.isEmpty() ? file.resize(0)
+                                                      : file.open(QIODevice::Append) && file.write(appended) > 0);
+                           return true;
+                       }),
              records);
     QVERIFY(changed);
     QCOMPARE(result, outcome);
@@ -253,7 +280,8 @@ void TestCatalogueReading::unreadable()
     const TestCatalogue catalogue("Intel A,5000\r\n");
     const QString path = folder.filePath("data.dll");
     QVERIFY(QFile::copy(catalogue.path(), path) && QFile::setPermissions(path, {}));
-    QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther));
+    QVERIFY(
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther));
     const pid_t child = fork();
     if (child == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))

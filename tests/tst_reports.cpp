@@ -21,8 +21,8 @@
 
 namespace {
 
-const QByteArray sampleCatalogue = TestCatalogue::lines({"AMD EPYC 7302,25000", "Intel Xeon E-2388G,23761",
-                                                         "Intel Xeon Silver 4214R,18200", "Intel Core i5-10400,12000"});
+const QByteArray sampleCatalogue = TestCatalogue::lines(
+    {"AMD EPYC 7302,25000", "Intel Xeon E-2388G,23761", "Intel Xeon Silver 4214R,18200", "Intel Core i5-10400,12000"});
 
 // The catalogue's modification time, known.
 void dated(const MainWindow &main)
@@ -52,13 +52,16 @@ QString copied(QWidget *window)
 
 int enabledActions(QWidget *window)
 {
-    return int(std::count_if(window->actions().cbegin(), window->actions().cend(), [](QAction *a) { return a->isEnabled(); }));
+    return int(
+        std::count_if(window->actions().cbegin(), window->actions().cend(), [](QAction *a) { return a->isEnabled(); }));
 }
 
 // Text without its blanks (a page sets columns apart by position), blank lines and page numbers.
 QString squeezed(const QString &text)
 {
-    return QString(text).remove(QRegularExpression("^\\s*\\d+\\s*$", QRegularExpression::MultilineOption)).remove(QRegularExpression("\\s+"));
+    return QString(text)
+        .remove(QRegularExpression("^\\s*\\d+\\s*$", QRegularExpression::MultilineOption))
+        .remove(QRegularExpression("\\s+"));
 }
 
 } // namespace
@@ -85,23 +88,58 @@ void TestReports::copiedReport_data()
     QTest::addColumn<QString>("menuArea");
     QTest::addColumn<QStringList>("lines");
     const QString version = QString::fromLatin1(Version::full);
-    QTest::newRow("main window, English") << Language::English << "Form1" << "30" << "Frame2" << QStringList{
-        "Quarvel v" + Version::shortText(), "Quarvel " + version + ", created <now>", "Terminals: 30",
-        "Task level: Medium-Sized Tasks", "Processor vendor: Intel", "CPU catalogue: 4 records, modified 2026-01-02 03:04", "",
-        "30 terminals - server configuration information:", "List of Optional CPUs:",
-        "  Intel Xeon E-2388G" + QString(24, u' ') + "112%", "Memory Minimum: 40 GB", "SSD Minimum: 300 GB",
-        "HDD Minimum: 2000 GB", "NIC Speed Min: 2000 Mbps", "Recommended Graphics Card: GT1030 2GB Or Integrated Graphics",
-        "Server System: Windows Server 2012 2016 2019 2022"};
-    QTest::newRow("VDI window, Chinese") << Language::Chinese << "Form3" << "10" << "Text2" << QStringList{
-        "VDI服务器配置计算 v" + Version::shortText(), "Quarvel " + version + "，生成于<now>", "终端数量：10", "任务类型：轻型任务",
-        "CPU厂商：Intel", "CPU数据文件：4条记录，修改于2026-01-02 03:04", "", "10台终端 - 服务器配置信息：", "CPU可选列表：",
-        "  Intel Xeon E-2388G       167%", "  Intel Xeon Silver 4214R       128%", "其它硬件信息：", "内存：24 GB",
-        "SSD：420 GB", "HDD：1000 GB", "网卡速度：1000 Mbps"};
-    QTest::newRow("query window, English") << Language::English << "Form2" << "2388" << "Text2" << QStringList{
-        "Quarvel v" + Version::shortText(), "Quarvel " + version + ", created <now>", "Query: 2388",
-        "CPU catalogue: 4 records, modified 2026-01-02 03:04", "", "CPU model: Intel Xeon E-2388G",
-        "Number of loadable terminals: 34", "Server memory minimum:56 GB", "Server SSD min:360 GB",
-        "Server HDD min:2000 GB", "Server NIC speed min:2000 Mbps"};
+    QTest::newRow("main window, English") << Language::English << "Form1"
+                                          << "30"
+                                          << "Frame2"
+                                          << QStringList{"Quarvel v" + Version::shortText(),
+                                                         "Quarvel " + version + ", created <now>",
+                                                         "Terminals: 30",
+                                                         "Task level: Medium-Sized Tasks",
+                                                         "Processor vendor: Intel",
+                                                         "CPU catalogue: 4 records, modified 2026-01-02 03:04",
+                                                         "",
+                                                         "30 terminals - server configuration information:",
+                                                         "List of Optional CPUs:",
+                                                         "  Intel Xeon E-2388G" + QString(24, u' ') + "112%",
+                                                         "Memory Minimum: 40 GB",
+                                                         "SSD Minimum: 300 GB",
+                                                         "HDD Minimum: 2000 GB",
+                                                         "NIC Speed Min: 2000 Mbps",
+                                                         "Recommended Graphics Card: GT1030 2GB Or Integrated Graphics",
+                                                         "Server System: Windows Server 2012 2016 2019 2022"};
+    QTest::newRow("VDI window, Chinese") << Language::Chinese << "Form3"
+                                         << "10"
+                                         << "Text2"
+                                         << QStringList{"VDI服务器配置计算 v" + Version::shortText(),
+                                                        "Quarvel " + version + "，生成于<now>",
+                                                        "终端数量：10",
+                                                        "任务类型：轻型任务",
+                                                        "CPU厂商：Intel",
+                                                        "CPU数据文件：4条记录，修改于2026-01-02 03:04",
+                                                        "",
+                                                        "10台终端 - 服务器配置信息：",
+                                                        "CPU可选列表：",
+                                                        "  Intel Xeon E-2388G       167%",
+                                                        "  Intel Xeon Silver 4214R       128%",
+                                                        "其它硬件信息：",
+                                                        "内存：24 GB",
+                                                        "SSD：420 GB",
+                                                        "HDD：1000 GB",
+                                                        "网卡速度：1000 Mbps"};
+    QTest::newRow("query window, English") << Language::English << "Form2"
+                                           << "2388"
+                                           << "Text2"
+                                           << QStringList{"Quarvel v" + Version::shortText(),
+                                                          "Quarvel " + version + ", created <now>",
+                                                          "Query: 2388",
+                                                          "CPU catalogue: 4 records, modified 2026-01-02 03:04",
+                                                          "",
+                                                          "CPU model: Intel Xeon E-2388G",
+                                                          "Number of loadable terminals: 34",
+                                                          "Server memory minimum:56 GB",
+                                                          "Server SSD min:360 GB",
+                                                          "Server HDD min:2000 GB",
+                                                          "Server NIC speed min:2000 Mbps"};
 }
 
 // A finished calculation goes to the clipboard by its shortcut, from the count box, as plain text with CR LF
@@ -142,9 +180,12 @@ void TestReports::actionsFollowTheLastAnswer_data()
     QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("good");
     QTest::addColumn<QString>("bad");
-    QTest::newRow("main") << "Form1" << Language::Chinese << "30" << "99999999";
-    QTest::newRow("VDI") << "Form3" << Language::English << "10" << "99999999";
-    QTest::newRow("query") << "Form2" << Language::English << "2388" << "23";
+    QTest::newRow("main") << "Form1" << Language::Chinese << "30"
+                          << "99999999";
+    QTest::newRow("VDI") << "Form3" << Language::English << "10"
+                         << "99999999";
+    QTest::newRow("query") << "Form2" << Language::English << "2388"
+                           << "23";
 }
 
 // Nothing to hand over before the first answer and while a reading runs; an input message leaves the last
@@ -183,10 +224,12 @@ void TestReports::actionsFollowTheLastAnswer()
     QVERIFY(saved.open(QIODevice::ReadOnly) && saved.read(5) == "%PDF-");
     QCOMPARE(catcher.boxes.size(), 2);
     const QString path = QDir::toNativeSeparators(folder.filePath("report.pdf/unwritable.pdf"));
-    QVERIFY2(catcher.boxes[1].text.startsWith(language == Language::English ? "The PDF file \"" + path + "\" could not be saved: "
-                                                                            : "无法保存PDF文件“" + path + "”："),
+    QVERIFY2(catcher.boxes[1].text.startsWith(language == Language::English
+                                                  ? "The PDF file \"" + path + "\" could not be saved: "
+                                                  : "无法保存PDF文件“" + path + "”："),
              qPrintable(catcher.boxes[1].text));
-    QVERIFY(catcher.boxes[1].text.endsWith(language == Language::English ? ". No file was written." : "。没有写入任何文件。"));
+    QVERIFY(catcher.boxes[1].text.endsWith(language == Language::English ? ". No file was written."
+                                                                         : "。没有写入任何文件。"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"report.pdf"});
 }
 
@@ -194,8 +237,12 @@ void TestReports::pages_data()
 {
     QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("csv");
-    QTest::newRow("zh") << Language::Chinese << "型号,分数,百分比(%)\r\nIntel 至强 E-2388G,23761,138\r\n\"AMD \"\"EPYC\"\" 7302\",25000.5,145\r\n";
-    QTest::newRow("en") << Language::English << "Model,Score,Percentage (%)\r\nIntel 至强 E-2388G,23761,138\r\n\"AMD \"\"EPYC\"\" 7302\",25000.5,145\r\n";
+    QTest::newRow("zh")
+        << Language::Chinese
+        << "型号,分数,百分比(%)\r\nIntel 至强 E-2388G,23761,138\r\n\"AMD \"\"EPYC\"\" 7302\",25000.5,145\r\n";
+    QTest::newRow("en")
+        << Language::English
+        << "Model,Score,Percentage (%)\r\nIntel 至强 E-2388G,23761,138\r\n\"AMD \"\"EPYC\"\" 7302\",25000.5,145\r\n";
 }
 
 // The PDF holds the report's lines, Chinese included, in fonts that travel with the file; the CSV list quotes
@@ -211,8 +258,8 @@ void TestReports::pages()
 #ifdef Q_OS_WIN
     QSKIP("poppler's tools are Linux programs; scripts/windows-check reads the Windows program's PDF");
 #endif
-    const Report report = Reports::rdp({"20", TaskLevel::Heavy, Vendor::Both, language, QDateTime::currentDateTime()},
-                                       outcome.result);
+    const Report report
+        = Reports::rdp({"20", TaskLevel::Heavy, Vendor::Both, language, QDateTime::currentDateTime()}, outcome.result);
     QTemporaryDir folder;
     QCOMPARE(ReportPdf::save(report, folder.filePath("r.pdf")), std::nullopt);
     const auto run = [&](const QString &program, const QStringList &arguments) {
@@ -222,7 +269,8 @@ void TestReports::pages()
         return QString::fromUtf8(process.readAllStandardOutput());
     };
     const QString pdf = folder.filePath("r.pdf");
-    QCOMPARE(squeezed(run("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"})), squeezed(ReportFormat::lines(report).join(u'\n')));
+    QCOMPARE(squeezed(run("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"})),
+             squeezed(ReportFormat::lines(report).join(u'\n')));
     const QStringList fonts = run("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
     QVERIFY(!fonts.isEmpty());
     for (const QString &font : fonts) // name, type, encoding, embedded, subset, unicode, object, generation

@@ -25,9 +25,10 @@ struct Run {
 };
 
 // A sizing, "rdp" or "vdi", over a catalogue; atPump may change the options.
-Run size(const QString &kind, const QString &count, const std::function<TaskLevel()> &level,
-         const std::function<Vendor()> &vendor, const QByteArray &catalogue, Language language = Language::English,
-         const std::function<void(int)> &atPump = [](int) {})
+Run size(
+    const QString &kind, const QString &count, const std::function<TaskLevel()> &level,
+    const std::function<Vendor()> &vendor, const QByteArray &catalogue, Language language = Language::English,
+    const std::function<void(int)> &atPump = [](int) {})
 {
     const TestCatalogue file(catalogue);
     Run run{};
@@ -95,19 +96,19 @@ void TestRules::stepUp()
     QFETCH(QStringList, row);
     const double value = row[0].toDouble();
     const std::optional<qint32> result = row[1] == "T" ? Int32::truncate(value)
-        : row[1] == "0"                                 ? StepUp::network(qint32(value))
-                                                        : StepUp::nextMultipleAbove(qint32(value), row[1].toInt());
+        : row[1] == "0"                                ? StepUp::network(qint32(value))
+                                                       : StepUp::nextMultipleAbove(qint32(value), row[1].toInt());
     QCOMPARE(result ? QString::number(*result) : "-", row[2]);
 }
 
 // kind, count, level, required score, memory, SSD, HDD, NIC.
 void TestRules::workedSizings_data()
 {
-    rows({"rdp 00 L 3200 8 120 500 100",     "rdp 1 M 3800 8 120 500 100",       "rdp 2 H 4600 8 120 500 200",
-          "rdp 5 L 5700 8 120 500 1000",     "rdp 007 M 7400 16 180 500 1000",   "rdp 14 M 11600 24 180 1000 1000",
-          "rdp 15 M 12200 24 240 1000 1000", "rdp 20 H 17200 40 240 1500 2000",  "rdp 30 L 18200 24 300 2000 1000",
-          "vdi 00 L 9166 8 120 500 100",     "vdi 1 H 9833 16 120 500 100",      "vdi 2 M 10333 16 180 500 100",
-          "vdi 2 H 10500 24 180 500 200",    "vdi 3 M 10916 16 180 500 1000",    "vdi 10 L 14166 24 420 1000 1000",
+    rows({"rdp 00 L 3200 8 120 500 100", "rdp 1 M 3800 8 120 500 100", "rdp 2 H 4600 8 120 500 200",
+          "rdp 5 L 5700 8 120 500 1000", "rdp 007 M 7400 16 180 500 1000", "rdp 14 M 11600 24 180 1000 1000",
+          "rdp 15 M 12200 24 240 1000 1000", "rdp 20 H 17200 40 240 1500 2000", "rdp 30 L 18200 24 300 2000 1000",
+          "vdi 00 L 9166 8 120 500 100", "vdi 1 H 9833 16 120 500 100", "vdi 2 M 10333 16 180 500 100",
+          "vdi 2 H 10500 24 180 500 200", "vdi 3 M 10916 16 180 500 1000", "vdi 10 L 14166 24 420 1000 1000",
           "vdi 17 H 20500 168 600 1000 1000", "vdi 100 M 67500 472 3120 5500 5000"});
 }
 
@@ -116,13 +117,15 @@ void TestRules::workedSizings()
 {
     QFETCH(QStringList, row);
     const QString required = row[3];
-    const Run run = size(row[0], row[1], [&] { return levels[row[2]]; }, [] { return Vendor::Intel; },
-                         QStringLiteral("Intel below,%1\r\nIntel equal,%2\r\n").arg(required.toInt() - 1).arg(required).toLatin1());
+    const Run run = size(
+        row[0], row[1], [&] { return levels[row[2]]; }, [] { return Vendor::Intel; },
+        QStringLiteral("Intel below,%1\r\nIntel equal,%2\r\n").arg(required.toInt() - 1).arg(required).toLatin1());
     QCOMPARE(run.status, SizingStatus::Done);
     QCOMPARE(QString::number(run.result.requiredScore), required);
     QCOMPARE(run.candidates, QStringList{"Intel equal" + QString(row[0] == "rdp" ? 24 : 7, u' ') + "100%"});
     const ServerMinimums &m = run.result.hardware;
-    QCOMPARE((QStringList{QString::number(m.memory), QString::number(m.ssd), QString::number(m.hdd), QString::number(m.network)}),
+    QCOMPARE((QStringList{QString::number(m.memory), QString::number(m.ssd), QString::number(m.hdd),
+                          QString::number(m.network)}),
              row.mid(4));
     if (row[0] == "rdp")
         QCOMPARE(run.text.section(u'\n', -1).startsWith("Windows 7"), row[1].toInt() <= 14);
@@ -138,9 +141,10 @@ void TestRules::countLimits_data()
 void TestRules::countLimits()
 {
     QFETCH(QStringList, row);
-    for (const QString &count : {row[2], QString::number(row[2].toInt() + 1), QString("0"), QString(21, u'9'), QString(),
-                                 QString("1a"), QString(" 1"), QString::fromUtf8("１")}) {
-        const Run run = size(row[0], count, [&] { return levels[row[1]]; }, [] { return Vendor::Intel; }, "Intel X,1\r\n");
+    for (const QString &count : {row[2], QString::number(row[2].toInt() + 1), QString("0"), QString(21, u'9'),
+                                 QString(), QString("1a"), QString(" 1"), QString::fromUtf8("１")}) {
+        const Run run = size(
+            row[0], count, [&] { return levels[row[1]]; }, [] { return Vendor::Intel; }, "Intel X,1\r\n");
         const bool valid = count == row[2];
         QCOMPARE(run.status, valid ? SizingStatus::Done : SizingStatus::InvalidCount);
         QCOMPARE(run.busyHeading.isEmpty(), !valid);
@@ -152,10 +156,10 @@ void TestRules::countLimits()
 // needs 3700, VDI 9666.
 void TestRules::listEntries_data()
 {
-    rows({"rdp I Intel|X,4439 119",    "rdp I Intel|X,3699.9 -",  "rdp I Intel|X,3700.9 100", "rdp I Intel|X,1e12 27027027027",
-          "rdp A ||AMD|Y||,3700 100", "rdp I \tIntel|X,3700 100", "rdp I intel|X,3700 -",     "rdp A Intel|Y,3700 -",
-          "rdp B Generic,3700 100",   "vdi I Intel|X,11163 115", "vdi I Intel|X,9665 -",     "vdi B AMD|Y,9666 100",
-          "vdi B Generic,99999 -"});
+    rows({"rdp I Intel|X,4439 119", "rdp I Intel|X,3699.9 -", "rdp I Intel|X,3700.9 100",
+          "rdp I Intel|X,1e12 27027027027", "rdp A ||AMD|Y||,3700 100", "rdp I \tIntel|X,3700 100",
+          "rdp I intel|X,3700 -", "rdp A Intel|Y,3700 -", "rdp B Generic,3700 100", "vdi I Intel|X,11163 115",
+          "vdi I Intel|X,9665 -", "vdi B AMD|Y,9666 100", "vdi B Generic,99999 -"});
 }
 
 void TestRules::listEntries()
@@ -163,10 +167,12 @@ void TestRules::listEntries()
     QFETCH(QStringList, row);
     const QString line = QString(row[2]).replace(u'|', u' ');
     const Vendor vendor = vendors[row[1]];
-    const Run run = size(row[0], "1", [] { return TaskLevel::Light; }, [&] { return vendor; }, line.toUtf8() + "\r\n");
+    const Run run = size(
+        row[0], "1", [] { return TaskLevel::Light; }, [&] { return vendor; }, line.toUtf8() + "\r\n");
     const qsizetype blanks = row[0] == "vdi" ? 7 : vendor == Vendor::Both ? 28 : 24;
     const QString model = line.section(u',', 0, 0).remove(QRegularExpression("^ +| +$"));
-    QCOMPARE(run.candidates, row[3] == "-" ? QStringList() : QStringList{model + QString(blanks, u' ') + row[3] + u'%'});
+    QCOMPARE(run.candidates,
+             row[3] == "-" ? QStringList() : QStringList{model + QString(blanks, u' ') + row[3] + u'%'});
     QCOMPARE(run.result.catalogue.records, 1);
 }
 
@@ -177,14 +183,21 @@ void TestRules::texts_data()
     QTest::addColumn<QStringList>("shown"); // busy heading, heading, result text
     const QString busy = "007 terminals - Calculating Server Configuration Information...";
     const QString heading = "007 terminals - server configuration information:";
-    QTest::newRow("rdp en") << "rdp" << Language::English << QStringList{busy, heading,
-        "16 GB\n180 GB\n500 GB\n1000 Mbps\nGT1030 2GB Or Integrated Graphics\nWindows 7 10 Or Server 2012 2016"};
-    QTest::newRow("rdp zh") << "rdp" << Language::Chinese << QStringList{"007台终端 - 正在计算服务器配置信息...",
-        "007台终端 - 服务器配置信息：", "16 GB\n180 GB\n500 GB\n1000 Mbps\nGT1030 2GB 或 集成显卡\nWindows 7 10 或者 Server 2012 2016"};
-    QTest::newRow("vdi en") << "vdi" << Language::English << QStringList{busy, heading,
-        "Memory: 40 GB\r\nSSD: 300 GB\r\nHDD: 500 GB\r\nNIC speed: 1000 Mbps"};
-    QTest::newRow("vdi zh") << "vdi" << Language::Chinese << QStringList{"007台终端 - 正在计算服务器配置信息...",
-        "007台终端 - 服务器配置信息：", "内存：40 GB\r\nSSD：300 GB\r\nHDD：500 GB\r\n网卡速度：1000 Mbps"};
+    QTest::newRow("rdp en")
+        << "rdp" << Language::English
+        << QStringList{
+               busy, heading,
+               "16 GB\n180 GB\n500 GB\n1000 Mbps\nGT1030 2GB Or Integrated Graphics\nWindows 7 10 Or Server 2012 2016"};
+    QTest::newRow("rdp zh")
+        << "rdp" << Language::Chinese
+        << QStringList{"007台终端 - 正在计算服务器配置信息...", "007台终端 - 服务器配置信息：",
+                       "16 GB\n180 GB\n500 GB\n1000 Mbps\nGT1030 2GB 或 集成显卡\nWindows 7 10 或者 Server 2012 2016"};
+    QTest::newRow("vdi en") << "vdi" << Language::English
+                            << QStringList{busy, heading,
+                                           "Memory: 40 GB\r\nSSD: 300 GB\r\nHDD: 500 GB\r\nNIC speed: 1000 Mbps"};
+    QTest::newRow("vdi zh") << "vdi" << Language::Chinese
+                            << QStringList{"007台终端 - 正在计算服务器配置信息...", "007台终端 - 服务器配置信息：",
+                                           "内存：40 GB\r\nSSD：300 GB\r\nHDD：500 GB\r\n网卡速度：1000 Mbps"};
 }
 
 void TestRules::texts()
@@ -192,7 +205,8 @@ void TestRules::texts()
     QFETCH(QString, kind);
     QFETCH(Language, language);
     QFETCH(QStringList, shown);
-    const Run run = size(kind, "007", [] { return TaskLevel::Medium; }, [] { return Vendor::Intel; }, {}, language);
+    const Run run = size(
+        kind, "007", [] { return TaskLevel::Medium; }, [] { return Vendor::Intel; }, {}, language);
     QCOMPARE((QStringList{run.busyHeading, run.result.heading, run.text}), shown);
 }
 
@@ -202,10 +216,12 @@ void TestRules::optionsReadWhenNeeded()
 {
     TaskLevel level = TaskLevel::Medium;
     Vendor vendor = Vendor::Intel;
-    const Run run = size("rdp", "20", [&] { return level; }, [&] { return vendor; },
-                         TestCatalogue::lines({"Intel A,16000", "Intel B,16000", "AMD C,16000"}), Language::English,
-                         [&](int pump) { std::tie(level, vendor) = pump == 1 ? std::tuple(TaskLevel::Heavy, Vendor::Amd)
-                                                                              : std::tuple(level, vendor); });
+    const Run run = size(
+        "rdp", "20", [&] { return level; }, [&] { return vendor; },
+        TestCatalogue::lines({"Intel A,16000", "Intel B,16000", "AMD C,16000"}), Language::English,
+        [&](int pump) {
+            std::tie(level, vendor) = pump == 1 ? std::tuple(TaskLevel::Heavy, Vendor::Amd) : std::tuple(level, vendor);
+        });
     const QString gap(24, u' ');
     QCOMPARE(run.candidates, (QStringList{"Intel A" + gap + "105%", "AMD C" + gap + "105%"}));
     QCOMPARE(run.result.requiredScore, 15200);
@@ -238,12 +254,15 @@ void TestRules::query_data()
     QTest::addColumn<QString>("text"); // "too short" for a refused text
     QTest::newRow("too short") << "123" << Language::English << "too short";
     QTest::newRow("case counts") << "xeon" << Language::English << "";
-    QTest::newRow("newest first, blanks around not sought") << "  E-2 " << Language::English << QString(
-        "CPU model: Intel Xeon E-2288G\r\nNumber of loadable terminals: 28\r\nServer memory minimum:48 GB\r\n"
-        "Server SSD min:300 GB\r\nServer HDD min:1500 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n"
-        "CPU model: Intel Xeon E-2388G\r\nNumber of loadable terminals: 34\r\nServer memory minimum:56 GB\r\n"
-        "Server SSD min:360 GB\r\nServer HDD min:2000 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n");
-    QTest::newRow("too low, Chinese") << "w 22" << Language::Chinese << QString::fromUtf8("CPU型号：Low 2288\r\nCPU性能过低！\r\n\r\n");
+    QTest::newRow("newest first, blanks around not sought")
+        << "  E-2 " << Language::English
+        << QString(
+               "CPU model: Intel Xeon E-2288G\r\nNumber of loadable terminals: 28\r\nServer memory minimum:48 GB\r\n"
+               "Server SSD min:300 GB\r\nServer HDD min:1500 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n"
+               "CPU model: Intel Xeon E-2388G\r\nNumber of loadable terminals: 34\r\nServer memory minimum:56 GB\r\n"
+               "Server SSD min:360 GB\r\nServer HDD min:2000 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n");
+    QTest::newRow("too low, Chinese") << "w 22" << Language::Chinese
+                                      << QString::fromUtf8("CPU型号：Low 2288\r\nCPU性能过低！\r\n\r\n");
 }
 
 // The search ends at the first empty line, as the catalogue does.

@@ -23,8 +23,8 @@
 
 namespace {
 
-const QByteArray sampleCatalogue = TestCatalogue::lines({"AMD EPYC 7302,25000", "Intel Xeon E-2388G,23761",
-                                                         "Intel Xeon Silver 4214R,18200", "Sample 1234,5000"});
+const QByteArray sampleCatalogue = TestCatalogue::lines(
+    {"AMD EPYC 7302,25000", "Intel Xeon E-2388G,23761", "Intel Xeon Silver 4214R,18200", "Sample 1234,5000"});
 
 QStringList disabledIn(QWidget *window)
 {
@@ -71,9 +71,10 @@ void TestWindows::keyFilter_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<bool>("admitted");
-    for (const char *row : {"0 1", "9 1", "Backspace 1", "Shift+Backspace 1", "Ctrl+Backspace 0", "A 0", "Space 0", "１ 0",
-                            "中 0", "Ctrl+V 0", "Ctrl+1 0", "Alt+1 0", "Meta+1 0", "Esc 0", "Return 0", "Enter 0", "Tab 1",
-                            "Shift+Ins 1", "Left 1", "F1 1"})
+    for (const char *row :
+         {"0 1",      "9 1",     "Backspace 1", "Shift+Backspace 1", "Ctrl+Backspace 0", "A 0",      "Space 0",
+          "１ 0",     "中 0",    "Ctrl+V 0",    "Ctrl+1 0",          "Alt+1 0",          "Meta+1 0", "Esc 0",
+          "Return 0", "Enter 0", "Tab 1",       "Shift+Ins 1",       "Left 1",           "F1 1"})
         QTest::newRow(row) << QString::fromUtf8(row).section(u' ', 0, 0) << QString::fromUtf8(row).endsWith(u'1');
 }
 
@@ -110,10 +111,12 @@ void TestWindows::tabOrder_data()
     QTest::addColumn<QStringList>("clicked"); // options selected first
     QTest::addColumn<QStringList>("visited"); // by Tab, or by Shift+Tab after "back"
     // Each group is one stop, on its selected option.
-    QTest::newRow("main, Tab") << "Form1" << QStringList{} << QStringList{"Option2", "Command1", "Combo1", "Option4",
-                                                                          "Command3", "Command2", "Command4", "txbNumber1"};
-    QTest::newRow("main, Shift+Tab") << "Form1" << QStringList{"Option1", "Option5"} << QStringList{"back", "Command4",
-        "Command2", "Command3", "Option5", "Combo1", "Command1", "Option1", "txbNumber1"};
+    QTest::newRow("main, Tab") << "Form1" << QStringList{}
+                               << QStringList{"Option2",  "Command1", "Combo1",   "Option4",
+                                              "Command3", "Command2", "Command4", "txbNumber1"};
+    QTest::newRow("main, Shift+Tab") << "Form1" << QStringList{"Option1", "Option5"}
+                                     << QStringList{"back",   "Command4", "Command2", "Command3",  "Option5",
+                                                    "Combo1", "Command1", "Option1",  "txbNumber1"};
     QTest::newRow("VDI, Tab") << "Form3" << QStringList{"Option3", "Option5"}
                               << QStringList{"Option3", "Option5", "Command1", "Text2", "Combo1", "txbNumber1"};
 }
@@ -142,13 +145,27 @@ void TestWindows::optionGroups_data()
     QTest::addColumn<QString>("how"); // mouse, space, accessibility, or an arrow key with the focus on it
     QTest::addColumn<QStringList>("selected");
     const QStringList designed{"Option2", "Option4"};
-    QTest::newRow("mouse on the selected level") << "Form1" << "Option2" << "mouse" << designed;
-    QTest::newRow("Space on the selected level") << "Form1" << "Option2" << "space" << designed;
-    QTest::newRow("accessibility, selected vendor") << "Form1" << "Option4" << "accessibility" << designed;
-    QTest::newRow("Down to the next level") << "Form1" << "Option2" << "Down" << QStringList{"Option3", "Option4"};
-    QTest::newRow("Right stays with the levels") << "Form1" << "Option2" << "Right" << designed;
-    QTest::newRow("Up stays with the vendors") << "Form1" << "Option4" << "Up" << designed;
-    QTest::newRow("VDI, another level") << "Form3" << "Option3" << "mouse" << QStringList{"Option3", "Option4"};
+    QTest::newRow("mouse on the selected level") << "Form1"
+                                                 << "Option2"
+                                                 << "mouse" << designed;
+    QTest::newRow("Space on the selected level") << "Form1"
+                                                 << "Option2"
+                                                 << "space" << designed;
+    QTest::newRow("accessibility, selected vendor") << "Form1"
+                                                    << "Option4"
+                                                    << "accessibility" << designed;
+    QTest::newRow("Down to the next level") << "Form1"
+                                            << "Option2"
+                                            << "Down" << QStringList{"Option3", "Option4"};
+    QTest::newRow("Right stays with the levels") << "Form1"
+                                                 << "Option2"
+                                                 << "Right" << designed;
+    QTest::newRow("Up stays with the vendors") << "Form1"
+                                               << "Option4"
+                                               << "Up" << designed;
+    QTest::newRow("VDI, another level") << "Form3"
+                                        << "Option3"
+                                        << "mouse" << QStringList{"Option3", "Option4"};
 }
 
 void TestWindows::optionGroups()
@@ -171,17 +188,29 @@ void TestWindows::answers_data()
     QTest::addColumn<QStringList>("shown"); // heading, the list and its current entry, then the results
     QTest::addColumn<QString>("message");   // what the second, bad, input says
     const QString both(28, u' ');
-    QTest::newRow("main, Chinese") << "Form1" << Language::Chinese << "30" << QStringList{"Option1", "Option6"} << QStringList{
-        "30台终端 - 服务器配置信息：", "AMD EPYC 7302" + both + "137%", "Intel Xeon E-2388G" + both + "130%",
-        "Intel Xeon Silver 4214R" + both + "100%", "0", "24 GB", "300 GB", "2000 GB", "1000 Mbps",
-        "GT1030 2GB 或 集成显卡", "Windows Server 2012 2016 2019 2022"} << "请输入正确的终端数量！";
-    QTest::newRow("VDI, English") << "Form3" << Language::English << "10" << QStringList{"Option2"} << QStringList{
-        "10 terminals - server configuration information:", "Intel Xeon E-2388G       158%",
-        "Intel Xeon Silver 4214R       121%", "0", "Memory: 48 GB\nSSD: 420 GB\nHDD: 1000 GB\nNIC speed: 1000 Mbps"}
+    QTest::newRow("main, Chinese") << "Form1" << Language::Chinese << "30" << QStringList{"Option1", "Option6"}
+                                   << QStringList{"30台终端 - 服务器配置信息：",
+                                                  "AMD EPYC 7302" + both + "137%",
+                                                  "Intel Xeon E-2388G" + both + "130%",
+                                                  "Intel Xeon Silver 4214R" + both + "100%",
+                                                  "0",
+                                                  "24 GB",
+                                                  "300 GB",
+                                                  "2000 GB",
+                                                  "1000 Mbps",
+                                                  "GT1030 2GB 或 集成显卡",
+                                                  "Windows Server 2012 2016 2019 2022"}
+                                   << "请输入正确的终端数量！";
+    QTest::newRow("VDI, English") << "Form3" << Language::English << "10" << QStringList{"Option2"}
+                                  << QStringList{"10 terminals - server configuration information:",
+                                                 "Intel Xeon E-2388G       158%", "Intel Xeon Silver 4214R       121%",
+                                                 "0", "Memory: 48 GB\nSSD: 420 GB\nHDD: 1000 GB\nNIC speed: 1000 Mbps"}
                                   << "Please enter the correct number of terminals!";
-    QTest::newRow("query, Chinese") << "Form2" << Language::Chinese << "1234" << QStringList{} << QStringList{
-        "CPU型号：Sample 1234\n可负载终端数量：3\n服务器内存最小值：8 GB\n服务器SSD最小值：120 GB\n"
-        "服务器HDD最小值：500 GB\n服务器网卡速度最小值：1000 Mbps\n\n"} << "输入的字符数量少于4个,请输入4个字符";
+    QTest::newRow("query, Chinese")
+        << "Form2" << Language::Chinese << "1234" << QStringList{}
+        << QStringList{"CPU型号：Sample 1234\n可负载终端数量：3\n服务器内存最小值：8 GB\n服务器SSD最小值：120 GB\n"
+                       "服务器HDD最小值：500 GB\n服务器网卡速度最小值：1000 Mbps\n\n"}
+        << "输入的字符数量少于4个,请输入4个字符";
 }
 
 // An answer lands in the window's controls and unlocks them; a bad input after it shows its message in the
@@ -262,8 +291,9 @@ void TestWindows::closedDuringReading()
         form.form->close();
     });
     clickIn(form.form, "Command1");
-    QCOMPARE(locked, (window == "Form1" ? QStringList{"Command1", "Command2", "Command3", "txbNumber1"}
-                                        : QStringList{"Command1", "txbNumber1"}));
+    QCOMPARE(locked,
+             (window == "Form1" ? QStringList{"Command1", "Command2", "Command3", "txbNumber1"}
+                                : QStringList{"Command1", "txbNumber1"}));
     if (window != "Form2" && pump == 4) // the AMD line read before the change, the Intel lines after it
         QCOMPARE(items.size(), 3);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -301,7 +331,8 @@ void TestWindows::readFailureKeepsTheEarlierAnswer()
         clickIn(form.form, "Command1");
     }
     QCOMPARE(catcher.boxes.size(), 1);
-    QCOMPARE(catcher.boxes[0].text, language == Language::English
+    QCOMPARE(catcher.boxes[0].text,
+             language == Language::English
                  ? "The CPU catalogue (data.dll) could not be read to its end, so the calculation was not completed. "
                    "Check the file and try again."
                  : "无法完整读取CPU数据文件（data.dll），计算未完成。请检查该文件后重试。");
@@ -392,7 +423,8 @@ void TestWindows::responsiveWithAMillionLines()
     EventPump::setInterval(EventPump::defaultInterval);
     int ticksWhileReading = 0;
     QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] { ticksWhileReading += !main.control<QWidget>("Command1")->isEnabled(); });
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { ticksWhileReading += !main.control<QWidget>("Command1")->isEnabled(); });
     ticker.start(0);
     main.click("Command1");
     QVERIFY(ticksWhileReading >= 2);

@@ -45,7 +45,8 @@ constexpr ControlText controlTexts[] = {
     {"Label1", {"请输入终端数量：", "Please Enter the number of terminals:"}},
     {"Label3", VdiTexts::candidatesCaption},
     {"Label4", VdiTexts::hardwareCaption},
-    {"Label5", {"Dual表示双路CPU, Quad表示四路CPU, HDD为可选项", "Dual means dual CPU, Quad means quad CPU, HDD is optional"}},
+    {"Label5",
+     {"Dual表示双路CPU, Quad表示四路CPU, HDD为可选项", "Dual means dual CPU, Quad means quad CPU, HDD is optional"}},
     {"Option1", VdiTexts::levelNames[0]},
     {"Option2", VdiTexts::levelNames[1]},
     {"Option3", VdiTexts::levelNames[2]},
@@ -166,8 +167,8 @@ void Form3::Command1_Click()
         return;
     HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
     Text2->setPlainText(outcome.result.text);
-    m_reportActions->setReport(
-        Reports::vdi({request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, outcome.result));
+    m_reportActions->setReport(Reports::vdi(
+        {request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, outcome.result));
 }
 
 void Form3::closeEvent(QCloseEvent *event)

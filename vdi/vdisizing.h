@@ -25,4 +25,4 @@ struct Outcome {
 };
 
 Outcome calculate(const Request &request, const Progress &progress);
-}
+} // namespace VdiSizing

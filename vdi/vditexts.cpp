@@ -22,8 +22,7 @@ QString VdiTexts::vendorName(Vendor vendor)
 QString VdiTexts::hardwareText(const ServerMinimums &hardware, Language language)
 {
     const QLatin1String crLf("\r\n");
-    return memory.in(language) + Decimal::gigabytes(hardware.memory) + crLf
-        + ssd.in(language) + Decimal::gigabytes(hardware.ssd) + crLf
-        + hdd.in(language) + Decimal::gigabytes(hardware.hdd) + crLf
+    return memory.in(language) + Decimal::gigabytes(hardware.memory) + crLf + ssd.in(language)
+        + Decimal::gigabytes(hardware.ssd) + crLf + hdd.in(language) + Decimal::gigabytes(hardware.hdd) + crLf
         + network.in(language) + Decimal::megabits(hardware.network);
 }

@@ -15,4 +15,4 @@ void processPending(const std::function<void()> &beforeProcessing = {});
 
 // 0 processes the events at every call.
 void setInterval(int milliseconds);
-}
+} // namespace EventPump

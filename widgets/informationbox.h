@@ -13,4 +13,4 @@ void show(QWidget *parent, const QString &title, const QString &text);
 
 // For tests: called with each box once its own event loop runs, so that a test can read and close it.
 void setObserver(std::function<void(QMessageBox *)> observer);
-}
+} // namespace InformationBox

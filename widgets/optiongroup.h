@@ -12,11 +12,10 @@ namespace OptionGroup {
 QButtonGroup *make(QObject *owner, std::initializer_list<QRadioButton *> options);
 
 // The choice the selected option stands for (the enumeration's values in the order of the options).
-template <class Choice>
-Choice chosen(const QButtonGroup *group)
+template <class Choice> Choice chosen(const QButtonGroup *group)
 {
     const int id = group->checkedId();
     Q_ASSERT_X(id >= 0, "OptionGroup::chosen", "no option selected"); // a design fault, not a user's choice
     return Choice(id);
 }
-}
+} // namespace OptionGroup

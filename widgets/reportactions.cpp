@@ -55,7 +55,8 @@ ReportActions::ReportActions(QWidget *window, Language language, std::initialize
         areas << textArea;
     for (QWidget *area : std::as_const(areas)) {
         area->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(area, &QWidget::customContextMenuRequested, this, [this, area](const QPoint &at) { showMenu(area, at); });
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](const QPoint &at) { showMenu(area, at); });
     }
     update();
 }
@@ -110,14 +111,13 @@ void ReportActions::save()
     if (!m_report)
         return;
     const Report report = *m_report;
-    const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                  .filePath(QStringLiteral("Quarvel-%1.pdf")
-                                                .arg(report.created.toString(QStringLiteral("yyyyMMdd-HHmm"))));
+    const QString suggested
+        = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+              .filePath(QStringLiteral("Quarvel-%1.pdf").arg(report.created.toString(QStringLiteral("yyyyMMdd-HHmm"))));
     const QPointer<QWidget> window(m_window);
-    const QString path = fileChooser()
-        ? fileChooser()(m_window, suggested)
-        : QFileDialog::getSaveFileName(m_window, ReportTexts::saveTitle.in(m_language), suggested,
-                                       ReportTexts::pdfFilter.in(m_language));
+    const QString path = fileChooser() ? fileChooser()(m_window, suggested)
+                                       : QFileDialog::getSaveFileName(m_window, ReportTexts::saveTitle.in(m_language),
+                                                                      suggested, ReportTexts::pdfFilter.in(m_language));
     if (!window || path.isEmpty())
         return;
     if (const auto error = ReportPdf::save(report, path)) {

@@ -27,4 +27,4 @@ SizingProgress progress(CalculationRun &run, const SizingView &view);
 // Whether the reading is done and the window there for its answer, the whole list shown and its first entry
 // current; otherwise the window has shown its message, or it went.
 bool answered(CalculationRun &run, const SizingView &view, SizingStatus status, Language language);
-}
+} // namespace SizingWindow

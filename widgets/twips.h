@@ -16,12 +16,11 @@ inline QRect rect(int left, int top, int width, int height)
 }
 
 // A new control with its object name, at its place in its container.
-template <class Control>
-Control *place(QWidget *container, const char *name, int left, int top, int width, int height)
+template <class Control> Control *place(QWidget *container, const char *name, int left, int top, int width, int height)
 {
     auto *control = new Control(container);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(rect(left, top, width, height));
     return control;
 }
-}
+} // namespace Twips

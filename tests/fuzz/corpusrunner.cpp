@@ -20,7 +20,8 @@ int main(int argc, char *argv[])
             if (!file.open(QIODevice::ReadOnly))
                 return 1;
             const QByteArray input = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(input.constData()), std::size_t(input.size()));
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(input.constData()),
+                                   std::size_t(input.size()));
             ++inputs;
         }
     }

@@ -3,7 +3,6 @@
 
 #include "fuzzsupport.h"
 
-
 #include <cmath>
 
 namespace {
@@ -25,7 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<Fuzz::Record> records;
     int pumps = 0;
     const auto outcome = CpuCatalogue::read(
-        path, [&](const CpuRecord &record) { records.push_back({record.model().toString(), record.score()}); },
+        path,
+        [&](const CpuRecord &record) {
+            records.push_back({record.model().toString(), record.score()});
+        },
         [&] { return ++pumps > 0; });
     FUZZ_REQUIRE(outcome == CpuCatalogue::Outcome::Complete);
     FUZZ_REQUIRE(expected.longLine ? pumps >= expected.lines : pumps == expected.lines);
@@ -33,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (size_t i = 0; i < records.size(); ++i) {
         FUZZ_REQUIRE(records[i].model == expected.records[i].model);
         requireSameScore(expected.records[i].score, records[i].score);
-        FUZZ_REQUIRE(!records[i].model.contains(u',') && !records[i].model.contains(u'\r') && !records[i].model.contains(u'\n'));
+        FUZZ_REQUIRE(!records[i].model.contains(u',') && !records[i].model.contains(u'\r')
+                     && !records[i].model.contains(u'\n'));
     }
     return 0;
 }

@@ -35,14 +35,14 @@ void checkSizing(Calculate calculate, bool vdi, const Fuzz::Request &request, co
     QStringList entries;
     SizingProgress progress;
     progress.candidate = [&](const QString &entry) { entries << entry; };
-    const auto outcome = calculate(
-        {request.typed, [&] { return levelReadings++ == 0 ? request.firstLevel : request.secondLevel; },
-         [&] {
-             vendorsRead.push_back(request.vendors[vendorsRead.size() % request.vendors.size()]);
-             return vendorsRead.back();
-         },
-         path, request.language},
-        progress);
+    const auto outcome
+        = calculate({request.typed, [&] { return levelReadings++ == 0 ? request.firstLevel : request.secondLevel; },
+                     [&] {
+                         vendorsRead.push_back(request.vendors[vendorsRead.size() % request.vendors.size()]);
+                         return vendorsRead.back();
+                     },
+                     path, request.language},
+                    progress);
     const auto count = TerminalCount::parse(request.typed);
     if (outcome.status != SizingStatus::Done) {
         FUZZ_REQUIRE(outcome.status == SizingStatus::InvalidCount && entries.isEmpty() && vendorsRead.empty());
@@ -77,7 +77,8 @@ void checkSizing(Calculate calculate, bool vdi, const Fuzz::Request &request, co
     const qint64 t = qint64(n);
     const int level2 = int(request.secondLevel);
     const ServerMinimums &m = outcome.result.hardware;
-    requireSteppedUp(m.memory, vdi ? qint64(std::trunc(n * (2 << level2) / 0.85)) : qint64(std::trunc(n * (level2 + 1) / 2 + 2)), 8);
+    requireSteppedUp(
+        m.memory, vdi ? qint64(std::trunc(n * (2 << level2) / 0.85)) : qint64(std::trunc(n * (level2 + 1) / 2 + 2)), 8);
     requireSteppedUp(m.ssd, vdi ? t * 30 + 80 : t * 7 + 80, 60);
     requireSteppedUp(m.hdd, t * 50, 500);
     const qint64 network = t * (30 + 10 * level2);

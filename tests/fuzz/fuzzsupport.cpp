@@ -8,8 +8,8 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
-#include <locale.h>
 #include <cstdlib>
+#include <locale.h>
 #include <unistd.h>
 
 void Fuzz::fail(const char *invariant, const char *file, int line)
@@ -52,7 +52,9 @@ QString Fuzz::writeCatalogue(const QByteArray &bytes)
 std::vector<Fuzz::Record> Fuzz::records(const QString &path)
 {
     std::vector<Record> result;
-    CpuCatalogue::read(path, [&](const CpuRecord &record) { result.push_back({record.model().toString(), record.score()}); });
+    CpuCatalogue::read(path, [&](const CpuRecord &record) {
+        result.push_back({record.model().toString(), record.score()});
+    });
     return result;
 }
 
@@ -84,7 +86,8 @@ static bool validUtf8(const QByteArray &bytes)
 // reader may give 0 where the C library gives a denormal.
 std::optional<double> Fuzz::referenceScore(const QString &field)
 {
-    static const QRegularExpression decimal(QStringLiteral("^[ \t]*([+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?)[ \t]*$"));
+    static const QRegularExpression decimal(
+        QStringLiteral("^[ \t]*([+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?)[ \t]*$"));
     const QRegularExpressionMatch match = decimal.match(field);
     if (!match.hasMatch())
         return std::nullopt;
@@ -95,8 +98,6 @@ std::optional<double> Fuzz::referenceScore(const QString &field)
         return std::nullopt;
     return value;
 }
-
-
 
 // The format in the plainest terms: lines end at CR LF, CR or LF; the first empty line ends the catalogue.
 Fuzz::Reading Fuzz::plainReading(const QByteArray &bytes)
@@ -134,4 +135,3 @@ Fuzz::Reading Fuzz::plainReading(const QByteArray &bytes)
     }
     return reading;
 }
-

@@ -23,8 +23,8 @@ namespace Fuzz {
 // The input: a first line (the typed text), then one byte of options, then the catalogue's bytes.
 struct Request {
     QString typed;
-    TaskLevel firstLevel;  // the level read first (for the required score)
-    TaskLevel secondLevel; // the level read next (for the minimums)
+    TaskLevel firstLevel;        // the level read first (for the required score)
+    TaskLevel secondLevel;       // the level read next (for the minimums)
     std::vector<Vendor> vendors; // the vendor choice at each reading, round and round
     Language language;
     QByteArray catalogue;
@@ -51,4 +51,4 @@ struct Reading {
 };
 Reading plainReading(const QByteArray &bytes);
 
-}
+} // namespace Fuzz

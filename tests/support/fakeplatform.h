@@ -18,8 +18,7 @@ public:
     FakePlatform(const std::string &folder = "/opt/quarvel", const std::string &languageCode = "1033")
         : folder(folder)
         , languageCodes{languageCode}
-    {
-    }
+    { }
     std::string applicationFolder() override { return folder; }
     char separator() override { return '/'; }
     std::vector<std::string> systemTypes() override { return systemTypeTexts; }

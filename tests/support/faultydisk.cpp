@@ -18,7 +18,8 @@ extern "C" ssize_t read(int fd, void *buffer, size_t size)
     using Read = ssize_t (*)(int, void *, size_t);
     static const auto next = reinterpret_cast<Read>(dlsym(RTLD_NEXT, "read"));
     char path[4096];
-    const ssize_t length = failingFrom < 0 ? -1 : readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path);
+    const ssize_t length
+        = failingFrom < 0 ? -1 : readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path);
     if (length < 0 || std::string(path, size_t(length)) != failingPath)
         return next(fd, buffer, size);
     const qint64 allowed = std::max<qint64>(0, failingFrom - lseek(fd, 0, SEEK_CUR));

@@ -150,7 +150,8 @@ void checkOptionGroups(QWidget *window, const QString &option, const QString &ho
     } else if (how == QLatin1String("accessibility")) {
         // The press action clicks a moment later: wait for that click, not for a time.
         QSignalSpy clicked(pressed, &QAbstractButton::clicked);
-        QAccessible::queryAccessibleInterface(pressed)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(pressed)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(clicked.size(), 1);
     } else {
         clickIn(window, name.constData());

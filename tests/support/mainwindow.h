@@ -18,8 +18,7 @@ public:
     MainWindow(const QByteArray &catalogue, Language language);
     ~MainWindow() { delete window.data(); }
 
-    template <class Control>
-    Control *control(const char *name) const
+    template <class Control> Control *control(const char *name) const
     {
         return window->findChild<Control *>(QLatin1String(name));
     }
@@ -55,8 +54,7 @@ struct MessageBoxCatcher {
     QList<Box> boxes;
 };
 
-template <class Control>
-Control *in(QWidget *window, const char *name)
+template <class Control> Control *in(QWidget *window, const char *name)
 {
     return window->findChild<Control *>(QLatin1String(name));
 }
