@@ -18,15 +18,26 @@ endforeach()
 install(FILES resources/quarvel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/quarvel.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
 
+# What Debian asks of every package's documentation folder: the copyright file and the changelog, compressed
+# (changelog.gz: the package is native, built from its own source).
+set(QUARVEL_DOC_FOLDER ${CMAKE_INSTALL_DATADIR}/doc/quarvel)
+install(FILES resources/debian/copyright DESTINATION ${QUARVEL_DOC_FOLDER})
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
+                   COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/resources/debian/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
+                   DEPENDS resources/debian/changelog)
+add_custom_target(quarvel_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${QUARVEL_DOC_FOLDER})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quarvel)
 set(CPACK_PACKAGE_VENDOR Quarvel)
-set(CPACK_PACKAGE_CONTACT "Quarvel <quarvel@localhost>")
+set(CPACK_PACKAGE_CONTACT "The Quarvel developers <developers@quarvel.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sizes terminal servers for a number of thin-client seats")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-       "Quarvel answers how large a terminal server must be: the processors that carry a number of thin-client "
-       "seats, with the minimum memory, system SSD, data HDD and network speed, for RDP and VDI servers, "
-       "in Simplified Chinese or English.")
+       "Quarvel answers how large a terminal server must be: the processors that\n"
+       "carry a number of thin-client seats, with the minimum memory, system SSD,\n"
+       "data HDD and network speed, for RDP and VDI servers, in Simplified Chinese\n"
+       "or English.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY quarvel)
 set(CPACK_STRIP_FILES ON)
