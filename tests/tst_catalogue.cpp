@@ -77,6 +77,7 @@ void TestCatalogueReading::asThePlainReading_data()
                            "X, 5000 \r\nY,\t6\r\n",
                            "  AMD Y  ,7\r\n",
                            "A,1e3\r\nB,+5\r\nC,.5\r\nD,5.\r\nE,1e-400\r\nF,-12\r\nG,1E2\r\n",
+                           ",5,\xC3\xA9\r\n,6\r\n",
                            "garbage\r\nX,5\r\n",
                            "A,abc\r\nB,0x10\r\nC,inf\r\nD,nan\r\nE,1e309\r\nF,1.2.3\r\nG,\r\nH,5 000\r\n",
                            "I,,5\r\nJ,1e\r\nK,-\r\nL,.\r\nOK,5\r\n",

@@ -263,14 +263,17 @@ void TestCli::controlCharacters()
 {
     // Plain text shows them escaped; JSON escapes them in its own way.
     // UTF-8 by its byte-order mark: the direction override has no place in a code page such as GBK.
-    const TestCatalogue catalogue("\xEF\xBB\xBFIntel \x1b[2J\xE2\x80\xAEX,99999\r\n");
+    // U+2065 lies between the isolates (U+2066 to U+2069) and the embeddings (U+202A to U+202E): shown as it is.
+    const TestCatalogue catalogue(
+        "\xEF\xBB\xBFIntel \x1b[2J\xE2\x80\xAE\xE2\x81\xA6\xE2\x81\xA9\xE2\x81\xA5X,99999\r\n");
     CliRun run = runCli({"rdp", "5", "--lang", "en", "--catalogue", catalogue.path()});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.out.contains("  Intel \\x1b[2J\\u202eX" + QByteArray(24, ' ') + "1612%\n"), run.out.constData());
+    QVERIFY2(run.out.contains("  Intel \\x1b[2J\\u202e\\u2066\\u2069\xE2\x81\xA5X" + QByteArray(24, ' ') + "1612%\n"),
+             run.out.constData());
     QVERIFY(!run.out.contains('\x1b'));
     run = runCli({"rdp", "5", "--lang", "en", "--catalogue", catalogue.path(), "--json"});
     QCOMPARE(QJsonDocument::fromJson(run.out)["candidates"][0].toString(),
-             QString::fromUtf8("Intel \x1b[2J\u202eX") + QString(24, ' ') + "1612%");
+             QString::fromUtf8("Intel \x1b[2J\u202e\u2066\u2069\u2065X") + QString(24, ' ') + "1612%");
 }
 
 // The candidate list for spreadsheets; the report as a PDF, or a clear failure with nothing left behind.

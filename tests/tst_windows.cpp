@@ -18,6 +18,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSpontaneKeyEvent>
 #include <QTimer>
 
@@ -239,6 +240,10 @@ void TestWindows::answers()
     }
     QCOMPARE(actual, shown);
     QCOMPARE(disabledIn(form.form), QStringList());
+    if (auto *box = in<QPlainTextEdit>(form.form, "Text2")) { // a result box takes no typing
+        QTest::keyClicks(box, "x");
+        QCOMPARE(box->toPlainText(), shown.constLast());
+    }
 
     const QStringList before = resultsShown(form.form);
     in<QLineEdit>(form.form, "txbNumber1")->clear();
