@@ -82,6 +82,7 @@ void TestCatalogueReading::asThePlainReading_data()
                            "A,abc\r\nB,0x10\r\nC,inf\r\nD,nan\r\nE,1e309\r\nF,1.2.3\r\nG,\r\nH,5 000\r\n",
                            "I,,5\r\nJ,1e\r\nK,-\r\nL,.\r\nOK,5\r\n",
                            "A,1" + QByteArray(308, '0') + "\r\nB,2" + QByteArray(308, '0'),
+                           "A,0." + QByteArray(400, '0') + "1e710\r\nB,1e-400\r\n",
                            "A\xFF,5\r\nB,6\r\n",
                            "A" + QByteArray(1, '\0') + "X,5\r\nB,6\r\n",
                            boundary + "\r\nB,6\r\n"};
