@@ -18,6 +18,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 namespace {
 
@@ -161,6 +163,11 @@ void TestReports::copiedReport()
     QTextDocument html;
     html.setHtml(QApplication::clipboard()->mimeData()->html());
     QCOMPARE(squeezed(masked(html.toPlainText())), squeezed(lines.join(u'\n')));
+    // Pasted into a spreadsheet, the candidates fill a table of two columns, one row each.
+    const QList<QTextFrame *> frames = html.rootFrame()->childFrames();
+    const auto *table = frames.isEmpty() ? nullptr : qobject_cast<QTextTable *>(frames.first());
+    QCOMPARE(table ? QSize(table->columns(), table->rows()) : QSize(),
+             window == "Form2" ? QSize() : QSize(2, int(lines.filter(QRegularExpression("%$")).size())));
 
     QWidget *area = in<QWidget>(target, menuArea.toLatin1());
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), area->mapToGlobal(QPoint(5, 5)));
