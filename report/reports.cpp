@@ -6,9 +6,10 @@
 
 namespace {
 
-// What the RDP and VDI reports share: the inputs, the heading and the candidate list.
-template <class Texts, class Result>
-Report sizing(const Reports::SizingInputs &inputs, const QString &title, const Result &result)
+// What the RDP and VDI reports share: the inputs, the heading and the candidate list; the level, vendor and
+// list caption are each window's own words.
+Report sizing(const Reports::SizingInputs &inputs, const QString &title, const QString &level, const QString &vendor,
+              const Bilingual &listCaption, const SizingResult &result)
 {
     const Language language = inputs.language;
     Report report;
@@ -16,33 +17,22 @@ Report sizing(const Reports::SizingInputs &inputs, const QString &title, const R
     report.title = title;
     report.created = inputs.created;
     report.inputs = {{ReportTexts::terminals.in(language), inputs.countText},
-                     {ReportTexts::level.in(language), Texts::levelName(inputs.level, language)},
-                     {ReportTexts::vendor.in(language), Texts::vendorName(inputs.vendor)}};
+                     {ReportTexts::level.in(language), level},
+                     {ReportTexts::vendor.in(language), vendor}};
     report.catalogue = result.catalogue;
     report.heading = result.heading;
-    report.listCaption = Texts::candidatesCaption.in(language);
+    report.listCaption = listCaption.in(language);
     report.candidates = result.candidates;
     return report;
 }
-
-struct Rdp {
-    static constexpr const Bilingual &candidatesCaption = RdpTexts::candidatesCaption;
-    static QString levelName(TaskLevel level, Language language) { return RdpTexts::levelName(level, language); }
-    static QString vendorName(Vendor vendor) { return RdpTexts::vendorName(vendor); }
-};
-
-struct Vdi {
-    static constexpr const Bilingual &candidatesCaption = VdiTexts::candidatesCaption;
-    static QString levelName(TaskLevel level, Language language) { return VdiTexts::levelName(level, language); }
-    static QString vendorName(Vendor vendor) { return VdiTexts::vendorName(vendor); }
-};
 
 } // namespace
 
 Report Reports::rdp(const SizingInputs &inputs, const RdpSizing::Result &result)
 {
     const Language language = inputs.language;
-    Report report = sizing<Rdp>(inputs, RdpTexts::windowTitle(), result);
+    Report report = sizing(inputs, RdpTexts::windowTitle(), RdpTexts::levelName(inputs.level, language),
+                           RdpTexts::vendorName(inputs.vendor), RdpTexts::candidatesCaption, result);
     report.results = {{RdpTexts::memoryCaption.in(language), result.memory},
                       {RdpTexts::ssdCaption.in(language), result.ssd},
                       {RdpTexts::hddCaption.in(language), result.hdd},
@@ -54,7 +44,9 @@ Report Reports::rdp(const SizingInputs &inputs, const RdpSizing::Result &result)
 
 Report Reports::vdi(const SizingInputs &inputs, const VdiSizing::Result &result)
 {
-    Report report = sizing<Vdi>(inputs, VdiTexts::windowTitle(inputs.language), result);
+    Report report
+        = sizing(inputs, VdiTexts::windowTitle(inputs.language), VdiTexts::levelName(inputs.level, inputs.language),
+                 VdiTexts::vendorName(inputs.vendor), VdiTexts::candidatesCaption, result);
     report.textCaption = VdiTexts::hardwareCaption.in(inputs.language);
     report.text = result.text;
     return report;
