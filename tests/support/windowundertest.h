@@ -1,0 +1,51 @@
+#pragma once
+
+#include "fakeplatform.h"
+#include "form1.h"
+#include "language.h"
+#include "tablerows.h"
+#include "testcatalogue.h"
+
+#include <QPointer>
+
+Q_DECLARE_METATYPE(Language)
+
+// A main window on a catalogue of its own, in a language, shown and active (offscreen); and the window a test
+// works in: the main window ("Form1"), or the one its button opens ("Form2", "Form3"), which goes with this.
+class WindowUnderTest
+{
+public:
+    WindowUnderTest(const QByteArray &catalogue, Language language, const QString &name = QStringLiteral("Form1"));
+    ~WindowUnderTest();
+
+    TestCatalogue catalogue;
+    FakePlatform platform;
+    QPointer<Form1> main;
+    QPointer<QWidget> form;
+};
+
+// Answers every message box shown while it lives, from inside the box's own event loop, and keeps what
+// each showed.
+struct MessageBoxCatcher {
+    struct Box {
+        QString title, text, button;
+        bool modal;
+    };
+    MessageBoxCatcher();
+    ~MessageBoxCatcher();
+    QList<Box> boxes;
+};
+
+template <class Control> Control *in(QWidget *window, const char *name)
+{
+    return window->findChild<Control *>(QLatin1String(name));
+}
+QWidget *openedWindow(const char *name); // a visible top-level window
+void typeInto(QWidget *window, const QString &keys);
+void clickIn(QWidget *window, const char *name); // where a user clicks, on an option's circle or caption
+QString textIn(QWidget *window, const char *name);
+QStringList itemsIn(QWidget *window); // the entries of its processor list
+// Everything a window's labels, result boxes and processor list show, with the list's current entry.
+QStringList resultsShown(QWidget *window);
+// Runs an action inside the n-th event pump from now (1: the next one), e.g. during a catalogue reading.
+void atPump(int n, std::function<void()> action);
