@@ -8,6 +8,8 @@
 #include "rdpsizing.h"
 #include "vdisizing.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace {
@@ -20,11 +22,10 @@ void requireSteppedUp(qint64 value, qint64 base, qint64 step)
 // The number after an entry's last blank, before its "%": plain digits, however many.
 double percentageOf(const QString &entry)
 {
-    FUZZ_REQUIRE(entry.endsWith(u'%'));
-    const QString digits = entry.mid(entry.lastIndexOf(u' ') + 1).chopped(1);
-    for (QChar c : digits)
-        FUZZ_REQUIRE(c >= u'0' && c <= u'9');
-    return digits.toDouble();
+    static const QRegularExpression percentage(QStringLiteral(" ([0-9]+)%$"));
+    const QRegularExpressionMatch match = percentage.match(entry);
+    FUZZ_REQUIRE(match.hasMatch());
+    return match.captured(1).toDouble();
 }
 
 template <class Calculate>
@@ -57,7 +58,7 @@ void checkSizing(Calculate calculate, bool vdi, const Fuzz::Request &request, co
     // The list: the qualifying records in catalogue order, the vendor read once for each that reaches the score.
     qsizetype listed = 0;
     size_t reading = 0;
-    for (const Fuzz::Record &record : Fuzz::records(path)) {
+    for (const Fuzz::Record &record : Fuzz::plainReading(request.catalogue).records) {
         if (std::trunc(record.score) < required)
             continue;
         const Vendor vendor = vendorsRead.at(reading++);

@@ -49,15 +49,6 @@ QString Fuzz::writeCatalogue(const QByteArray &bytes)
     return path;
 }
 
-std::vector<Fuzz::Record> Fuzz::records(const QString &path)
-{
-    std::vector<Record> result;
-    CpuCatalogue::read(path, [&](const CpuRecord &record) {
-        result.push_back({record.model().toString(), record.score()});
-    });
-    return result;
-}
-
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 static bool validUtf8(const QByteArray &bytes)
 {
@@ -134,4 +125,25 @@ Fuzz::Reading Fuzz::plainReading(const QByteArray &bytes)
         reading.records.push_back({text.left(comma), *score});
     }
     return reading;
+}
+
+void Fuzz::checkReading(const QByteArray &bytes)
+{
+    const Reading expected = plainReading(bytes);
+    std::vector<Record> records;
+    int pumps = 0;
+    const auto outcome = CpuCatalogue::read(
+        writeCatalogue(bytes),
+        [&](const CpuRecord &record) {
+            records.push_back({record.model().toString(), record.score()});
+        },
+        [&] { return ++pumps > 0; });
+    FUZZ_REQUIRE(outcome == CpuCatalogue::Outcome::Complete);
+    FUZZ_REQUIRE(expected.longLine ? pumps >= expected.lines : pumps == expected.lines);
+    FUZZ_REQUIRE(records.size() == expected.records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        FUZZ_REQUIRE(records[i].model == expected.records[i].model);
+        const double score = records[i].score, reference = expected.records[i].score; // below 1e-300: 0 or not
+        FUZZ_REQUIRE(score == reference || (reference != 0 && std::fabs(reference) < 1e-300 && score == 0));
+    }
 }

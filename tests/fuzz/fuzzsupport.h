@@ -34,12 +34,10 @@ Request request(const std::uint8_t *data, std::size_t size);
 // The catalogue bytes as a file of this process's own, rewritten for each input.
 QString writeCatalogue(const QByteArray &bytes);
 
-// Every record of a reading, copied out of the reader's buffer.
 struct Record {
     QString model;
     double score;
 };
-std::vector<Record> records(const QString &path);
 
 // The catalogue format in the plainest terms, sharing nothing with the reader: lines end at CR LF, CR or LF;
 // the first empty line ends the catalogue; a score is a decimal number the C library reads.
@@ -50,5 +48,7 @@ struct Reading {
     bool longLine = false; // one of them too long to read, which the reader pumps through
 };
 Reading plainReading(const QByteArray &bytes);
+// Requires the reader to give the plain reading's records, pumping once for every line.
+void checkReading(const QByteArray &bytes);
 
 } // namespace Fuzz
