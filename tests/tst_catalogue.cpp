@@ -42,10 +42,14 @@ class TestCatalogueReading : public QObject
 
 private slots:
 #ifdef Q_OS_UNIX
-    // Lines at the reader's block boundaries and beyond its 64 KiB (short files are in the fuzz corpus).
+    // The fuzz target's seeds; lines at the reader's block boundaries and beyond its 64 KiB.
     void asThePlainReading_data()
     {
         QTest::addColumn<QByteArray>("content");
+        for (const QFileInfo &seed : QDir(QUARVEL_CORPUS).entryInfoList(QDir::Files)) {
+            QFile file(seed.filePath());
+            QTest::newRow(qPrintable(seed.fileName())) << (file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+        }
         const QByteArray boundary = "Intel " + QByteArray(65535 - 11, 'x') + ",5000"; // its CR ends the first read
         QTest::newRow("a line to the first block's end") << boundary + "\r\nB,6\r\n";
         for (int length : {65536, 65537, 300000}) {

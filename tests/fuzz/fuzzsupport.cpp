@@ -18,26 +18,6 @@ void Fuzz::fail(const char *invariant, const char *file, int line)
     std::abort();
 }
 
-Fuzz::Request Fuzz::request(const std::uint8_t *data, std::size_t size)
-{
-    const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
-    const qsizetype lineEnd = input.indexOf('\n');
-    Request request;
-    request.typed = QString::fromUtf8(input.left(lineEnd < 0 ? input.size() : lineEnd));
-    const qsizetype optionsAt = lineEnd < 0 ? input.size() : lineEnd + 1;
-    const unsigned options = optionsAt < input.size() ? std::uint8_t(input[optionsAt]) : 0;
-    const TaskLevel levels[] = {TaskLevel::Light, TaskLevel::Medium, TaskLevel::Heavy};
-    const Vendor vendors[] = {Vendor::Intel, Vendor::Amd, Vendor::Both};
-    request.firstLevel = levels[options % 3];
-    request.secondLevel = levels[(options / 3) % 3];
-    request.vendors = {vendors[(options / 9) % 3]};
-    if (options & 0x80) // the vendor changes during the reading
-        request.vendors.push_back(vendors[(options / 27) % 3]);
-    request.language = options & 0x40 ? Language::English : Language::Chinese;
-    request.catalogue = input.mid(optionsAt + 1);
-    return request;
-}
-
 QString Fuzz::writeCatalogue(const QByteArray &bytes)
 {
     static const QString path = QDir::temp().filePath(QStringLiteral("quarvel-fuzz-%1.dll").arg(getpid()));

@@ -1,35 +1,19 @@
 #pragma once
 
 #include "cpucatalogue.h"
-#include "language.h"
-#include "tasklevel.h"
-#include "vendor.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
-// What every fuzz target shares: its input laid out as a request and a catalogue, and the checks.
+// The catalogue format read plainly, and the check of the reader against it, for the fuzz target and the tests.
 namespace Fuzz {
 
 [[noreturn]] void fail(const char *invariant, const char *file, int line);
 #define FUZZ_REQUIRE(condition) ((condition) ? void(0) : Fuzz::fail(#condition, __FILE__, __LINE__))
-
-// The input: a first line (the typed text), then one byte of options, then the catalogue's bytes.
-struct Request {
-    QString typed;
-    TaskLevel firstLevel;        // the level read first (for the required score)
-    TaskLevel secondLevel;       // the level read next (for the minimums)
-    std::vector<Vendor> vendors; // the vendor choice at each reading, round and round
-    Language language;
-    QByteArray catalogue;
-};
-Request request(const std::uint8_t *data, std::size_t size);
 
 // The catalogue bytes as a file of this process's own, rewritten for each input.
 QString writeCatalogue(const QByteArray &bytes);
