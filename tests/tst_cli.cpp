@@ -4,12 +4,7 @@
 #include "tablerows.h"
 #include "testcatalogue.h"
 
-#include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <QtTest>
 
 namespace {
 

@@ -1,6 +1,5 @@
 // The last answer of each window handed over: copied, saved as PDF, from the windows and the rules alike.
 
-#include "listentry.h"
 #include "reportactions.h"
 #include "reportformat.h"
 #include "reportpdf.h"
@@ -8,18 +7,8 @@
 #include "version.h"
 #include "windowundertest.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

@@ -9,19 +9,8 @@
 #include "faultydisk.h"
 #endif
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QElapsedTimer>
-#include <QInputMethodEvent>
-#include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSpontaneKeyEvent>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

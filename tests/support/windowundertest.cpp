@@ -3,18 +3,8 @@
 #include "eventpump.h"
 #include "informationbox.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 WindowUnderTest::WindowUnderTest(const QByteArray &content, Language language, const QString &name)
     : catalogue(content)
