@@ -46,17 +46,13 @@ private slots:
     void answers_data()
     {
         tableRows(
-            {"rdp 30 --lang en|30 terminals - server configuration information:\nList of Optional CPUs:\n"
-             "  Intel Xeon E-2388G{24}112%\nMemory Minimum: 40 GB\nSSD Minimum: 300 GB\nHDD Minimum: 2000 GB\n"
-             "NIC Speed Min: 2000 Mbps\nRecommended Graphics Card: GT1030 2GB Or Integrated Graphics\n"
-             "Server System: Windows Server 2012 2016 2019 2022\n",
-             "rdp 100 --level heavy --vendor amd --lang zh|100台终端 - 服务器配置信息：\n可选CPU列表：\n  （无）\n"
+            {"rdp 100 --level heavy --vendor amd --lang zh|100台终端 - 服务器配置信息：\n可选CPU列表：\n  （无）\n"
              "内存-最小值：160 GB\nSSD-最小值：840 GB\nHDD-最小值：5500 GB\n网卡速度-最小值：6000 Mbps\n"
              "建议的显卡：GT1030 2GB 或 集成显卡\n服务器系统：Windows Server 2012 2016 2019 2022\n",
              "rdp 00 --vendor amd --lang en --json|{\n    \"candidates\": [\n        \"AMD EPYC 7302{24}781%\",\n"
-             "        \"AMD Ryzen 9 5950X{24}1437%\"\n    ],\n    \"graphics\": \"GT1030 2GB Or Integrated "
-             "Graphics\",\n"
-             "    \"hdd\": \"500 GB\",\n    \"heading\": \"00 terminals - server configuration information:\",\n"
+             "        \"AMD Ryzen 9 5950X{24}1437%\"\n    ],\n"
+             "    \"graphics\": \"GT1030 2GB Or Integrated Graphics\",\n    \"hdd\": \"500 GB\",\n    \"heading\": "
+             "\"00 terminals - server configuration information:\",\n"
              "    \"memory\": \"8 GB\",\n    \"network\": \"100 Mbps\",\n    \"ssd\": \"120 GB\",\n"
              "    \"system\": \"Windows 7 10 Or Server 2012 2016\"\n}\n",
              "vdi 10 --lang zh|10台终端 - 服务器配置信息：\n  Intel Xeon E-2388G{7}167%\n"

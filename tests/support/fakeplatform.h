@@ -8,7 +8,7 @@
 class FakePlatform : public Platform
 {
 public:
-    std::string folder = "/opt/quarvel";
+    std::string folder;
     std::vector<std::string> systemTypeTexts;
     std::vector<std::string> languageCodes;
     std::string interfaceLanguageCode = "1033";

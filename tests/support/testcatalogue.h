@@ -1,23 +1,32 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 // A catalogue file data.dll with the given bytes, in a folder of its own that goes away with it.
 class TestCatalogue
 {
 public:
-    explicit TestCatalogue(const QByteArray &content);
+    explicit TestCatalogue(const QByteArray &content)
+    {
+        QFile file(path());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(content);
+    }
 
     QString folder() const { return m_folder.path(); }
-    QString path() const;
+    QString path() const { return m_folder.filePath(QStringLiteral("data.dll")); }
 
-    // CR LF after every line, as the shipped catalogue has it; each line in the system's encoding.
-    static QByteArray lines(std::initializer_list<const char *> lines);
-    // A text (UTF-8 in the source) in the encoding the reader expects: UTF-8, or on Windows the ANSI code page
+    // CR LF after every line, each in the encoding the reader expects: UTF-8, or on Windows the ANSI code page
     // (GBK in the Chinese locale the tests run in there).
-    static QByteArray inSystemEncoding(const char *text);
+    static QByteArray lines(std::initializer_list<const char *> lines)
+    {
+        QByteArray content;
+        for (const char *line : lines)
+            content += QStringEncoder(QStringConverter::System).encode(QString::fromUtf8(line)) + "\r\n";
+        return content;
+    }
 
 private:
     QTemporaryDir m_folder;
