@@ -32,8 +32,8 @@ CliRun runCli(const QStringList &arguments, const QString &catalogue = {}, const
 }
 
 const QByteArray sampleCatalogue
-    = TestCatalogue::lines({"AMD EPYC 7302,25000", "Intel Xeon E-2388G,23761", "Intel Xeon Silver 4214R,18200",
-                            "  AMD Ryzen 9 5950X ,46000", "Generic 9000,30000"});
+    = TestCatalogue::lines({"AMD EPYC 7302,25000.5", "Intel Xeon E-2388G,23761", "Intel Xeon Silver 4214R,18200",
+                            "  AMD Ryzen 9 5950X ,46000", "Generic \"9000\",30000"});
 
 } // namespace
 
@@ -64,8 +64,10 @@ private slots:
              "Server memory minimum:40 GB\r\nServer SSD min:300 GB\r\nServer HDD min:1500 GB\r\n"
              "Server NIC speed min:2000 Mbps\r\n\r\n",
              "query 9999 --json|{\n    \"text\": \"\"\n}\n",
-             "rdp 30 --vendor both --lang en --csv|Model,Score,Percentage (%)\r\nAMD EPYC 7302,25000,117\r\n"
-             "Intel Xeon E-2388G,23761,112\r\nAMD Ryzen 9 5950X,46000,216\r\nGeneric 9000,30000,141\r\n"},
+             "rdp 30 --vendor both --lang en --csv|Model,Score,Percentage (%)\r\nAMD EPYC 7302,25000.5,117\r\n"
+             "Intel Xeon E-2388G,23761,112\r\nAMD Ryzen 9 5950X,46000,216\r\n\"Generic \"\"9000\"\"\",30000,141\r\n",
+             "rdp 30 --vendor amd --lang zh --csv|型号,分数,百分比(%)\r\nAMD EPYC 7302,25000.5,117\r\n"
+             "AMD Ryzen 9 5950X,46000,216\r\n"},
             u'|');
     }
     void answers()

@@ -1,8 +1,10 @@
-// The three windows driven as a user drives them: keys, options, answers, messages, readings that are closed,
-// fail or change their options half-way, and a catalogue of a million processors.
+// The three windows driven as a user drives them: keys, options, answers and their reports, messages, readings
+// that are closed, fail or change their options half-way, and a catalogue of a million processors.
 
 #include "countkeyfilter.h"
 #include "eventpump.h"
+#include "reportactions.h"
+#include "version.h"
 #include "windowplacement.h"
 #include "windowundertest.h"
 #ifdef Q_OS_LINUX
@@ -44,6 +46,38 @@ QStringList focusWalk(QWidget *window, const QString &key, qsizetype presses)
 Language languageOf(const QString &code)
 {
     return code == "en" ? Language::English : Language::Chinese;
+}
+
+// A report's creation time as "<now>".
+QString masked(QString text)
+{
+    static const QRegularExpression now("(created |生成于)\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d");
+    return text.replace(now, "\\1<now>");
+}
+
+// What the copy shortcut puts on the clipboard, as plain text.
+QString copied(QWidget *window)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("the window did not become active");
+    QApplication::clipboard()->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    return masked(QApplication::clipboard()->text());
+}
+
+// Text without its blanks (a page sets columns apart by position), blank lines and page numbers.
+QString squeezed(const QString &text)
+{
+    return QString(text)
+        .remove(QRegularExpression("^\\s*\\d+\\s*$", QRegularExpression::MultilineOption))
+        .remove(QRegularExpression("\\s+"));
+}
+
+int enabledActions(QWidget *window)
+{
+    const QList<QAction *> actions = window->actions();
+    return int(std::count_if(actions.cbegin(), actions.cend(), [](QAction *action) { return action->isEnabled(); }));
 }
 
 } // namespace
@@ -117,23 +151,40 @@ private slots:
             QCOMPARE(selected, (row[3] < "Option4" ? QStringList{row[3], "Option4"} : QStringList{"Option2", row[3]}));
     }
 
-    // Window, language, input, options clicked, the message a bad input then gives, then what the answer
-    // shows: heading, the list and its current entry, then the results.
+    // Window, language, input, options clicked, the message a bad input then gives (and the start of the help),
+    // then what the answer shows: heading, the list and its current entry, the results; after "=", the lines
+    // copied ("<s>", "<v>": the short and full versions).
     void answers_data()
     {
-        tableRows({"Form1|zh|30|Option1,Option6|请输入正确的终端数量！|30台终端 - 服务器配置信息："
-                   "|AMD EPYC 7302{28}137%|Intel Xeon E-2388G{28}130%|Intel Xeon Silver 4214R{28}100%|0|24 GB"
-                   "|300 GB|2000 GB|1000 Mbps|GT1030 2GB 或 集成显卡|Windows Server 2012 2016 2019 2022",
-                   "Form3|en|10|Option2|Please enter the correct number of terminals!"
-                   "|10 terminals - server configuration information:|Intel Xeon E-2388G{7}158%"
-                   "|Intel Xeon Silver 4214R{7}121%|0|Memory: 48 GB\nSSD: 420 GB\nHDD: 1000 GB\nNIC speed: 1000 Mbps",
-                   "Form2|zh|1234||输入的字符数量少于4个,请输入4个字符|CPU型号：Sample 1234\n可负载终端数量：3\n"
-                   "服务器内存最小值：8 GB\n服务器SSD最小值：120 GB\n服务器HDD最小值：500 GB\n"
-                   "服务器网卡速度最小值：1000 Mbps\n\n"},
+        tableRows({"Form1|en|30|Option1,Option6|Please enter the correct number of terminals!|CPU, select the "
+                   "corresponding CPU|30 terminals - server configuration information:|AMD EPYC 7302{28}137%"
+                   "|Intel Xeon E-2388G{28}130%|Intel Xeon Silver 4214R{28}100%|0|24 GB|300 GB|2000 GB|1000 Mbps"
+                   "|GT1030 2GB Or Integrated Graphics|Windows Server 2012 2016 2019 2022|=|Quarvel v<s>"
+                   "|Quarvel <v>, created <now>|Terminals: 30|Task level: Light Task|Processor vendor: Intel + AMD"
+                   "|CPU catalogue: 4 records, modified 2026-01-02 03:04||30 terminals - server configuration "
+                   "information:|List of Optional CPUs:|  AMD EPYC 7302{28}137%|  Intel Xeon E-2388G{28}130%"
+                   "|  Intel Xeon Silver 4214R{28}100%|Memory Minimum: 24 GB|SSD Minimum: 300 GB"
+                   "|HDD Minimum: 2000 GB|NIC Speed Min: 1000 Mbps"
+                   "|Recommended Graphics Card: GT1030 2GB Or Integrated Graphics"
+                   "|Server System: Windows Server 2012 2016 2019 2022",
+                   "Form3|zh|10|Option2|请输入正确的终端数量！||10台终端 - 服务器配置信息：|Intel Xeon E-2388G{7}158%"
+                   "|Intel Xeon Silver 4214R{7}121%|0|内存：48 GB\nSSD：420 GB\nHDD：1000 GB\n网卡速度：1000 Mbps|="
+                   "|VDI服务器配置计算 v<s>|Quarvel <v>，生成于<now>|终端数量：10|任务类型：中型任务|CPU厂商：Intel"
+                   "|CPU数据文件：4条记录，修改于2026-01-02 03:04||10台终端 - 服务器配置信息：|CPU可选列表："
+                   "|  Intel Xeon E-2388G{7}158%|  Intel Xeon Silver 4214R{7}121%|其它硬件信息：|内存：48 GB"
+                   "|SSD：420 GB|HDD：1000 GB|网卡速度：1000 Mbps",
+                   "Form2|zh|2388||输入的字符数量少于4个,请输入4个字符||CPU型号：Intel Xeon E-2388G\n"
+                   "可负载终端数量：34\n服务器内存最小值：56 GB\n服务器SSD最小值：360 GB\n服务器HDD最小值：2000 GB\n"
+                   "服务器网卡速度最小值：2000 Mbps\n\n|=|Quarvel v<s>|Quarvel <v>，生成于<now>|查询：2388"
+                   "|CPU数据文件：4条记录，修改于2026-01-02 03:04||CPU型号：Intel Xeon E-2388G|可负载终端数量：34"
+                   "|服务器内存最小值：56 GB|服务器SSD最小值：360 GB|服务器HDD最小值：2000 GB"
+                   "|服务器网卡速度最小值：2000 Mbps"},
                   u'|');
     }
-    // An answer lands in the window's controls and unlocks them; a bad input after it shows its message in the
-    // window's title, the button in the interface language (Qt's own text), and leaves the answer as it was; so
+    // An answer lands in the window's controls and unlocks them. Its report goes to the clipboard by its
+    // shortcut, from the count box, as plain text with CR LF and as HTML; the context menus offer the report's
+    // actions in the window's language. A bad input after it shows its message in the window's title, the
+    // button in the interface language (Qt's own text), and leaves the answer and its report as they were; so
     // does a disk that fails during a reading.
     void answers()
     {
@@ -141,6 +192,8 @@ private slots:
         const QString name = row[0];
         const WindowUnderTest window(sampleCatalogue, languageOf(row[1]), name);
         QWidget *form = window.form;
+        QFile file(window.catalogue.path()); // modified at a known time
+        QVERIFY(file.open(QIODevice::Append) && file.setFileTime({{2026, 1, 2}, {3, 4}}, QFile::FileModificationTime));
         typeInto(form, row[2]);
         for (const QString &option : row[3].split(u',', Qt::SkipEmptyParts))
             clickIn(form, qPrintable(option));
@@ -153,12 +206,36 @@ private slots:
             if (name == "Form1" ? *label == 'L' : *label == 'T')
                 shown << textIn(form, label);
         }
-        QCOMPARE(shown, row.mid(5));
+        const qsizetype report = row.indexOf("=");
+        QCOMPARE(shown, row.mid(6, report - 6));
         QCOMPARE(disabledIn(form), QStringList());
         if (auto *box = in<QPlainTextEdit>(form, "Text2")) { // a result box takes no typing
             QTest::keyClicks(box, "x");
-            QCOMPARE(box->toPlainText(), row.constLast());
+            QCOMPARE(box->toPlainText(), row[report - 1]);
         }
+
+        QStringList lines = row.mid(report + 1).replaceInStrings("<s>", Version::shortText());
+        lines.replaceInStrings("<v>", QString::fromLatin1(Version::full));
+        const QString copy = copied(form);
+        QCOMPARE(copy.split("\r\n"), lines << QString()); // CR LF after every line
+        QTextDocument html;
+        html.setHtml(QApplication::clipboard()->mimeData()->html());
+        QCOMPARE(squeezed(masked(html.toPlainText())), squeezed(lines.join(u'\n')));
+        // Pasted into a spreadsheet, the candidates fill a table of two columns, one row each.
+        const QList<QTextFrame *> frames = html.rootFrame()->childFrames();
+        const auto *table = frames.isEmpty() ? nullptr : qobject_cast<QTextTable *>(frames.first());
+        QCOMPARE(table ? QSize(table->columns(), table->rows()) : QSize(),
+                 name == "Form2" ? QSize() : QSize(2, int(lines.filter(QRegularExpression("%$")).size())));
+        QWidget *area = in<QWidget>(form, name == "Form1" ? "Frame2" : "Text2");
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), area->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(area, &event);
+        QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList offered;
+        for (const QAction *action : menu->actions().mid(menu->actions().size() - 3))
+            offered << action->text();
+        menu->close();
+        QCOMPARE(offered.join(u'|'), row[1] == "en" ? "Copy result|Save as PDF…|Print…" : "复制结果|另存为 PDF…|打印…");
 
         const QStringList before = resultsShown(form);
         in<QLineEdit>(form, "txbNumber1")->clear();
@@ -172,10 +249,10 @@ private slots:
         QCOMPARE(catcher.boxes[0].title, form->windowTitle());
         QCOMPARE(catcher.boxes[0].button, row[1] == "en" ? "OK" : "确定");
         QVERIFY(catcher.boxes[0].modal);
-        if (name == "Form1")
-            QVERIFY(catcher.boxes[1].text.startsWith("CPU，根据终端数量选择对应的CPU"));
+        QVERIFY(catcher.boxes.constLast().text.startsWith(row[5]));
         QCOMPARE(resultsShown(form), before);
         QCOMPARE(disabledIn(form), QStringList());
+        QCOMPARE(copied(form), copy);
 #ifdef Q_OS_LINUX
         typeInto(form, "1");
         {
@@ -188,6 +265,63 @@ private slots:
                                 : "无法完整读取CPU数据文件（data.dll），计算未完成。请检查该文件后重试。");
         QCOMPARE(resultsShown(form), before);
         QCOMPARE(disabledIn(form), QStringList());
+        QCOMPARE(copied(form), copy);
+#endif
+    }
+
+    void reportActions_data()
+    {
+        tableRows({"Form1 zh 30", "Form3 en 10", "Form2 en 2388"});
+    }
+    // Nothing to hand over before the first answer and while a reading runs. Saved as PDF, the report's lines,
+    // Chinese included, in fonts that travel with the file; a folder that cannot hold the file says so and
+    // keeps nothing.
+    void reportActions()
+    {
+        QFETCH(QStringList, row);
+        const WindowUnderTest window(sampleCatalogue, languageOf(row[1]), row[0]);
+        QWidget *form = window.form;
+        typeInto(form, row[2]);
+        QCOMPARE(enabledActions(form), 0);
+        clickIn(form, "Command1");
+        QCOMPARE(enabledActions(form), int(form->actions().size()));
+        int whileReading = -1; // a second reading, with an answer to hand over from the first
+        atPump(1, [&] { whileReading = enabledActions(form); });
+        clickIn(form, "Command1");
+        QCOMPARE(whileReading, 0);
+        QCOMPARE(enabledActions(form), int(form->actions().size()));
+
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("report.pdf");
+        QStringList paths{pdf, folder.filePath("report.pdf/unwritable.pdf")};
+        ReportActions::setFileChooser([&](QWidget *, const QString &suggested) {
+            return suggested.endsWith(".pdf") && !suggested.startsWith(folder.path()) ? paths.takeFirst() : QString();
+        });
+        const MessageBoxCatcher catcher;
+        QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
+        ReportActions::setFileChooser({});
+        QCOMPARE(catcher.boxes.size(), 1);
+        const QString path = QDir::toNativeSeparators(folder.filePath("report.pdf/unwritable.pdf"));
+        const QString text = catcher.boxes[0].text;
+        QVERIFY2(row[1] == "en"
+                     ? text.startsWith("The PDF file \"" + path + "\" could not be saved: ")
+                         && text.endsWith(". No file was written.")
+                     : text.startsWith("无法保存PDF文件“" + path + "”：") && text.endsWith("。没有写入任何文件。"),
+                 qPrintable(text));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"report.pdf"});
+#ifndef Q_OS_WIN // poppler's tools are Linux programs; scripts/windows-check reads the Windows program's PDF
+        const auto run = [&](const QString &program, const QStringList &arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            process.waitForFinished(60000);
+            return QString::fromUtf8(process.readAllStandardOutput());
+        };
+        QCOMPARE(squeezed(masked(run("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}))), squeezed(copied(form)));
+        const QStringList fonts = run("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString &font : fonts) // name, type, encoding, embedded, subset, unicode, object, generation
+            QVERIFY2(font.section(QRegularExpression(" +"), -5, -5) == "yes", qPrintable(font));
 #endif
     }
 
