@@ -107,8 +107,6 @@ private slots:
         QCOMPARE(run.exitCode, row[1].toInt());
         QVERIFY2(row[2].isEmpty() ? run.err.isEmpty() : QString::fromUtf8(run.err).startsWith(row[2]),
                  run.err.constData());
-        if (row[0] == "--version")
-            QCOMPARE(run.out, "quarvel-cli 1.8.0.118\n");
         if (row[0] == "--help")
             QVERIFY(run.out.contains("rdp COUNT") && !run.out.contains("--help-all"));
     }
@@ -205,7 +203,7 @@ private slots:
                  QString::fromUtf8("Intel \x1b[2J\u202e\u2066\u2069\u2065X") + QString(24, ' ') + "1612%");
     }
 
-    // Two rows of the shipped catalogue that once were missing, through every command; and a PDF of a report.
+    // Two rows of the shipped catalogue that once were missing, through every command.
     void shippedCatalogue()
     {
         const QString shipped = QStringLiteral(QUARVEL_SHIPPED_CATALOGUE);
@@ -219,11 +217,6 @@ private slots:
         const CliRun run = runCli({"check-catalogue", shipped, "--lang", "en"});
         QCOMPARE(run.out, "records: 537 (Intel 347, AMD 190, neither 0); lines skipped: 0\n");
         QCOMPARE(run.exitCode, 0);
-        QTemporaryDir folder;
-        const QString pdf = folder.filePath("vdi.pdf");
-        QCOMPARE(runCli({"vdi", "10", "--lang", "zh", "--catalogue", shipped, "--pdf", pdf}).exitCode, 0);
-        QFile written(pdf);
-        QVERIFY(written.open(QIODevice::ReadOnly) && written.read(5) == "%PDF-");
     }
 };
 

@@ -151,15 +151,10 @@ private slots:
     // kind, language, then the busy heading, the heading and the result text, for 007 terminals.
     void texts_data()
     {
-        tableRows({"rdp|en|007 terminals - Calculating Server Configuration Information...|007 terminals - server "
-                   "configuration information:|16 GB\n180 GB\n500 GB\n1000 Mbps\nGT1030 2GB Or Integrated Graphics\n"
-                   "Windows 7 10 Or Server 2012 2016",
-                   "rdp|zh|007台终端 - 正在计算服务器配置信息...|007台终端 - 服务器配置信息：|16 GB\n180 GB\n500 GB\n"
+        tableRows({"rdp|zh|007台终端 - 正在计算服务器配置信息...|007台终端 - 服务器配置信息：|16 GB\n180 GB\n500 GB\n"
                    "1000 Mbps\nGT1030 2GB 或 集成显卡\nWindows 7 10 或者 Server 2012 2016",
                    "vdi|en|007 terminals - Calculating Server Configuration Information...|007 terminals - server "
-                   "configuration information:|Memory: 40 GB\r\nSSD: 300 GB\r\nHDD: 500 GB\r\nNIC speed: 1000 Mbps",
-                   "vdi|zh|007台终端 - 正在计算服务器配置信息...|007台终端 - 服务器配置信息："
-                   "|内存：40 GB\r\nSSD：300 GB\r\nHDD：500 GB\r\n网卡速度：1000 Mbps"},
+                   "configuration information:|Memory: 40 GB\r\nSSD: 300 GB\r\nHDD: 500 GB\r\nNIC speed: 1000 Mbps"},
                   u'|');
     }
     void texts()
