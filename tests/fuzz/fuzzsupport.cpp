@@ -1,16 +1,15 @@
 #include "fuzzsupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
-#include <unistd.h>
 
 void Fuzz::fail(const char *invariant, const char *file, int line)
 {
@@ -18,14 +17,13 @@ void Fuzz::fail(const char *invariant, const char *file, int line)
     std::abort();
 }
 
-QString Fuzz::writeCatalogue(const QByteArray &bytes)
+// The catalogue bytes as a file of this process's own, rewritten for each input.
+static QString writeCatalogue(const QByteArray &bytes)
 {
-    static const QString path = QDir::temp().filePath(QStringLiteral("quarvel-fuzz-%1.dll").arg(getpid()));
-    static const bool removedAtExit = std::atexit([] { QFile::remove(path); }) == 0;
-    (void)removedAtExit;
+    static const QTemporaryDir folder; // removed at exit
+    const QString path = folder.filePath(QStringLiteral("data.dll"));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        fail("the catalogue could be written", __FILE__, __LINE__);
+    FUZZ_REQUIRE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
     return path;
 }
 

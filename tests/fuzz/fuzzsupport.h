@@ -15,9 +15,6 @@ namespace Fuzz {
 [[noreturn]] void fail(const char *invariant, const char *file, int line);
 #define FUZZ_REQUIRE(condition) ((condition) ? void(0) : Fuzz::fail(#condition, __FILE__, __LINE__))
 
-// The catalogue bytes as a file of this process's own, rewritten for each input.
-QString writeCatalogue(const QByteArray &bytes);
-
 struct Record {
     QString model;
     double score;
