@@ -111,55 +111,37 @@ private slots:
             QVERIFY(run.out.contains("rdp COUNT") && !run.out.contains("--help-all"));
     }
 
+    // Language, exit status, the catalogue (%FF: a byte that is no text; {N}: N blanks), the report.
     void checkCatalogue_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<QString>("report");
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("empty last line") << QByteArray("Intel A,5000\n\n") << "en"
-                                         << "line 2 is empty: the catalogue ends there\n"
-                                            "records: 1 (Intel 1, AMD 0, neither 0); lines skipped: 0\n"
-                                         << 0;
-        QTest::newRow("every kind of fault")
-            << QByteArray("Intel A,5000\r\nno comma\r\nAMD B,five\r\nC\xff,1\r\n\r\nIntel D,1\r\nIntel E,2\r\n") << "en"
-            << "line 2: skipped, no comma\nline 3: skipped, the score is not a number\n"
-               "line 4: skipped, bytes that cannot be read as text\n"
-               "line 5 is empty: the catalogue ends there, lines 6 to 7 are never read\n"
-               "records: 1 (Intel 1, AMD 0, neither 0); lines skipped: 3\n"
-            << 1;
-        QTest::newRow("Chinese") << QByteArray("\r\nIntel A,5000\r\n") << "zh"
-                                 << "第1行为空行：CPU列表到此结束，第2至2行不会被读取\n"
-                                    "记录：0条（Intel 0条，AMD 0条，两者皆无0条）；跳过：0行\n"
-                                    "警告：CPU列表中没有任何记录，CPU列表将为空\n"
-                                 << 1;
-        QTest::newRow("empty file") << QByteArray() << "en"
-                                    << "records: 0 (Intel 0, AMD 0, neither 0); lines skipped: 0\n"
-                                       "warning: the catalogue holds no record, every list will be empty\n"
-                                    << 1;
-        QTest::newRow("warnings and a long line")
-            << "\xEF\xBB\xBFIntel \x1b]0;x\x07A,5000\r\n" + QByteArray(70000, 'x')
-                + ",1\r\nAMD \xE2\x80\xAE"
-                  "B,2000000000000\r\nAMD C,25800000000\r\n"
-            << "en"
-            << "line 1: warning, the model text holds control or text-direction characters\n"
-               "line 2: skipped, longer than 64 KiB\n"
-               "line 3: warning, the model text holds control or text-direction characters\n"
-               "line 3: warning, the score is too large: the capacity query leaves this line out\n"
-               "line 4: warning, the score is too large: the capacity query leaves this line out\n"
-               "records: 3 (Intel 1, AMD 2, neither 0); lines skipped: 1\n"
-            << 1;
+        tableRows(
+            {"en|0|Intel A,5000\n\n|line 2 is empty: the catalogue ends there\n"
+             "records: 1 (Intel 1, AMD 0, neither 0); lines skipped: 0\n",
+             "en|1|Intel A,5000\r\nno comma\r\nAMD B,five\r\nC%FF,1\r\n\r\nIntel D,1\r\nIntel E,2\r\n"
+             "|line 2: skipped, no comma\nline 3: skipped, the score is not a number\n"
+             "line 4: skipped, bytes that cannot be read as text\n"
+             "line 5 is empty: the catalogue ends there, lines 6 to 7 are never read\n"
+             "records: 1 (Intel 1, AMD 0, neither 0); lines skipped: 3\n",
+             "zh|1|\r\nIntel A,5000\r\n|第1行为空行：CPU列表到此结束，第2至2行不会被读取\n"
+             "记录：0条（Intel 0条，AMD 0条，两者皆无0条）；跳过：0行\n警告：CPU列表中没有任何记录，CPU列表将为空\n",
+             "en|1||records: 0 (Intel 0, AMD 0, neither 0); lines skipped: 0\n"
+             "warning: the catalogue holds no record, every list will be empty\n",
+             "en|1|\uFEFFIntel \x1b]0;x\aA,5000\r\n{70000},1\r\nAMD \u202EB,2000000000000\r\nAMD C,25800000000\r\n"
+             "|line 1: warning, the model text holds control or text-direction characters\n"
+             "line 2: skipped, longer than 64 KiB\n"
+             "line 3: warning, the model text holds control or text-direction characters\n"
+             "line 3: warning, the score is too large: the capacity query leaves this line out\n"
+             "line 4: warning, the score is too large: the capacity query leaves this line out\n"
+             "records: 3 (Intel 1, AMD 2, neither 0); lines skipped: 1\n"},
+            u'|');
     }
     void checkCatalogue()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, lang);
-        QFETCH(QString, report);
-        QFETCH(int, exitCode);
-        const TestCatalogue catalogue(content);
-        const CliRun run = runCli({"check-catalogue", catalogue.path(), "--lang", lang});
-        QCOMPARE(QString::fromUtf8(run.out), report);
-        QCOMPARE(run.exitCode, exitCode);
+        QFETCH(QStringList, row);
+        const TestCatalogue catalogue(QByteArray::fromPercentEncoding(row[2].toUtf8()));
+        const CliRun run = runCli({"check-catalogue", catalogue.path(), "--lang", row[0]});
+        QCOMPARE(QString::fromUtf8(run.out), row[3]);
+        QCOMPARE(run.exitCode, row[1].toInt());
     }
 
 #ifdef Q_OS_UNIX // through a POSIX shell, its redirections, /proc and /dev/full
