@@ -80,28 +80,6 @@ private slots:
         QCOMPARE(recordsOf(utf8.path()), (QStringList{"英特尔 X|5000", "至强 AMD|1"}));
     }
 
-    // A pump after every line read, each after its line's record; false abandons; a reading inside a pump
-    // (another window's) reads the whole file.
-    void pumps()
-    {
-        const TestCatalogue catalogue(TestCatalogue::lines({"A,1", "skipped", "B,2", "", "D,4"}));
-        QStringList events;
-        CpuCatalogue::read(
-            catalogue.path(), [&](const CpuRecord &record) { events << record.model().toString(); },
-            [&] {
-                if (events.isEmpty() || events.constLast() != "pump")
-                    events << recordsOf(catalogue.path()).join(u' ');
-                events << "pump";
-                return true;
-            });
-        QCOMPARE(events, (QStringList{"A", "A|1 B|2", "pump", "pump", "B", "A|1 B|2", "pump"}));
-        int pumps = 0;
-        QCOMPARE(CpuCatalogue::read(
-                     catalogue.path(), [](const CpuRecord &) {}, [&] { return ++pumps < 2; }),
-                 CpuCatalogue::Outcome::Abandoned);
-        QCOMPARE(pumps, 2);
-    }
-
     // Missing, a folder of that name, a dangling link: no records; a FIFO swapped in is not waited on.
     void notAFile()
     {

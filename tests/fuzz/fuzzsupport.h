@@ -20,8 +20,8 @@ struct Record {
     double score;
 };
 
-// The catalogue format in the plainest terms, sharing nothing with the reader: lines end at CR LF, CR or LF;
-// the first empty line ends the catalogue; a score is a decimal number the C library reads.
+// The catalogue format in the plainest terms: lines end at CR LF, CR or LF; the first empty line ends the
+// catalogue; a score is a decimal number the C library reads.
 std::optional<double> referenceScore(const QString &field);
 struct Reading {
     std::vector<Record> records;

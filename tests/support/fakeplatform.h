@@ -2,6 +2,8 @@
 
 #include "platform.h"
 
+#include <QStringList>
+
 #include <set>
 
 // A platform whose answers a test sets, and which remembers every call in order.
@@ -33,12 +35,12 @@ public:
     void yield() override { calls.push_back("yield"); }
 
     // The arguments of one kind of call.
-    std::vector<std::string> callsOf(const std::string &kind) const
+    QStringList callsOf(const QString &kind) const
     {
-        std::vector<std::string> arguments;
+        QStringList arguments;
         for (const std::string &call : calls) {
-            if (call.compare(0, kind.size(), kind) == 0)
-                arguments.push_back(call.size() > kind.size() ? call.substr(kind.size() + 1) : std::string());
+            if (QString::fromStdString(call).section(u' ', 0, 0) == kind)
+                arguments << QString::fromStdString(call).section(u' ', 1);
         }
         return arguments;
     }
