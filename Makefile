@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 WINDOWS_DIR ?= build-windows
 FUZZ_DIR ?= build-fuzz
-FUZZ_SECONDS ?= 12
+FUZZ_SECONDS ?= 30
 WERROR ?= OFF
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -65,7 +65,7 @@ test-windows: windows
 	cd $(WINDOWS_DIR) && ctest --output-on-failure --parallel $(JOBS)
 	scripts/windows-check $(WINDOWS_DIR)
 
-# The libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each.
+# The libFuzzer target (clang, AddressSanitizer, UndefinedBehaviorSanitizer) for FUZZ_SECONDS.
 fuzz:
 	scripts/install-deps fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DQUARVEL_FUZZ=ON -DQUARVEL_WERROR=$(WERROR)
