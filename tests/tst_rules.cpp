@@ -130,9 +130,10 @@ private slots:
     void listEntries_data()
     {
         tableRows({"rdp I Intel|X,4439 119", "rdp I Intel|X,3699.9 -", "rdp I Intel|X,3700.9 100",
-                   "rdp I Intel|X,1e12 27027027027", "rdp A ||AMD|Y||,3700 100", "rdp I \tIntel|X,3700 100",
-                   "rdp I intel|X,3700 -", "rdp A Intel|Y,3700 -", "rdp B Generic,3700 100", "vdi I Intel|X,11163 115",
-                   "vdi I Intel|X,9665 -", "vdi B AMD|Y,9666 100", "vdi B Generic,99999 -"});
+                   "rdp I Intel|X,1e12 27027027027", "rdp I Intel|X,1e21 27027027027027025920",
+                   "rdp A ||AMD|Y||,3700 100", "rdp I \tIntel|X,3700 100", "rdp I intel|X,3700 -",
+                   "rdp A Intel|Y,3700 -", "rdp B Generic,3700 100", "vdi I Intel|X,11163 115", "vdi I Intel|X,9665 -",
+                   "vdi B AMD|Y,9666 100", "vdi B Generic,99999 -"});
     }
     void listEntries()
     {
@@ -188,7 +189,8 @@ private slots:
     void capacity_data()
     {
         tableRows({"3799.99", "3800 1 8 120 500 100", "4400 2 8 120 500 200", "5600 4 16 120 500 1000",
-                   "9799.9 10 24 180 1000 1000", "27200 40 64 420 2500 3000", "2.6e10 -"});
+                   "9799.9 10 24 180 1000 1000", "27200 40 64 420 2500 3000", "294200 485 736 3480 24500 25000",
+                   "2.6e10 -"});
     }
     void capacity()
     {
