@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(CountKeyFilter::admits(int(combination.key()), combination.keyboardModifiers()), row[1] == "1");
     }
 
-    // Typed keys, the clipboard's keys and an input method's commits reach the count box as digits only.
+    // Typed keys, a paste and an input method's commits reach the count box as digits only.
     void typing()
     {
         const WindowUnderTest window(sampleCatalogue, "en");
@@ -91,7 +91,6 @@ private slots:
         typeInto(window.main, "1a2 .-3");
         QTest::keyClick(box, Qt::Key_Left);
         QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         QApplication::clipboard()->setText("x9");
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         for (const char *commit : {"中文", "１２", "a", "67"}) {
