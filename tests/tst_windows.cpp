@@ -203,6 +203,11 @@ private slots:
 
         QStringList lines = row.mid(report + 1).replaceInStrings("<s>", Version::shortText());
         lines.replaceInStrings("<v>", QString::fromLatin1(Version::full));
+        for (const QString &option : row[3].split(u',', Qt::SkipEmptyParts)) { // captioned as the report names them
+            const QString caption = textIn(form, qPrintable(option));
+            QVERIFY(!caption.isEmpty()
+                    && lines.indexOf(QRegularExpression(".+(: |：)" + QRegularExpression::escape(caption))) > 0);
+        }
         const QString copy = copied(form);
         QCOMPARE(copy.split("\r\n"), lines << QString()); // CR LF after every line
         QTextDocument html;
@@ -294,10 +299,9 @@ private slots:
 
         QTemporaryDir folder;
         const QString pdf = folder.filePath("report.pdf");
-        QStringList paths{pdf, folder.filePath("report.pdf/unwritable.pdf")};
+        QStringList paths{QString(), pdf, folder.filePath("report.pdf/unwritable.pdf")}; // cancelled first
         ReportActions::setFileChooser([&](QWidget *, const QString &suggested) {
-            const bool pdf = suggested.endsWith(".pdf") && !suggested.startsWith(folder.path());
-            return pdf && !paths.isEmpty() ? paths.takeFirst() : QString(); // then cancelled
+            return suggested.endsWith(".pdf") && !suggested.startsWith(folder.path()) ? paths.takeFirst() : "-";
         });
         const MessageBoxCatcher catcher;
         for (int i = 0; i < 3; ++i)

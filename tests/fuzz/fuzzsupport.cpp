@@ -9,15 +9,8 @@
 
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
-
-void Fuzz::fail(const char *invariant, const char *file, int line)
-{
-    std::fprintf(stderr, "%s:%d: invariant failed: %s\n", file, line, invariant);
-    std::abort();
-}
 
 // The catalogue bytes as a file of this process's own, rewritten for each input.
 static QString writeCatalogue(const QByteArray &bytes)
