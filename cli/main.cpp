@@ -60,8 +60,8 @@ int main(int argc, char *argv[])
     int exitStatus = 0;
     if (const auto options = CliOptions::parse(QCoreApplication::arguments(), exitStatus))
         exitStatus = run(*options);
-    // An answer that did not reach its reader (a full disk, a closed pipe) is no success.
-    if (!Output::finish() && exitStatus == 0)
+    // An answer that did not reach its reader (a full disk, a closed pipe) is no success, whatever it said.
+    if (!Output::finish())
         exitStatus = CliTexts::ioFailure;
     return exitStatus;
 }

@@ -155,6 +155,8 @@ private slots:
                    "\"$CLI\" rdp 5 --lang en --catalogue \"$CAT\" >/dev/full|quarvel-cli: cannot write the output: No "
                    "space left on device",
                    "\"$CLI\" vdi 5 --json --catalogue \"$CAT\" >&-|quarvel-cli: cannot write the output",
+                   "awk 'BEGIN { while (n++ < 2000) print \"x\" }' >\"$CAT\"; \"$CLI\" check-catalogue \"$CAT\" "
+                   ">/dev/full|cannot write the output",
                    "\"$CLI\" rdp 30 --lang en --catalogue \"$CAT\" --pdf \"$CAT/report.pdf\"|The PDF file \""},
                   u'|');
     }
