@@ -2,6 +2,7 @@
 
 #include "scoretext.h"
 #include "soughttext.h"
+#include "systemtext.h"
 
 #include <QtAlgorithms>
 
@@ -10,15 +11,6 @@
 #include <cstring>
 #include <string_view>
 #include <utility>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -36,52 +28,16 @@ std::uint64_t zeroBytes(std::uint64_t word)
 
 } // namespace
 
-QStringView CpuRecord::model() const
-{
-    return m_reader->model();
-}
-
-bool CpuRecord::modelIsEmpty() const
-{
-    return m_reader->m_modelLength == 0;
-}
-
-bool CpuRecord::modelContains(const SoughtText &sought) const
-{
-    return m_reader->modelContains(sought);
-}
-
 CatalogueReader::CatalogueReader(const QString &path)
-    : m_decoder(QStringConverter::System, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
+    : m_decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
 {
-    if (open(path))
+    if (m_file.open(path))
         m_openSize = m_file.size();
     else
         m_atEnd = true;
     // Room for the longest line held whole and the next block behind it.
     m_buffer.resize(2 * std::max(chunkSize, longestLine + 2));
     m_record.m_reader = this;
-}
-
-bool CatalogueReader::open(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    // Without blocking, and the opened file itself checked: a FIFO put in the file's place after the caller
-    // looked at it would otherwise wait for a writer for ever.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat status;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
-        || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
-        ::close(fd);
-        return false;
-    }
-    return m_file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
-#else
-    m_file.setFileName(path);
-    return m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-#endif
 }
 
 bool CatalogueReader::fill()
@@ -99,8 +55,6 @@ bool CatalogueReader::fill()
     if (got > 0) {
         if (m_bytesRead == 0 && got >= 3 && std::memcmp(m_buffer.constData(), "\xEF\xBB\xBF", 3) == 0) {
             // The file says it is UTF-8, whatever the system's code page.
-            m_decoder = QStringDecoder(QStringConverter::Utf8,
-                                       QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
             m_utf8 = true;
         }
         m_end += qsizetype(got);
@@ -263,18 +217,8 @@ CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype len
 
 bool CatalogueReader::decode(const char *bytes, qsizetype length)
 {
-#ifdef Q_OS_WIN
-    // The system's code page, invalid sequences refused (Qt's own conversion would replace them).
-    if (!m_utf8) {
-        const int size = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, int(length), nullptr, 0);
-        if (size <= 0)
-            return false;
-        m_text.resize(size);
-        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, int(length),
-                            reinterpret_cast<wchar_t *>(m_text.data()), size);
-        return true;
-    }
-#endif
+    if (!m_utf8)
+        return SystemText::decode(bytes, length, m_text);
     m_decoder.resetState();
     m_text.resize(m_decoder.requiredSpace(length));
     const QChar *end = m_decoder.appendToBuffer(m_text.data(), QByteArrayView(bytes, length));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cpurecord.h"
+#include "regularfile.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QStringDecoder>
 
@@ -44,7 +44,6 @@ public:
 private:
     friend class CpuRecord;
 
-    bool open(const QString &path);
     bool fill();
     qsizetype scanLine();
     void forgetScan();
@@ -54,7 +53,7 @@ private:
     QStringView model() const;
     bool modelContains(const SoughtText &sought) const;
 
-    QFile m_file;
+    RegularFile m_file;
     QByteArray m_buffer;
     qsizetype m_begin = 0; // start of the unread bytes in m_buffer
     qsizetype m_end = 0;   // end of the bytes read so far
@@ -69,8 +68,8 @@ private:
     bool m_changed = false;  // the file's size changed while it was read
     qint64 m_openSize = 0;
     qint64 m_bytesRead = 0;
-    QStringDecoder m_decoder;
-    bool m_utf8 = false; // a UTF-8 file by its byte-order mark, whatever the system's encoding
+    QStringDecoder m_decoder; // UTF-8, for a file that says so
+    bool m_utf8 = false;      // a UTF-8 file by its byte-order mark, whatever the system's encoding
     qint64 m_lineNumber = 0;
     CpuRecord m_record;
 

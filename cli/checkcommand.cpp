@@ -2,6 +2,7 @@
 
 #include "capacity.h"
 #include "cataloguereader.h"
+#include "clicatalogue.h"
 #include "clioptions.h"
 #include "clitexts.h"
 #include "cpucatalogue.h"
@@ -9,17 +10,17 @@
 #include "output.h"
 #include "soughttext.h"
 
-int CheckCommand::run(const CliOptions &options)
+ExitStatus CheckCommand::run(const CliOptions &options)
 {
     const Language language = options.language;
     if (!CpuCatalogue::exists(options.catalogue)) {
         Output::error(CliTexts::noCatalogue.in(language) + options.catalogue);
-        return 1;
+        return ExitStatus::Findings;
     }
     CatalogueReader reader(options.catalogue);
     if (!reader.isOpen()) {
         Output::error(CliTexts::unreadableCatalogue.in(language) + options.catalogue);
-        return 1;
+        return ExitStatus::Findings;
     }
     const SoughtText intel(u"Intel");
     const SoughtText amd(u"AMD");
@@ -32,7 +33,7 @@ int CheckCommand::run(const CliOptions &options)
     };
     for (CatalogueReader::Line line = reader.next(); line != CatalogueReader::Line::EndOfFile; line = reader.next()) {
         if (line == CatalogueReader::Line::ReadError)
-            return CliTexts::readFailed(options.catalogue, language);
+            return CliCatalogue::reportReadFailure(options.catalogue, language);
         if (line == CatalogueReader::Line::Skipping)
             continue;
         lastLine = reader.lineNumber();
@@ -82,5 +83,5 @@ int CheckCommand::run(const CliOptions &options)
     Output::line(CliTexts::summary.in(language).arg(records).arg(intels).arg(amds).arg(neither).arg(skipped));
     if (records == 0)
         Output::line(CliTexts::noRecords.in(language));
-    return skipped == 0 && !linesLost && records > 0 ? 0 : 1;
+    return skipped == 0 && !linesLost && records > 0 ? ExitStatus::Success : ExitStatus::Findings;
 }

@@ -1,9 +1,6 @@
 #include "clioptions.h"
 
 #include "cpucatalogue.h"
-#include "languageselection.h"
-#include "module1.h"
-#include "systemplatform.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -30,16 +27,17 @@ std::optional<Value> pick(const QString &text, std::initializer_list<std::pair<c
     return std::nullopt;
 }
 
-int usageError(const QString &message)
+ExitStatus usageError(const QString &message)
 {
     QTextStream(stderr) << QCoreApplication::applicationName() << ": " << message << "\n"
                         << "Try '" << QCoreApplication::applicationName() << " --help'.\n";
-    return 2;
+    return ExitStatus::Usage;
 }
 
 } // namespace
 
-std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &exitStatus)
+std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitStatus &exitStatus,
+                                            const std::function<Language()> &systemLanguage)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Sizes terminal servers from the Quarvel CPU catalogue.\n\n")
@@ -76,13 +74,13 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
     }
     if (parser.isSet(helpOption)) {
         QTextStream(stdout) << parser.helpText();
-        exitStatus = 0;
+        exitStatus = ExitStatus::Success;
         return std::nullopt;
     }
     if (parser.isSet(versionOption)) {
         QTextStream(stdout) << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
                             << '\n';
-        exitStatus = 0;
+        exitStatus = ExitStatus::Success;
         return std::nullopt;
     }
 
@@ -150,8 +148,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, int &e
         }
         options.language = *language;
     } else {
-        Module1::blnEnglish = LanguageSelection::english(*systemPlatform(), Module1::blnEnglish);
-        options.language = Module1::language();
+        options.language = systemLanguage();
     }
     if (check && !options.argument.isEmpty())
         options.catalogue = options.argument;

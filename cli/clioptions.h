@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exitstatus.h"
 #include "language.h"
 #include "tasklevel.h"
 #include "vendor.h"
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The command line: quarvel-cli COMMAND ARGUMENT [--level L] [--vendor V] [--lang zh|en] [--catalogue FILE]
@@ -23,6 +25,8 @@ struct CliOptions {
     bool csv = false; // rdp and vdi: the candidate list as CSV
     QString pdf;      // where the report goes as well, if anywhere
 
-    // The options, or the exit status when the program is to end at once (help, version, usage error).
-    static std::optional<CliOptions> parse(const QStringList &arguments, int &exitStatus);
+    // The options, or the exit status when the program is to end at once (help, version, usage error). Without
+    // --lang the language is the system's, as the windows choose it.
+    static std::optional<CliOptions> parse(const QStringList &arguments, ExitStatus &exitStatus,
+                                           const std::function<Language()> &systemLanguage);
 };

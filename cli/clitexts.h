@@ -2,8 +2,6 @@
 
 #include "bilingual.h"
 
-#include <QString>
-
 // The command-line tool's own texts, Chinese and English side by side.
 namespace CliTexts {
 inline constexpr Bilingual noCatalogue{"警告：找不到CPU列表文件，CPU列表为空：",
@@ -30,12 +28,4 @@ inline constexpr Bilingual summary{"记录：%1条（Intel %2条，AMD %3条，�
                                    "records: %1 (Intel %2, AMD %3, neither %4); lines skipped: %5"};
 inline constexpr Bilingual noRecords{"警告：CPU列表中没有任何记录，CPU列表将为空",
                                      "warning: the catalogue holds no record, every list will be empty"};
-
-// A warning on standard error when the catalogue gives no records because it is missing or unreadable.
-void warnAboutCatalogue(const QString &path, Language language);
-
-// The exit status of a command whose catalogue or output failed it.
-inline constexpr int ioFailure = 3;
-// Says on standard error that the catalogue could not be read to its end; returns ioFailure.
-int readFailed(const QString &path, Language language);
 } // namespace CliTexts

@@ -1,9 +1,11 @@
 #include "checkcommand.h"
 #include "clioptions.h"
-#include "clitexts.h"
+#include "console.h"
+#include "languageselection.h"
 #include "output.h"
 #include "querycommand.h"
 #include "sizingcommand.h"
+#include "systemplatform.h"
 #include "version.h"
 
 #include <QGuiApplication>
@@ -12,15 +14,9 @@
 #include <cstring>
 #include <memory>
 
-#ifdef Q_OS_WIN
-#include <cstdio>
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 namespace {
 
-int run(const CliOptions &options)
+ExitStatus run(const CliOptions &options)
 {
     if (options.command == QLatin1String("query"))
         return QueryCommand::run(options);
@@ -31,37 +27,37 @@ int run(const CliOptions &options)
     return SizingCommand::rdp(options);
 }
 
+// The language the windows would speak: the system's, or English where en.dll lies beside the program.
+Language systemLanguage()
+{
+    return LanguageSelection::english(*systemPlatform(), false) ? Language::English : Language::Chinese;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-#ifdef Q_OS_WIN
-    // The same bytes as elsewhere: no LF turned into CR LF (the texts that have CR LF have it already).
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-#endif
-    // Pages need fonts, and fonts a GUI application; on a display-less platform where no other is asked for.
+    Console::useBinaryStreams(); // the texts that have CR LF have it already
+    // Pages need fonts, and fonts a GUI application.
     const bool pages = std::any_of(argv + 1, argv + argc,
                                    [](const char *argument) { return std::strncmp(argument, "--pdf", 5) == 0; });
-#ifndef Q_OS_WIN
-    if (pages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-    // Standard error is the tool's own; Qt's notes on its environment (no runtime folder, say) are no error.
-    if (pages)
+    if (pages) {
+        Console::preparePagesWithoutDisplay();
+        // Standard error is the tool's own; Qt's notes on its environment (no runtime folder, say) are no error.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
             if (type == QtCriticalMsg || type == QtFatalMsg)
                 Output::error(message);
         });
+    }
     const std::unique_ptr<QCoreApplication> application(pages ? new QGuiApplication(argc, argv)
                                                               : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("quarvel-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Version::full));
-    int exitStatus = 0;
-    if (const auto options = CliOptions::parse(QCoreApplication::arguments(), exitStatus))
+    ExitStatus exitStatus = ExitStatus::Success;
+    if (const auto options = CliOptions::parse(QCoreApplication::arguments(), exitStatus, systemLanguage))
         exitStatus = run(*options);
     // An answer that did not reach its reader (a full disk, a closed pipe) is no success, whatever it said.
     if (!Output::finish())
-        exitStatus = CliTexts::ioFailure;
-    return exitStatus;
+        exitStatus = ExitStatus::IoFailure;
+    return int(exitStatus);
 }

@@ -1,30 +1,33 @@
 #include "querycommand.h"
 
 #include "capacityquery.h"
+#include "clicatalogue.h"
 #include "clioptions.h"
-#include "clitexts.h"
 #include "output.h"
+#include "plaintextemitter.h"
+#include "queryreport.h"
 #include "querytexts.h"
 #include "reportfile.h"
-#include "reports.h"
 
 #include <QJsonObject>
 
-int QueryCommand::run(const CliOptions &options)
+ExitStatus QueryCommand::run(const CliOptions &options)
 {
     const CapacityQuery::Outcome outcome
         = CapacityQuery::run(options.argument, options.catalogue, options.language, {});
     if (outcome.status == CapacityQuery::Status::ReadFailed)
-        return CliTexts::readFailed(options.catalogue, options.language);
+        return CliCatalogue::reportReadFailure(options.catalogue, options.language);
     if (outcome.status != CapacityQuery::Status::Done) {
         Output::error(QueryTexts::tooShort.in(options.language));
-        return 2;
+        return ExitStatus::Usage;
     }
-    CliTexts::warnAboutCatalogue(options.catalogue, options.language);
-    if (options.json)
+    CliCatalogue::warnWhenMissing(options.catalogue, options.language);
+    const Report report = QueryReport::make(options.argument, outcome, options.language, QDateTime::currentDateTime());
+    if (options.json) {
         Output::json(QJsonObject{{QStringLiteral("text"), outcome.text}});
-    else
-        Output::text(outcome.text);
-    return ReportFile::write(options,
-                             Reports::query(options.argument, outcome, options.language, QDateTime::currentDateTime()));
+    } else {
+        for (const QString &line : PlainTextEmitter::lines(report, ReportWalker::Scope::Answer))
+            Output::line(line);
+    }
+    return ReportFile::write(options, report);
 }

@@ -1,92 +1,77 @@
 #include "sizingcommand.h"
 
+#include "clicatalogue.h"
 #include "clioptions.h"
-#include "clitexts.h"
+#include "csvemitter.h"
 #include "output.h"
-#include "rdpsizing.h"
+#include "plaintextemitter.h"
+#include "rdpreport.h"
 #include "reportfile.h"
-#include "reportformat.h"
-#include "reports.h"
-#include "reporttexts.h"
-#include "terminalcount.h"
-#include "vdisizing.h"
+#include "sizingtexts.h"
+#include "vdireport.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
 namespace {
 
-// What the two commands share: the options with the window's defaults, the failures, the CSV list and the
-// report file. Each writes its own text and JSON.
-template <class Outcome, class Calculate, class Describe, class Write>
-int run(const CliOptions &options, TaskLevel defaultLevel, Calculate calculate, Describe describe, Write write)
+QJsonArray entries(const SizingResult &result)
+{
+    QJsonArray candidates;
+    for (const Candidate &candidate : result.candidates)
+        candidates << candidate.entry;
+    return candidates;
+}
+
+// What the two commands share: the options with the window's defaults, the failures, the plain answer, the CSV
+// list and the report file. Each has its own JSON.
+template <class Calculate, class Describe, class Json>
+ExitStatus run(const CliOptions &options, TaskLevel defaultLevel, Calculate calculate, Describe describe, Json json)
 {
     const TaskLevel level = options.level.value_or(defaultLevel);
     const Vendor vendor = options.vendor.value_or(Vendor::Intel);
-    const Outcome outcome = calculate(SizingRequest{options.argument, [level] { return level; },
-                                                    [vendor] { return vendor; }, options.catalogue, options.language},
-                                      SizingProgress{});
+    const auto outcome = calculate(SizingRequest{options.argument, [level] { return level; },
+                                                 [vendor] { return vendor; }, options.catalogue, options.language},
+                                   SizingProgress{});
     if (outcome.status == SizingStatus::ReadFailed)
-        return CliTexts::readFailed(options.catalogue, options.language);
+        return CliCatalogue::reportReadFailure(options.catalogue, options.language);
     if (outcome.status != SizingStatus::Done) {
-        Output::error(TerminalCount::invalidMessage.in(options.language));
-        return 2;
+        Output::error(SizingTexts::invalidCount.in(options.language));
+        return ExitStatus::Usage;
     }
-    CliTexts::warnAboutCatalogue(options.catalogue, options.language);
-    const Report report = describe(
-        Reports::SizingInputs{options.argument, level, vendor, options.language, QDateTime::currentDateTime()},
-        outcome.result);
+    CliCatalogue::warnWhenMissing(options.catalogue, options.language);
+    const Report report
+        = describe({options.argument, level, vendor, options.language, QDateTime::currentDateTime()}, outcome.result);
     if (options.csv) {
-        Output::text(ReportFormat::csv(outcome.result.candidates, options.language));
+        Output::text(CsvEmitter::csv(report));
+    } else if (options.json) {
+        Output::json(json(outcome.result));
     } else {
-        QJsonArray candidates;
-        for (const Candidate &candidate : outcome.result.candidates)
-            candidates << candidate.entry;
-        write(outcome.result, report, candidates);
+        for (const QString &line : PlainTextEmitter::lines(report, ReportWalker::Scope::Answer))
+            Output::line(line);
     }
     return ReportFile::write(options, report);
 }
 
 } // namespace
 
-int SizingCommand::rdp(const CliOptions &options)
+ExitStatus SizingCommand::rdp(const CliOptions &options)
 {
-    return run<RdpSizing::Outcome>(
-        options, TaskLevel::Medium, RdpSizing::calculate, Reports::rdp,
-        [&](const RdpSizing::Result &result, const Report &report, const QJsonArray &candidates) {
-            if (!options.json) {
-                for (const QString &line : ReportFormat::resultLines(report))
-                    Output::line(line);
-                return;
-            }
-            Output::json(QJsonObject{{QStringLiteral("heading"), result.heading},
-                                     {QStringLiteral("candidates"), candidates},
-                                     {QStringLiteral("memory"), result.memory},
-                                     {QStringLiteral("ssd"), result.ssd},
-                                     {QStringLiteral("hdd"), result.hdd},
-                                     {QStringLiteral("network"), result.network},
-                                     {QStringLiteral("graphics"), result.graphics},
-                                     {QStringLiteral("system"), result.system}});
-        });
+    return run(options, TaskLevel::Medium, RdpSizing::calculate, RdpReport::make, [](const RdpSizing::Result &result) {
+        return QJsonObject{
+            {QStringLiteral("heading"), result.heading},   {QStringLiteral("candidates"), entries(result)},
+            {QStringLiteral("memory"), result.memory},     {QStringLiteral("ssd"), result.ssd},
+            {QStringLiteral("hdd"), result.hdd},           {QStringLiteral("network"), result.network},
+            {QStringLiteral("graphics"), result.graphics}, {QStringLiteral("system"), result.system}};
+    });
 }
 
-int SizingCommand::vdi(const CliOptions &options)
+ExitStatus SizingCommand::vdi(const CliOptions &options)
 {
     // As the VDI window opens: light tasks, Intel.
-    return run<VdiSizing::Outcome>(options, TaskLevel::Light, VdiSizing::calculate, Reports::vdi,
-                                   [&](const VdiSizing::Result &result, const Report &, const QJsonArray &candidates) {
-                                       if (options.json) {
-                                           Output::json(QJsonObject{{QStringLiteral("heading"), result.heading},
-                                                                    {QStringLiteral("candidates"), candidates},
-                                                                    {QStringLiteral("text"), result.text}});
-                                           return;
-                                       }
-                                       Output::line(result.heading);
-                                       if (result.candidates.isEmpty())
-                                           Output::line(QStringLiteral("  ") + ReportTexts::none.in(options.language));
-                                       for (const Candidate &candidate : result.candidates)
-                                           Output::line(QStringLiteral("  ") + candidate.entry);
-                                       Output::line(
-                                           QString(result.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-                                   });
+    return run(options, TaskLevel::Light, VdiSizing::calculate, VdiReport::make, [](const VdiSizing::Result &result) {
+        return QJsonObject{{QStringLiteral("heading"), result.heading},
+                           {QStringLiteral("candidates"), entries(result)},
+                           {QStringLiteral("text"), result.text}};
+    });
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "exitstatus.h"
+
 struct CliOptions;
 
 namespace SizingCommand {
-// quarvel-cli rdp COUNT and vdi COUNT: the main and VDI windows' calculations; 0 when done, 2 for an invalid
-// count, 3 when the catalogue or the report file failed.
-int rdp(const CliOptions &options);
-int vdi(const CliOptions &options);
+// quarvel-cli rdp COUNT and vdi COUNT: the main and VDI windows' calculations; Usage for an invalid count,
+// IoFailure when the catalogue or the report file failed.
+ExitStatus rdp(const CliOptions &options);
+ExitStatus vdi(const CliOptions &options);
 } // namespace SizingCommand

@@ -1,5 +1,8 @@
 #include "decimal.h"
 
+#include <charconv>
+#include <cstdint>
+
 QString Decimal::gigabytes(qint32 value)
 {
     return QString::number(value) + QStringLiteral(" GB");
@@ -8,4 +11,18 @@ QString Decimal::gigabytes(qint32 value)
 QString Decimal::megabits(qint32 value)
 {
     return QString::number(value) + QStringLiteral(" Mbps");
+}
+
+char *Decimal::writeWhole(double whole, char *digits)
+{
+    // Below 2^53 a whole double is a whole 64-bit number, which is quicker to write.
+    return whole >= 0 && whole < 9007199254740992.0
+        ? std::to_chars(digits, digits + wholeDigitsRoom, std::uint64_t(whole)).ptr
+        : std::to_chars(digits, digits + wholeDigitsRoom, whole, std::chars_format::fixed).ptr;
+}
+
+QString Decimal::whole(double whole)
+{
+    char digits[wholeDigitsRoom];
+    return QString::fromLatin1(digits, writeWhole(whole, digits) - digits);
 }

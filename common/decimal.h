@@ -6,4 +6,10 @@
 namespace Decimal {
 QString gigabytes(qint32 value); // "16 GB"
 QString megabits(qint32 value);  // "1000 Mbps"
+
+// A whole number of any size (a percentage beyond 64 bits too) in plain digits, without exponent: written into
+// digits, which has room for wholeDigitsRoom characters; returns the end.
+constexpr int wholeDigitsRoom = 400;
+char *writeWhole(double whole, char *digits);
+QString whole(double whole);
 } // namespace Decimal

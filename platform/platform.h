@@ -23,8 +23,10 @@ public:
     virtual std::string userInterfaceLanguageCode() = 0;
     // Whether the path names an existing ordinary file (not a folder, not hidden, not a system file).
     virtual bool isOrdinaryFile(const std::string &path) = 0;
-    // Starts a command line with a hidden window and returns at once; its outcome is not looked at.
-    virtual void startHidden(const std::string &commandLine) = 0;
+    // Starts one of the system's own programs (tool, such as "regsvr32", from the system folder: never a
+    // namesake in the program's or the current folder) with a hidden window and returns at once; its outcome
+    // is not looked at. The command line starts with the tool's name.
+    virtual void startSystemTool(const std::string &tool, const std::string &commandLine) = 0;
     // Lets the event loop process pending events once.
     virtual void yield() = 0;
 };

@@ -26,11 +26,12 @@ bool PosixPlatform::isOrdinaryFile(const std::string &path)
     return QFileInfo(QString::fromStdString(path)).isFile();
 }
 
-void PosixPlatform::startHidden(const std::string &commandLine)
+void PosixPlatform::startSystemTool(const std::string &tool, const std::string &commandLine)
 {
     QStringList arguments = QProcess::splitCommand(QString::fromStdString(commandLine));
     if (!arguments.isEmpty())
-        QProcess::startDetached(arguments.takeFirst(), arguments);
+        arguments.removeFirst();
+    QProcess::startDetached(QString::fromStdString(tool), arguments);
 }
 
 void PosixPlatform::yield()

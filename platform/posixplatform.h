@@ -13,7 +13,7 @@ public:
     std::vector<std::string> osLanguageCodes() override;
     std::string userInterfaceLanguageCode() override;
     bool isOrdinaryFile(const std::string &path) override;
-    void startHidden(const std::string &commandLine) override;
+    void startSystemTool(const std::string &tool, const std::string &commandLine) override;
     void yield() override;
 
     // LC_ALL, else LC_MESSAGES, else LANG (empty values count as unset), else "C".

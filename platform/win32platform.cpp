@@ -147,15 +147,22 @@ bool Win32Platform::isOrdinaryFile(const std::string &path)
         && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
-void Win32Platform::startHidden(const std::string &commandLine)
+void Win32Platform::startSystemTool(const std::string &tool, const std::string &commandLine)
 {
+    std::wstring program(MAX_PATH, L'\0');
+    const UINT length = GetSystemDirectoryW(program.data(), UINT(program.size()));
+    if (length == 0 || length >= program.size())
+        return;
+    program.resize(length);
+    program += L'\\' + wide(tool) + L".exe";
     std::wstring command = wide(commandLine);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }

@@ -13,6 +13,6 @@ public:
     std::vector<std::string> osLanguageCodes() override;
     std::string userInterfaceLanguageCode() override;
     bool isOrdinaryFile(const std::string &path) override;
-    void startHidden(const std::string &commandLine) override;
+    void startSystemTool(const std::string &tool, const std::string &commandLine) override;
     void yield() override;
 };

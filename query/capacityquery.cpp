@@ -2,10 +2,31 @@
 
 #include "blanks.h"
 #include "capacity.h"
+#include "decimal.h"
 #include "querytexts.h"
 #include "soughttext.h"
 
 #include <QStringList>
+
+namespace {
+
+// One processor's entry: its lines, each closed by CR LF, and an empty line after them.
+QString entry(QStringView model, const Capacity &capacity, Language language)
+{
+    const QLatin1String crLf("\r\n");
+    QString text = QueryTexts::model.in(language);
+    text += model;
+    text += crLf;
+    if (capacity.tooLow())
+        return text + QueryTexts::performanceTooLow.in(language) + crLf + crLf;
+    return text + QueryTexts::terminals.in(language) + QString::number(capacity.terminals) + crLf
+        + QueryTexts::memory.in(language) + Decimal::gigabytes(capacity.minimums.memory) + crLf
+        + QueryTexts::ssd.in(language) + Decimal::gigabytes(capacity.minimums.ssd) + crLf + QueryTexts::hdd.in(language)
+        + Decimal::gigabytes(capacity.minimums.hdd) + crLf + QueryTexts::network.in(language)
+        + Decimal::megabits(capacity.minimums.network) + crLf + crLf;
+}
+
+} // namespace
 
 CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &catalogue, Language language,
                                           const Progress &progress)
@@ -25,7 +46,7 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
         const auto capacity = Capacity::of(record.score());
         if (!capacity)
             return;
-        entries << QueryTexts::entry(record.model(), *capacity, language);
+        entries << entry(record.model(), *capacity, language);
         if (progress.entry)
             progress.entry(entries.constLast());
     };

@@ -1,19 +1,17 @@
 #include "form2.h"
 
 #include "appfont.h"
-#include "bilingual.h"
 #include "calculationrun.h"
 #include "capacityquery.h"
-#include "catalogueerror.h"
+#include "cataloguetexts.h"
 #include "countkeyfilter.h"
-#include "module1.h"
+#include "form2texts.h"
+#include "queryreport.h"
 #include "querytexts.h"
 #include "reportactions.h"
-#include "reports.h"
 #include "twips.h"
 #include "windowplacement.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,18 +19,11 @@
 #include <QPushButton>
 #include <QTextCursor>
 
-namespace {
-
-constexpr Bilingual label1Caption{"请输入CPU型号(数字即可)", "Please enter the CPU model (Number)"};
-constexpr Bilingual command1Caption{"查询", "Query"};
-
-} // namespace
-
-Form2::Form2(QWidget *mainWindow, const QString &catalogue)
-    : m_mainWindow(mainWindow)
+Form2::Form2(QWidget *mainWindow, const QString &catalogue, Language language)
+    : ChildWindow(mainWindow)
     , m_catalogue(catalogue)
+    , m_language(language)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     createControls();
     Form_Load();
 }
@@ -71,25 +62,22 @@ void Form2::createControls()
 
 void Form2::Form_Load()
 {
-    if (m_mainWindow) {
-        setWindowIcon(m_mainWindow->windowIcon());
-        setWindowTitle(m_mainWindow->windowTitle());
-    }
+    if (mainWindow())
+        setWindowTitle(mainWindow()->windowTitle());
     WindowPlacement::centre(this);
-    const Language language = Module1::language();
-    Command1->setText(command1Caption.in(language));
-    Label1->setText(label1Caption.in(language));
-    m_reportActions = new ReportActions(this, language, {Text2});
+    Command1->setText(Form2Texts::command1.in(m_language));
+    Label1->setText(Form2Texts::label1.in(m_language));
+    m_reportActions = new ReportActions(this, m_language, {Text2});
 }
 
 void Form2::Command1_Click()
 {
-    const Language language = Module1::language();
-    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return m_unloading; });
+    const Language language = m_language;
+    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return isUnloading(); });
     const QString typed = txbNumber1->text();
     CapacityQuery::Progress progress;
     progress.cleared = [this, &run] {
-        run.keep({Text2});
+        run.snapshotResults({Text2});
         Text2->clear();
         m_pendingEntries.clear();
     };
@@ -103,18 +91,18 @@ void Form2::Command1_Click()
     case CapacityQuery::Status::Abandoned:
         return;
     case CapacityQuery::Status::TooShort:
-        run.refuse(QueryTexts::tooShort.in(language));
+        run.showMessage(QueryTexts::tooShort.in(language));
         return;
     case CapacityQuery::Status::ReadFailed:
         m_pendingEntries.clear();
-        run.readingFailed(CatalogueError::readFailed.in(language));
+        run.restoreAndShowMessage(CatalogueTexts::readFailed.in(language));
         return;
     case CapacityQuery::Status::Done:
         break;
     }
     showPendingEntries();
     Text2->moveCursor(QTextCursor::Start); // the view opens on the first entry
-    m_reportActions->setReport(Reports::query(typed, outcome, language, QDateTime::currentDateTime()));
+    m_reportActions->setReport(QueryReport::make(typed, outcome, language, QDateTime::currentDateTime()));
 }
 
 void Form2::showPendingEntries()
@@ -127,12 +115,4 @@ void Form2::showPendingEntries()
         batch += *entry;
     m_pendingEntries.clear();
     QTextCursor(Text2->document()).insertText(batch);
-}
-
-void Form2::closeEvent(QCloseEvent *event)
-{
-    m_unloading = true;
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-    event->accept();
 }

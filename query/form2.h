@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QPointer>
+#include "childwindow.h"
+#include "language.h"
+
 #include <QStringList>
-#include <QWidget>
 
 class QFrame;
 class QLabel;
@@ -11,17 +12,14 @@ class QPlainTextEdit;
 class QPushButton;
 class ReportActions;
 
-// The query window: how many terminals the processors matching a model number carry. It takes the main
-// window's icon and title, and enables the main window again when it closes, whatever the cause.
-class Form2 : public QWidget
+// The query window: how many terminals the processors matching a model number carry. Beside the contract of a
+// child window, it takes the main window's title.
+class Form2 : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    Form2(QWidget *mainWindow, const QString &catalogue);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    Form2(QWidget *mainWindow, const QString &catalogue, Language language);
 
 private:
     void createControls();
@@ -29,9 +27,8 @@ private:
     void Command1_Click();
     void showPendingEntries();
 
-    QPointer<QWidget> m_mainWindow;
     QString m_catalogue;
-    bool m_unloading = false;
+    Language m_language;
     QStringList m_pendingEntries; // found but not shown yet, oldest first
     ReportActions *m_reportActions;
 

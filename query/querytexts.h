@@ -2,11 +2,6 @@
 
 #include "bilingual.h"
 
-#include <QString>
-#include <QStringView>
-
-struct Capacity;
-
 // Every text of the capacity query, Chinese and English side by side.
 namespace QueryTexts {
 inline constexpr Bilingual tooShort{"输入的字符数量少于4个,请输入4个字符",
@@ -18,7 +13,4 @@ inline constexpr Bilingual ssd{"服务器SSD最小值：", "Server SSD min:"};
 inline constexpr Bilingual hdd{"服务器HDD最小值：", "Server HDD min:"};
 inline constexpr Bilingual network{"服务器网卡速度最小值：", "Server NIC speed min:"};
 inline constexpr Bilingual performanceTooLow{"CPU性能过低！", "CPU performance is too low!"};
-
-// One processor's entry: its lines, each closed by CR LF, and an empty line after them.
-QString entry(QStringView model, const Capacity &capacity, Language language);
 } // namespace QueryTexts

@@ -57,18 +57,20 @@ std::optional<ServerMinimums> RdpSizing::hardware(double terminals, TaskLevel le
 
 const SizingRule RdpSizing::rule{requiredScore, hardware, ofVendorOrAny, 24, 28};
 
+QString RdpSizing::serverSystem(double terminals, Language language)
+{
+    return (terminals <= 14 ? RdpTexts::desktopOrServer : RdpTexts::serverOnly).in(language);
+}
+
 RdpSizing::Outcome RdpSizing::calculate(const Request &request, const Progress &progress)
 {
-    Outcome outcome{Status::Done, {}};
-    outcome.status = Sizing::run(request, progress, rule, outcome.result);
-    if (outcome.status != Status::Done)
-        return {outcome.status, {}};
-    Result &result = outcome.result;
-    result.memory = Decimal::gigabytes(result.hardware.memory);
-    result.ssd = Decimal::gigabytes(result.hardware.ssd);
-    result.hdd = Decimal::gigabytes(result.hardware.hdd);
-    result.network = Decimal::megabits(result.hardware.network);
-    result.graphics = RdpTexts::graphicsCard.in(request.language);
-    result.system = RdpTexts::serverSystem(result.terminals, request.language);
-    return outcome;
+    SizingOutcome<SizingResult> sized = Sizing::run(request, progress, rule);
+    if (sized.status != Status::Done)
+        return {sized.status, {}};
+    const ServerMinimums hardware = sized.result.hardware;
+    const double terminals = sized.result.terminals;
+    return {Status::Done,
+            {std::move(sized.result), Decimal::gigabytes(hardware.memory), Decimal::gigabytes(hardware.ssd),
+             Decimal::gigabytes(hardware.hdd), Decimal::megabits(hardware.network),
+             RdpTexts::graphicsCard.in(request.language), serverSystem(terminals, request.language)}};
 }

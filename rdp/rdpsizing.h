@@ -12,6 +12,9 @@ std::optional<ServerMinimums> hardware(double terminals, TaskLevel level);
 // For Intel or AMD the model text holds the vendor's word; for both, every record is listed.
 extern const SizingRule rule;
 
+// Up to 14 terminals a desktop system will do; from 15 on a server system.
+QString serverSystem(double terminals, Language language);
+
 using Request = SizingRequest;
 using Progress = SizingProgress;
 using Status = SizingStatus;
@@ -25,10 +28,7 @@ struct Result : SizingResult {
     QString system;
 };
 
-struct Outcome {
-    Status status;
-    Result result; // filled when Done
-};
+using Outcome = SizingOutcome<Result>;
 
 Outcome calculate(const Request &request, const Progress &progress);
 } // namespace RdpSizing

@@ -1,13 +1,9 @@
 #pragma once
 
 #include "bilingual.h"
-#include "tasklevel.h"
-#include "vendor.h"
+#include "choicenames.h"
 
-#include <QString>
-#include <QStringView>
-
-// Every text the RDP calculation writes, Chinese and English side by side.
+// Every text the RDP calculation writes and its report names, Chinese and English side by side.
 namespace RdpTexts {
 inline constexpr Bilingual graphicsCard{"GT1030 2GB 或 集成显卡", "GT1030 2GB Or Integrated Graphics"};
 inline constexpr Bilingual desktopOrServer{"Windows 7 10 或者 Server 2012 2016", "Windows 7 10 Or Server 2012 2016"};
@@ -21,14 +17,7 @@ inline constexpr Bilingual hddCaption{"HDD-最小值", "HDD Minimum"};
 inline constexpr Bilingual networkCaption{"网卡速度-最小值", "NIC Speed Min"};
 inline constexpr Bilingual graphicsCaption{"建议的显卡", "Recommended Graphics Card"};
 inline constexpr Bilingual systemCaption{"服务器系统", "Server System"};
-inline constexpr Bilingual levelNames[]
-    = {{"轻型任务", "Light Task"}, {"中型任务(推荐)", "Medium-Sized Tasks"}, {"重型任务", "Heavy Duty Tasks"}};
-inline constexpr const char *vendorNames[] = {"Intel", "AMD", "Intel + AMD"};
-
-QString windowTitle();
-QString levelName(TaskLevel level, Language language);
-QString vendorName(Vendor vendor);
-
-// Up to 14 terminals a desktop system will do; from 15 on a server system.
-QString serverSystem(double terminals, Language language);
+inline constexpr ChoiceNames choices{
+    {{"轻型任务", "Light Task"}, {"中型任务(推荐)", "Medium-Sized Tasks"}, {"重型任务", "Heavy Duty Tasks"}},
+    {"Intel", "AMD", "Intel + AMD"}};
 } // namespace RdpTexts

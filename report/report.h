@@ -1,12 +1,12 @@
 #pragma once
 
-#include "candidate.h"
-#include "cpucatalogue.h"
 #include "language.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QString>
+
+#include <variant>
 
 // One row of a report: a caption and its value, as the window shows them.
 struct ReportRow {
@@ -14,18 +14,50 @@ struct ReportRow {
     QString value;
 };
 
-// The last finished calculation of a window, as it is copied, saved and printed. Every text is in the
-// report's language and exactly as the window shows it.
+// A processor of a candidate list, as the list shows it and as a spreadsheet takes it.
+struct ReportCandidate {
+    QString model; // without its leading and trailing blanks
+    double score;  // as the catalogue gives it
+    double percentage;
+    QString entry; // the list's line
+};
+
+// The parts of a report, each in the report's language and exactly in the window's words.
+namespace ReportSection {
+struct Inputs {
+    QList<ReportRow> rows;
+};
+// The catalogue the answer was read from; found is false where there was none.
+struct Catalogue {
+    bool found;
+    qint64 records;
+    QDateTime modified;
+};
+struct Heading {
+    QString text;
+};
+struct Candidates {
+    QString caption;
+    QList<ReportCandidate> rows;
+};
+struct Results {
+    QList<ReportRow> rows;
+};
+// A result text of lines ended or separated by CR LF, under its caption where it has one.
+struct Text {
+    QString caption;
+    QString text;
+};
+} // namespace ReportSection
+
+// The last finished calculation of a window, as it is copied, saved and printed: its title (the window's), when
+// it was made, then its sections in order. Inputs and catalogue come first; the answer follows them.
 struct Report {
+    using Section = std::variant<ReportSection::Inputs, ReportSection::Catalogue, ReportSection::Heading,
+                                 ReportSection::Candidates, ReportSection::Results, ReportSection::Text>;
+
     Language language = Language::Chinese;
-    QString title; // the window's title
+    QString title;
     QDateTime created;
-    QList<ReportRow> inputs;
-    CpuCatalogue::Facts catalogue;
-    QString heading;     // the result's heading; none for the query
-    QString listCaption; // the candidate list's caption; none for the query
-    QList<Candidate> candidates;
-    QList<ReportRow> results;
-    QString textCaption;
-    QString text; // lines ended or separated by CR LF
+    QList<Section> sections;
 };

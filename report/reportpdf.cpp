@@ -1,23 +1,21 @@
 #include "reportpdf.h"
 
-#include "appfont.h"
-#include "reportformat.h"
+#include "pagesemitter.h"
 
 #include <QLocale>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
 
-QPageSize::PageSizeId ReportPdf::pageSize()
+QPageSize::PageSizeId ReportPdf::pageSize(const QLocale &locale)
 {
-    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
 }
 
 void ReportPdf::paint(const Report &report, QPagedPaintDevice *device)
 {
     QTextDocument document;
-    document.setDefaultFont(AppFont::font(10));
-    document.setHtml(ReportFormat::html(report));
+    PagesEmitter::build(report, document);
     document.print(device);
 }
 
@@ -28,7 +26,7 @@ std::optional<QString> ReportPdf::save(const Report &report, const QString &path
         return file.errorString();
     {
         QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(pageSize()));
+        writer.setPageSize(QPageSize(pageSize(QLocale::system())));
         writer.setTitle(report.title);
         writer.setCreator(QStringLiteral("Quarvel"));
         paint(report, &writer);

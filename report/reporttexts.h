@@ -2,7 +2,7 @@
 
 #include "bilingual.h"
 
-// Every text of the reports, the actions that hand them over and the CSV list, Chinese and English side by side.
+// Every text of the reports and of the files they go to, Chinese and English side by side.
 namespace ReportTexts {
 inline constexpr Bilingual created{"Quarvel %1，生成于%2", "Quarvel %1, created %2"};
 inline constexpr Bilingual terminals{"终端数量", "Terminals"};
@@ -14,12 +14,6 @@ inline constexpr Bilingual noCatalogue{"CPU数据文件：找不到", "CPU catal
 inline constexpr Bilingual separator{"：", ": "};
 inline constexpr Bilingual none{"（无）", "(none)"};
 inline constexpr Bilingual csvHeader{"型号,分数,百分比(%)", "Model,Score,Percentage (%)"};
-
-inline constexpr Bilingual copy{"复制结果", "Copy result"};
-inline constexpr Bilingual savePdf{"另存为 PDF…", "Save as PDF…"};
-inline constexpr Bilingual print{"打印…", "Print…"};
-inline constexpr Bilingual saveTitle{"另存为 PDF", "Save as PDF"};
-inline constexpr Bilingual pdfFilter{"PDF 文件 (*.pdf)", "PDF files (*.pdf)"};
 inline constexpr Bilingual saveFailed{"无法保存PDF文件“%1”：%2。没有写入任何文件。",
                                       "The PDF file \"%1\" could not be saved: %2. No file was written."};
 } // namespace ReportTexts

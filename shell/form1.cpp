@@ -16,15 +16,16 @@
 #include "platform.h"
 #include "qttranslation.h"
 #include "quarvel.xpm"
+#include "rdpreport.h"
 #include "rdpsizing.h"
 #include "rdptexts.h"
 #include "reportactions.h"
-#include "reports.h"
 #include "sizingwindow.h"
 #include "startupprobe.h"
 #include "tasklevel.h"
 #include "twips.h"
 #include "vendor.h"
+#include "version.h"
 #include "windowplacement.h"
 
 #include <QCloseEvent>
@@ -93,9 +94,9 @@ void Form1::createControls()
     Option4 = Twips::place<QRadioButton>(Frame3, "Option4", 120, 0, 3495, 320);
     Option5 = Twips::place<QRadioButton>(Frame3, "Option5", 120, 320, 3495, 255);
     Option6 = Twips::place<QRadioButton>(Frame3, "Option6", 120, 590, 3375, 255);
-    Option4->setText(RdpTexts::vendorName(Vendor::Intel));
-    Option5->setText(RdpTexts::vendorName(Vendor::Amd));
-    Option6->setText(RdpTexts::vendorName(Vendor::Both));
+    Option4->setText(RdpTexts::choices.vendor(Vendor::Intel));
+    Option5->setText(RdpTexts::choices.vendor(Vendor::Amd));
+    Option6->setText(RdpTexts::choices.vendor(Vendor::Both));
     // Two groups, though Frame3 sits in Frame1 beside the task levels.
     m_levels = OptionGroup::make(this, {Option1, Option2, Option3});
     m_vendors = OptionGroup::make(this, {Option4, Option5, Option6});
@@ -156,11 +157,10 @@ void Form1::Form_Load()
 {
     StartupProbe::run(m_platform);
     Module1::blnEnglish = LanguageSelection::english(m_platform, Module1::blnEnglish);
-    setWindowTitle(RdpTexts::windowTitle());
+    setWindowTitle(Version::mainWindowTitle());
     const Language language = Module1::language();
     QtTranslation::apply(language, m_folder);
-    for (int i = 0; i < Form1Texts::tableSize; ++i) {
-        const Form1Texts::ControlText &entry = Form1Texts::table[i];
+    for (const Form1Texts::ControlText &entry : Form1Texts::controls) {
         QWidget *control = findChild<QWidget *>(QLatin1String(entry.control));
         if (entry.property == Form1Texts::ControlText::Caption)
             control->setProperty("text", entry.text.in(language));
@@ -197,7 +197,7 @@ void Form1::Command1_Click()
     const RdpSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
                                      CpuCatalogue::pathIn(m_folder), language};
     const RdpSizing::Outcome outcome = RdpSizing::calculate(request, SizingWindow::progress(run, view));
-    if (!SizingWindow::answered(run, view, outcome.status, language))
+    if (!SizingWindow::showListOrMessage(run, view, outcome.status, language))
         return;
     const RdpSizing::Result &result = outcome.result;
     Label9->setText(result.memory);
@@ -208,14 +208,14 @@ void Form1::Command1_Click()
     HeadingFit::setText(Label15, result.heading, headingPoints);
     Label19->setText(result.system);
     m_reportActions->setReport(
-        Reports::rdp({request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, result));
+        RdpReport::make({request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, result));
 }
 
 void Form1::Command2_Click()
 {
     setEnabled(false);
     if (!m_form2)
-        m_form2 = new Form2(this, CpuCatalogue::pathIn(m_folder));
+        m_form2 = new Form2(this, CpuCatalogue::pathIn(m_folder), Module1::language());
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();
@@ -229,7 +229,7 @@ void Form1::Command3_Click()
 void Form1::Command4_Click()
 {
     if (!m_form3)
-        m_form3 = new Form3(this, CpuCatalogue::pathIn(m_folder));
+        m_form3 = new Form3(this, CpuCatalogue::pathIn(m_folder), Module1::language());
     m_form3->show();
     m_form3->raise();
     m_form3->activateWindow();

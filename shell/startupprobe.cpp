@@ -28,7 +28,7 @@ void StartupProbe::run(Platform &platform)
             if (!platform.isOrdinaryFile(copy))
                 continue;
             // Quoted, so that a folder with blanks in its path (the usual program folder) registers too.
-            platform.startHidden("regsvr32 /s \"" + copy + '"');
+            platform.startSystemTool("regsvr32", "regsvr32 /s \"" + copy + '"');
         }
         platform.yield();
     }

@@ -1,24 +1,19 @@
 #include "form3.h"
 
 #include "appfont.h"
-#include "bilingual.h"
 #include "calculationrun.h"
 #include "countkeyfilter.h"
 #include "entrylistmodel.h"
+#include "form3texts.h"
 #include "headingfit.h"
-#include "module1.h"
 #include "optiongroup.h"
 #include "reportactions.h"
-#include "reports.h"
 #include "sizingwindow.h"
-#include "tasklevel.h"
 #include "twips.h"
+#include "vdireport.h"
 #include "vdisizing.h"
-#include "vditexts.h"
-#include "vendor.h"
 #include "windowplacement.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -33,25 +28,6 @@ namespace {
 
 constexpr qreal headingPoints = 15;
 
-constexpr Bilingual headingAtStart{"服务器配置信息", "Server Configuration Information"};
-
-struct ControlText {
-    const char *control;
-    Bilingual text;
-};
-
-constexpr ControlText controlTexts[] = {
-    {"Command1", {"生成VDI服务器配置信息", "Generate VDI server configuration information"}},
-    {"Label1", {"请输入终端数量：", "Please Enter the number of terminals:"}},
-    {"Label3", VdiTexts::candidatesCaption},
-    {"Label4", VdiTexts::hardwareCaption},
-    {"Label5",
-     {"Dual表示双路CPU, Quad表示四路CPU, HDD为可选项", "Dual means dual CPU, Quad means quad CPU, HDD is optional"}},
-    {"Option1", VdiTexts::levelNames[0]},
-    {"Option2", VdiTexts::levelNames[1]},
-    {"Option3", VdiTexts::levelNames[2]},
-};
-
 QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points = 9,
               bool bold = false)
 {
@@ -63,11 +39,11 @@ QLabel *label(QWidget *container, const char *name, int left, int top, int width
 
 } // namespace
 
-Form3::Form3(QWidget *mainWindow, const QString &catalogue)
-    : m_mainWindow(mainWindow)
+Form3::Form3(QWidget *mainWindow, const QString &catalogue, Language language)
+    : ChildWindow(mainWindow)
     , m_catalogue(catalogue)
+    , m_language(language)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     createControls();
     Form_Load();
 }
@@ -91,9 +67,9 @@ void Form3::createControls()
     Option4 = Twips::place<QRadioButton>(Frame3, "Option4", 240, 360, 3255, 255);
     Option5 = Twips::place<QRadioButton>(Frame3, "Option5", 240, 720, 3255, 255);
     Option6 = Twips::place<QRadioButton>(Frame3, "Option6", 240, 1080, 3375, 255);
-    Option4->setText(VdiTexts::vendorName(Vendor::Intel));
-    Option5->setText(VdiTexts::vendorName(Vendor::Amd));
-    Option6->setText(VdiTexts::vendorName(Vendor::Both));
+    Option4->setText(VdiTexts::choices.vendor(Vendor::Intel));
+    Option5->setText(VdiTexts::choices.vendor(Vendor::Amd));
+    Option6->setText(VdiTexts::choices.vendor(Vendor::Both));
     m_levels = OptionGroup::make(this, {Option1, Option2, Option3});
     m_vendors = OptionGroup::make(this, {Option4, Option5, Option6});
     Option1->setChecked(true);
@@ -133,16 +109,12 @@ void Form3::createControls()
 
 void Form3::Form_Load()
 {
-    if (m_mainWindow)
-        setWindowIcon(m_mainWindow->windowIcon());
     WindowPlacement::centre(this);
-    const Language language = Module1::language();
-    setWindowTitle(VdiTexts::windowTitle(language));
-    for (const ControlText &entry : controlTexts)
-        findChild<QWidget *>(QLatin1String(entry.control))->setProperty("text", entry.text.in(language));
-    // The heading keeps its design text until the first run; English gets it in English.
-    Label2->setText(headingAtStart.in(language));
-    m_reportActions = new ReportActions(this, language, {Text2});
+    setWindowTitle(VdiReport::windowTitle(m_language));
+    for (const Form3Texts::ControlText &entry : Form3Texts::controls)
+        findChild<QWidget *>(QLatin1String(entry.control))->setProperty("text", entry.text.in(m_language));
+    Label2->setText(Form3Texts::headingAtStart.in(m_language));
+    m_reportActions = new ReportActions(this, m_language, {Text2});
 }
 
 TaskLevel Form3::taskLevel() const
@@ -157,24 +129,16 @@ Vendor Form3::vendor() const
 
 void Form3::Command1_Click()
 {
-    const Language language = Module1::language();
-    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return m_unloading; });
+    const Language language = m_language;
+    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return isUnloading(); });
     const SizingView view{Label2, headingPoints, {}, Combo1, m_candidates};
     const VdiSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
                                      m_catalogue, language};
     const VdiSizing::Outcome outcome = VdiSizing::calculate(request, SizingWindow::progress(run, view));
-    if (!SizingWindow::answered(run, view, outcome.status, language))
+    if (!SizingWindow::showListOrMessage(run, view, outcome.status, language))
         return;
     HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
     Text2->setPlainText(outcome.result.text);
-    m_reportActions->setReport(Reports::vdi(
+    m_reportActions->setReport(VdiReport::make(
         {request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, outcome.result));
-}
-
-void Form3::closeEvent(QCloseEvent *event)
-{
-    m_unloading = true;
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-    event->accept();
 }

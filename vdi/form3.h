@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
+#include "childwindow.h"
+#include "language.h"
 
 class EntryListModel;
 class QButtonGroup;
@@ -16,17 +16,13 @@ class ReportActions;
 enum class TaskLevel;
 enum class Vendor;
 
-// The VDI window. It takes the main window's icon, and enables the main window again when it closes,
-// whatever the cause.
-class Form3 : public QWidget
+// The VDI window, a child window of the main window.
+class Form3 : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    Form3(QWidget *mainWindow, const QString &catalogue);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    Form3(QWidget *mainWindow, const QString &catalogue, Language language);
 
 private:
     void createControls();
@@ -36,9 +32,8 @@ private:
     TaskLevel taskLevel() const;
     Vendor vendor() const;
 
-    QPointer<QWidget> m_mainWindow;
     QString m_catalogue;
-    bool m_unloading = false;
+    Language m_language;
     EntryListModel *m_candidates;
     ReportActions *m_reportActions;
     QButtonGroup *m_levels;

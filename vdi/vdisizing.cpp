@@ -1,5 +1,6 @@
 #include "vdisizing.h"
 
+#include "decimal.h"
 #include "int32.h"
 #include "soughttext.h"
 #include "vditexts.h"
@@ -60,10 +61,17 @@ const SizingRule VdiSizing::rule{requiredScore, hardware, ofVendorOrEitherWord, 
 
 VdiSizing::Outcome VdiSizing::calculate(const Request &request, const Progress &progress)
 {
-    Outcome outcome{Status::Done, {}};
-    outcome.status = Sizing::run(request, progress, rule, outcome.result);
-    if (outcome.status != Status::Done)
-        return {outcome.status, {}};
-    outcome.result.text = VdiTexts::hardwareText(outcome.result.hardware, request.language);
-    return outcome;
+    SizingOutcome<SizingResult> sized = Sizing::run(request, progress, rule);
+    if (sized.status != Status::Done)
+        return {sized.status, {}};
+    const ServerMinimums hardware = sized.result.hardware;
+    return {Status::Done, {std::move(sized.result), hardwareText(hardware, request.language)}};
+}
+
+QString VdiSizing::hardwareText(const ServerMinimums &hardware, Language language)
+{
+    const QLatin1String crLf("\r\n");
+    return VdiTexts::memory.in(language) + Decimal::gigabytes(hardware.memory) + crLf + VdiTexts::ssd.in(language)
+        + Decimal::gigabytes(hardware.ssd) + crLf + VdiTexts::hdd.in(language) + Decimal::gigabytes(hardware.hdd) + crLf
+        + VdiTexts::network.in(language) + Decimal::megabits(hardware.network);
 }

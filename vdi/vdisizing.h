@@ -19,10 +19,9 @@ struct Result : SizingResult {
     QString text; // the four-line hardware text
 };
 
-struct Outcome {
-    Status status;
-    Result result; // filled when Done
-};
+using Outcome = SizingOutcome<Result>;
 
 Outcome calculate(const Request &request, const Progress &progress);
+// Four lines joined by CR LF, without a line end after the last.
+QString hardwareText(const ServerMinimums &hardware, Language language);
 } // namespace VdiSizing

@@ -1,15 +1,9 @@
 #pragma once
 
 #include "bilingual.h"
-#include "tasklevel.h"
-#include "vendor.h"
+#include "choicenames.h"
 
-#include <QString>
-#include <QStringView>
-
-struct ServerMinimums;
-
-// Every text the VDI calculation writes, Chinese and English side by side.
+// Every text the VDI calculation writes and its report names, Chinese and English side by side.
 namespace VdiTexts {
 inline constexpr Bilingual memory{"内存：", "Memory: "};
 inline constexpr Bilingual ssd{"SSD：", "SSD: "};
@@ -18,13 +12,7 @@ inline constexpr Bilingual network{"网卡速度：", "NIC speed: "};
 inline constexpr Bilingual titlePrefix{"VDI服务器配置计算 v", "VDI Server Configuration Calculation v"};
 inline constexpr Bilingual candidatesCaption{"CPU可选列表", "CPU Option List"};
 inline constexpr Bilingual hardwareCaption{"其它硬件信息", "Other Hardware Information"};
-inline constexpr Bilingual levelNames[]
-    = {{"轻型任务", "Light Duty"}, {"中型任务", "Medium Duty"}, {"重型任务", "Heavy Duty"}};
-inline constexpr const char *vendorNames[] = {"Intel", "AMD", "Intel+AMD"};
-
-QString windowTitle(Language language);
-QString levelName(TaskLevel level, Language language);
-QString vendorName(Vendor vendor);
-// Four lines joined by CR LF, without a line end after the last.
-QString hardwareText(const ServerMinimums &hardware, Language language);
+inline constexpr ChoiceNames choices{
+    {{"轻型任务", "Light Duty"}, {"中型任务", "Medium Duty"}, {"重型任务", "Heavy Duty"}},
+    {"Intel", "AMD", "Intel+AMD"}};
 } // namespace VdiTexts

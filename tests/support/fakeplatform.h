@@ -15,7 +15,7 @@ public:
     std::vector<std::string> languageCodes;
     std::string interfaceLanguageCode = "1033";
     std::set<std::string> files;    // the paths that name ordinary files
-    std::vector<std::string> calls; // "isOrdinaryFile PATH", "startHidden COMMAND", "yield"
+    std::vector<std::string> calls; // "isOrdinaryFile PATH", "startSystemTool TOOL COMMAND", "yield"
 
     FakePlatform(const std::string &folder = "/opt/quarvel", const std::string &languageCode = "1033")
         : folder(folder)
@@ -31,7 +31,10 @@ public:
         calls.push_back("isOrdinaryFile " + path);
         return files.count(path) > 0;
     }
-    void startHidden(const std::string &commandLine) override { calls.push_back("startHidden " + commandLine); }
+    void startSystemTool(const std::string &tool, const std::string &commandLine) override
+    {
+        calls.push_back("startSystemTool " + tool + ' ' + commandLine);
+    }
     void yield() override { calls.push_back("yield"); }
 
     // The arguments of one kind of call.

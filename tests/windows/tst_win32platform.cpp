@@ -1,70 +1,157 @@
-// The Windows backend of the platform interface on the real system: the management service, files by their
-// attributes, a process with a hidden window. Plain C++, like the backend it tests.
+// The Windows lines of the platform layer on the real system (under Wine when cross-compiled): the management
+// service, files by their attributes, the system's own tools, the ANSI code page, regular files and the console.
 
+#include "console.h"
+#include "regularfile.h"
+#include "systemtext.h"
 #include "win32platform.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <windows.h>
 
-#include <cstdio>
-#include <string>
-
 namespace {
 
-int failures = 0;
-
-void check(bool passed, const std::string &what)
+std::string local(const QString &path)
 {
-    std::printf("%s: %s\n", passed ? "PASS" : "FAIL", what.c_str());
-    failures += !passed;
+    return QDir::toNativeSeparators(path).toStdString();
 }
 
 } // namespace
 
-int main()
+class TestWin32Platform : public QObject
 {
-    Win32Platform platform;
+    Q_OBJECT
+
+private slots:
     // The language it reports is checked end to end by scripts/windows-check, in both languages.
-    check(!platform.systemTypes().empty(), "the management service reports a computer system");
+    void managementService() { QVERIFY(!Win32Platform().systemTypes().empty()); }
 
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "quarvel-test-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const struct {
-        const char *name;
-        DWORD attributes;
-        bool ordinary;
-    } files[] = {{"plain.ocx", FILE_ATTRIBUTE_NORMAL, true},
-                 {"readonly.ocx", FILE_ATTRIBUTE_READONLY, true},
-                 {"hidden.ocx", FILE_ATTRIBUTE_HIDDEN, false},
-                 {"system.ocx", FILE_ATTRIBUTE_SYSTEM, false}};
-    for (const auto &file : files) {
-        const std::string path = folder + '\\' + file.name;
-        CloseHandle(
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        SetFileAttributesA(path.c_str(), file.attributes);
-        check(platform.isOrdinaryFile(path) == file.ordinary,
-              std::string(file.name) + (file.ordinary ? " counts" : " does not"));
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    void ordinaryFiles_data()
+    {
+        QTest::addColumn<DWORD>("attributes");
+        QTest::addColumn<bool>("ordinary");
+        QTest::newRow("plain") << DWORD(FILE_ATTRIBUTE_NORMAL) << true;
+        QTest::newRow("read-only") << DWORD(FILE_ATTRIBUTE_READONLY) << true;
+        QTest::newRow("archived") << DWORD(FILE_ATTRIBUTE_ARCHIVE) << true;
+        QTest::newRow("hidden") << DWORD(FILE_ATTRIBUTE_HIDDEN) << false;
+        QTest::newRow("system") << DWORD(FILE_ATTRIBUTE_SYSTEM) << false;
     }
-    check(!platform.isOrdinaryFile(folder), "a folder is no file");
-    const std::string application = platform.applicationFolder();
-    check(application.back() != '\\' && platform.isOrdinaryFile(application + "/tst_win32platform.exe"),
-          "the application folder holds the executable, without a final separator; forward slashes do");
+    void ordinaryFiles()
+    {
+        QFETCH(DWORD, attributes);
+        QFETCH(bool, ordinary);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("component.ocx");
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        SetFileAttributesW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), attributes);
+        QCOMPARE(Win32Platform().isOrdinaryFile(local(path)), ordinary);
+        SetFileAttributesW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()),
+                           FILE_ATTRIBUTE_NORMAL);
+        QVERIFY(!Win32Platform().isOrdinaryFile(local(folder.path())));
+    }
 
-    // A process with a hidden window, not waited for: it leaves a marker file behind.
-    const std::string marker = folder + "\\started.txt";
-    const DWORD before = GetTickCount();
-    platform.startHidden("cmd.exe /c echo started> \"" + marker + '"');
-    check(GetTickCount() - before < 5000, "starting a process does not wait for it");
-    bool started = false;
-    for (const DWORD deadline = GetTickCount() + 60000; !started && GetTickCount() < deadline; Sleep(100))
-        started = platform.isOrdinaryFile(marker);
-    check(started, "the hidden process ran");
+    // Without a final separator; forward slashes name the same files.
+    void applicationFolder()
+    {
+        const std::string folder = Win32Platform().applicationFolder();
+        QVERIFY(folder.back() != '\\');
+        QVERIFY(Win32Platform().isOrdinaryFile(folder + "/tst_win32platform.exe"));
+    }
 
-    for (const char *name : {"plain.ocx", "readonly.ocx", "hidden.ocx", "system.ocx", "started.txt"})
-        DeleteFileA((folder + '\\' + name).c_str());
-    RemoveDirectoryA(folder.c_str());
-    std::printf("%d failed\n", failures);
-    return failures == 0 ? 0 : 1;
-}
+    // The system's own cmd.exe, not the namesake in the current folder, runs hidden; starting it does not wait.
+    void systemTool()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), folder.filePath("cmd.exe")));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        const std::string marker = local(folder.filePath("started.txt"));
+        QElapsedTimer clock;
+        clock.start();
+        Win32Platform().startSystemTool("cmd", "cmd /c echo started> \"" + marker + '"');
+        QVERIFY(clock.elapsed() < 5000);
+        QDir::setCurrent(before);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromStdString(marker)), 60000);
+    }
+
+    // Code page 936 (GBK), as on a Chinese system; invalid sequences refused.
+    void codePage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ASCII") << QByteArray("Intel Xeon") << true << "Intel Xeon";
+        QTest::newRow("GBK") << QByteArray("\xD3\xA2\xCC\xD8\xB6\xFB Xeon") << true << "英特尔 Xeon";
+        QTest::newRow("a byte-order mark's bytes") << QByteArray("\xEF\xBB\xBF\xC4") << true << "锘磕";
+        QTest::newRow("empty") << QByteArray() << true << "";
+        QTest::newRow("a lead byte cut off") << QByteArray("Xeon \x81") << false << "";
+        QTest::newRow("no character") << QByteArray("\xFF") << false << "";
+    }
+    void codePage()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        QFETCH(QString, text);
+        if (GetACP() != 936)
+            QSKIP("not a Chinese system");
+        QString decoded = QStringLiteral("before");
+        QCOMPARE(SystemText::decode(bytes.constData(), bytes.size(), decoded), valid);
+        if (valid)
+            QCOMPARE(decoded, text);
+    }
+
+    // A disk file opens; a folder, a device and a pipe do not, and nothing waits for a writer.
+    void regularFiles()
+    {
+        QTemporaryDir folder;
+        QFile catalogue(folder.filePath("data.dll"));
+        QVERIFY(catalogue.open(QIODevice::WriteOnly) && catalogue.write("Intel X,1\r\n") > 0);
+        catalogue.close();
+        RegularFile file;
+        QVERIFY(file.open(catalogue.fileName()));
+        QByteArray bytes(64, '\0');
+        QCOMPARE(file.read(bytes.data(), bytes.size()), 11);
+        QCOMPARE(bytes.left(11), "Intel X,1\r\n");
+        QCOMPARE(file.size(), 11);
+        QCOMPARE(file.read(bytes.data(), bytes.size()), 0);
+        const HANDLE pipe = CreateNamedPipeW(L"\\\\.\\pipe\\quarvel-test", PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1,
+                                             4096, 4096, 0, nullptr);
+        QVERIFY(pipe != INVALID_HANDLE_VALUE);
+        QElapsedTimer clock;
+        clock.start();
+        for (const QString &path : {folder.path(), QStringLiteral("NUL"), QStringLiteral("\\\\.\\pipe\\quarvel-test"),
+                                    folder.filePath("missing.dll")}) {
+            RegularFile other;
+            QVERIFY2(!other.open(path), qPrintable(path));
+            QVERIFY(!other.isOpen());
+        }
+        QVERIFY(clock.elapsed() < 5000);
+        CloseHandle(pipe);
+    }
+
+    // Redirected to a file: UTF-8. In a console (tests/windows runs this test in a terminal): the console's
+    // Unicode interface, read back from its screen; Wine gives a console only to a program in a terminal.
+    void consoleWriting()
+    {
+        const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+        DWORD mode = 0;
+        if (!GetConsoleMode(out, &mode))
+            QSKIP("standard output is no console here");
+        CONSOLE_SCREEN_BUFFER_INFO before{};
+        QVERIFY(GetConsoleScreenBufferInfo(out, &before));
+        const QString text = QStringLiteral("英特尔 Xeon");
+        QVERIFY(Console::write(stdout, text));
+        std::wstring shown(size_t(text.size()), L' ');
+        DWORD read = 0;
+        QVERIFY(ReadConsoleOutputCharacterW(out, shown.data(), DWORD(shown.size()), before.dwCursorPosition, &read));
+        QCOMPARE(QString::fromStdWString(shown), text);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWin32Platform)
+#include "tst_win32platform.moc"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "bilingual.h"
+
+// The texts of the report actions, Chinese and English side by side.
+namespace CalculationWindowTexts {
+inline constexpr Bilingual copy{"复制结果", "Copy result"};
+inline constexpr Bilingual savePdf{"另存为 PDF…", "Save as PDF…"};
+inline constexpr Bilingual print{"打印…", "Print…"};
+inline constexpr Bilingual saveTitle{"另存为 PDF", "Save as PDF"};
+inline constexpr Bilingual pdfFilter{"PDF 文件 (*.pdf)", "PDF files (*.pdf)"};
+inline constexpr Bilingual noPrinter{"没有安装打印机，无法打印。可以将结果另存为 PDF（Ctrl+S）。",
+                                     "No printer is installed, so the report cannot be printed. You can save it as "
+                                     "a PDF file instead (Ctrl+S)."};
+} // namespace CalculationWindowTexts

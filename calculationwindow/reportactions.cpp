@@ -1,0 +1,154 @@
+#include "reportactions.h"
+
+#include "calculationwindowtexts.h"
+#include "htmlemitter.h"
+#include "informationbox.h"
+#include "plaintextemitter.h"
+#include "reportpdf.h"
+#include "reporttexts.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QStandardPaths>
+
+#ifdef QUARVEL_PRINTING
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#endif
+
+namespace {
+
+ReportActions::FileChooser &fileChooser()
+{
+    static ReportActions::FileChooser chooser;
+    return chooser;
+}
+
+} // namespace
+
+ReportActions::ReportActions(QWidget *window, Language language, std::initializer_list<QPlainTextEdit *> textAreas)
+    : QObject(window)
+    , m_window(window)
+    , m_language(language)
+{
+    const auto add = [this](const Bilingual &text, QKeySequence shortcut, void (ReportActions::*handler)()) {
+        auto *action = new QAction(text.in(m_language), m_window);
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        m_window->addAction(action);
+        m_actions << action;
+    };
+    add(CalculationWindowTexts::copy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ReportActions::copyToClipboard);
+    add(CalculationWindowTexts::savePdf, QKeySequence(Qt::CTRL | Qt::Key_S), &ReportActions::saveAsPdf);
+#ifdef QUARVEL_PRINTING
+    add(CalculationWindowTexts::print, QKeySequence(Qt::CTRL | Qt::Key_P), &ReportActions::printReport);
+#endif
+    // Menus that do not wait: a menu opened while a reading pumps events must not hold the reading up.
+    QList<QWidget *> areas{m_window};
+    for (QPlainTextEdit *textArea : textAreas)
+        areas << textArea;
+    for (QWidget *area : std::as_const(areas)) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](const QPoint &at) { showMenu(area, at); });
+    }
+    update();
+}
+
+void ReportActions::setReport(Report report)
+{
+    m_report = std::move(report);
+    update();
+}
+
+void ReportActions::setBusy(bool busy)
+{
+    m_busy = busy;
+    update();
+}
+
+void ReportActions::setFileChooser(FileChooser chooser)
+{
+    fileChooser() = std::move(chooser);
+}
+
+void ReportActions::update()
+{
+    for (QAction *action : std::as_const(m_actions))
+        action->setEnabled(m_report && !m_busy);
+}
+
+void ReportActions::showMenu(QWidget *area, const QPoint &position)
+{
+    auto *edit = qobject_cast<QPlainTextEdit *>(area);
+    QMenu *menu = edit ? edit->createStandardContextMenu() : new QMenu;
+    menu->setParent(m_window, Qt::Popup);
+    if (edit)
+        menu->addSeparator();
+    menu->addActions(m_actions);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup((edit ? edit->viewport() : area)->mapToGlobal(position));
+}
+
+void ReportActions::copyToClipboard()
+{
+    if (!m_report)
+        return;
+    auto *data = new QMimeData;
+    data->setText(PlainTextEmitter::text(*m_report));
+    data->setHtml(HtmlEmitter::html(*m_report));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void ReportActions::saveAsPdf()
+{
+    if (!m_report)
+        return;
+    const Report report = *m_report;
+    const QString suggested
+        = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+              .filePath(QStringLiteral("Quarvel-%1.pdf").arg(report.created.toString(QStringLiteral("yyyyMMdd-HHmm"))));
+    const QPointer<QWidget> window(m_window);
+    const QString path = fileChooser()
+        ? fileChooser()(m_window, suggested)
+        : QFileDialog::getSaveFileName(m_window, CalculationWindowTexts::saveTitle.in(m_language), suggested,
+                                       CalculationWindowTexts::pdfFilter.in(m_language));
+    if (!window || path.isEmpty())
+        return;
+    if (const auto error = ReportPdf::save(report, path)) {
+        InformationBox::show(m_window, m_window->windowTitle(),
+                             ReportTexts::saveFailed.in(m_language).arg(QDir::toNativeSeparators(path), *error));
+    }
+}
+
+void ReportActions::printReport()
+{
+#ifdef QUARVEL_PRINTING
+    if (!m_report)
+        return;
+    // Without a printer the system's dialog would show nothing, or nothing useful.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        InformationBox::show(m_window, m_window->windowTitle(), CalculationWindowTexts::noPrinter.in(m_language));
+        return;
+    }
+    const Report report = *m_report;
+    QPrinter printer;
+    printer.setPageSize(QPageSize(ReportPdf::pageSize(QLocale::system())));
+    printer.setDocName(report.title);
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, m_window);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    delete dialog.data();
+    if (accepted)
+        ReportPdf::paint(report, &printer);
+#endif
+}

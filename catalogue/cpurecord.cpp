@@ -1,0 +1,18 @@
+#include "cpurecord.h"
+
+#include "cataloguereader.h"
+
+QStringView CpuRecord::model() const
+{
+    return m_reader->model();
+}
+
+bool CpuRecord::modelIsEmpty() const
+{
+    return m_reader->m_modelLength == 0;
+}
+
+bool CpuRecord::modelContains(const SoughtText &sought) const
+{
+    return m_reader->modelContains(sought);
+}

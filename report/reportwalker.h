@@ -1,0 +1,13 @@
+#pragma once
+
+class ReportEmitter;
+struct Report;
+
+namespace ReportWalker {
+enum class Scope {
+    Whole,  // the title, then every section
+    Answer, // the answer alone: no title, inputs or catalogue
+};
+// Hands the report to the emitter, part by part, in order.
+void walk(const Report &report, ReportEmitter &emitter, Scope scope = Scope::Whole);
+} // namespace ReportWalker

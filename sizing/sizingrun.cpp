@@ -1,0 +1,63 @@
+#include "sizingrun.h"
+
+#include "blanks.h"
+#include "listentry.h"
+#include "sizingtexts.h"
+
+#include <cmath>
+
+std::optional<SizingCount> Sizing::validCount(QStringView text, TaskLevel level, const SizingRule &rule)
+{
+    return TerminalCount::accepted(text, level, rule.requiredScore, rule.hardware);
+}
+
+double Sizing::percentage(double score, qint32 required)
+{
+    return std::trunc(std::trunc(score) / required * 100);
+}
+
+std::optional<Candidate> Sizing::candidate(const CpuRecord &record, qint32 required,
+                                           const std::function<Vendor()> &vendor, const SizingRule &rule)
+{
+    if (std::trunc(record.score()) < required)
+        return std::nullopt;
+    const Vendor chosen = vendor();
+    if (!rule.vendorMatches(record, chosen))
+        return std::nullopt;
+    const QStringView model = Blanks::trimmed(record.model());
+    const double share = percentage(record.score(), required);
+    return Candidate{model.toString(), record.score(), share,
+                     ListEntry::make(model, chosen == Vendor::Both ? rule.blanksForBoth : rule.blanks, share)};
+}
+
+SizingOutcome<SizingResult> Sizing::run(const SizingRequest &request, const SizingProgress &progress,
+                                        const SizingRule &rule)
+{
+    const auto count = validCount(request.countText, request.level(), rule);
+    if (!count)
+        return {SizingStatus::InvalidCount, {}};
+    if (progress.started)
+        progress.started(request.countText + SizingTexts::busySuffix.in(request.language));
+
+    SizingResult result;
+    const auto onRecord = [&](const CpuRecord &record) {
+        if (auto listed = candidate(record, count->requiredScore, request.vendor, rule)) {
+            if (progress.candidate)
+                progress.candidate(listed->entry);
+            result.candidates << std::move(*listed);
+        }
+    };
+    switch (CpuCatalogue::read(request.catalogue, onRecord, progress.pump, &result.catalogue)) {
+    case CpuCatalogue::Outcome::Abandoned:
+        return {SizingStatus::Abandoned, {}};
+    case CpuCatalogue::Outcome::Failed:
+        return {SizingStatus::ReadFailed, {}};
+    default:
+        break;
+    }
+    result.terminals = count->terminals;
+    result.requiredScore = count->requiredScore;
+    result.hardware = *rule.hardware(count->terminals, request.level()); // checked at every level by validCount
+    result.heading = request.countText + SizingTexts::finalSuffix.in(request.language);
+    return {SizingStatus::Done, std::move(result)};
+}
