@@ -15,6 +15,10 @@
 namespace {
 
 constexpr qsizetype chunkSize = 64 * 1024;
+// Room for the longest line held whole and the next block behind it.
+constexpr qsizetype largestBuffer = 2 * std::max(chunkSize, CatalogueReader::longestLine + 2);
+// A small file is read whole into a buffer of its size (and one byte for the end behind it), a large one in blocks.
+constexpr qsizetype smallestBuffer = 4096;
 
 constexpr std::uint64_t ones = 0x0101010101010101;
 constexpr std::uint64_t highs = 0x8080808080808080;
@@ -35,8 +39,7 @@ CatalogueReader::CatalogueReader(const QString &path)
         m_openSize = m_file.size();
     else
         m_atEnd = true;
-    // Room for the longest line held whole and the next block behind it.
-    m_buffer.resize(2 * std::max(chunkSize, longestLine + 2));
+    m_buffer.resize(qsizetype(std::clamp<qint64>(m_openSize + 1, smallestBuffer, largestBuffer)));
     m_record.m_reader = this;
 }
 
@@ -50,6 +53,9 @@ bool CatalogueReader::fill()
         m_begin = 0;
         m_end = pending;
     }
+    // A file that grows while it is read: more room, up to the largest buffer, which is never full here.
+    if (m_end == m_buffer.size())
+        m_buffer.resize(std::min(2 * m_buffer.size(), largestBuffer));
     Q_ASSERT(m_end < m_buffer.size());
     const qint64 got = m_file.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
     if (got > 0) {

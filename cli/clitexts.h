@@ -15,8 +15,8 @@ inline constexpr Bilingual skippedBadBytes{"第%1行：已跳过，含有无法�
                                            "line %1: skipped, bytes that cannot be read as text"};
 inline constexpr Bilingual skippedTooLong{"第%1行：已跳过，长度超过64 KiB", "line %1: skipped, longer than 64 KiB"};
 inline constexpr Bilingual controlCharacters{
-    "第%1行：警告，型号含有控制字符或文字方向字符",
-    "line %1: warning, the model text holds control or text-direction characters"};
+    "第%1行：警告，型号含有控制字符、文字方向字符或非字符",
+    "line %1: warning, the model text holds control, text-direction or non-characters"};
 inline constexpr Bilingual scoreTooLarge{
     "第%1行：警告，分数过大，CPU负载查询将略过此行",
     "line %1: warning, the score is too large: the capacity query leaves this line out"};

@@ -1,5 +1,6 @@
 #include "csvemitter.h"
 
+#include "displaytext.h"
 #include "reporttexts.h"
 #include "reportwalker.h"
 #include "reportwording.h"
@@ -8,11 +9,16 @@
 
 namespace {
 
-QString field(const QString &text)
+// A model text as a field: escaped as everywhere, kept from being a formula (a spreadsheet would run
+// "=HYPERLINK(...)" from a hostile catalogue: an apostrophe before it marks it as text), quoted where it must be.
+QString field(const QString &model)
 {
+    QString text = DisplayText::escaped(model);
+    if (!text.isEmpty() && QStringView(u"=+-@").contains(text.front()))
+        text.prepend(u'\'');
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
         return text;
-    return u'"' + QString(text).replace(u'"', QLatin1String("\"\"")) + u'"';
+    return u'"' + text.replace(u'"', QLatin1String("\"\"")) + u'"';
 }
 
 } // namespace

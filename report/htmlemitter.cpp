@@ -1,8 +1,18 @@
 #include "htmlemitter.h"
 
+#include "displaytext.h"
 #include "reporttexts.h"
 #include "reportwalker.h"
 #include "reportwording.h"
+
+namespace {
+
+QString escaped(const QString &text)
+{
+    return DisplayText::escaped(text).toHtmlEscaped();
+}
+
+} // namespace
 
 QString HtmlEmitter::html(const Report &report)
 {
@@ -14,7 +24,7 @@ QString HtmlEmitter::html(const Report &report)
 void HtmlEmitter::title(const QString &title, const QDateTime &created)
 {
     m_html += QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head><body>\n")
-                  .arg(title.toHtmlEscaped());
+                  .arg(escaped(title));
     paragraph(title, "h3");
     paragraph(ReportWording::createdLine(created, m_language));
 }
@@ -37,13 +47,13 @@ void HtmlEmitter::heading(const ReportSection::Heading &heading)
 void HtmlEmitter::candidates(const ReportSection::Candidates &candidates)
 {
     m_html += QStringLiteral("<p><b>%1</b></p>\n")
-                  .arg((candidates.caption + ReportTexts::separator.in(m_language).trimmed()).toHtmlEscaped());
+                  .arg(escaped(candidates.caption + ReportTexts::separator.in(m_language).trimmed()));
     m_html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
     if (candidates.rows.isEmpty())
-        m_html += QStringLiteral("<tr><td>%1</td></tr>\n").arg(ReportTexts::none.in(m_language).toHtmlEscaped());
+        m_html += QStringLiteral("<tr><td>%1</td></tr>\n").arg(escaped(ReportTexts::none.in(m_language)));
     for (const ReportCandidate &candidate : candidates.rows) {
         m_html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2%</td></tr>\n")
-                      .arg(candidate.model.toHtmlEscaped(), ReportWording::percentage(candidate));
+                      .arg(escaped(candidate.model), ReportWording::percentage(candidate));
     }
     m_html += QStringLiteral("</table>\n");
 }
@@ -66,7 +76,7 @@ void HtmlEmitter::text(const ReportSection::Text &text)
 
 void HtmlEmitter::paragraph(const QString &text, const char *tag)
 {
-    m_html += QStringLiteral("<%1>%2</%1>\n").arg(QLatin1String(tag), text.toHtmlEscaped());
+    m_html += QStringLiteral("<%1>%2</%1>\n").arg(QLatin1String(tag), escaped(text));
 }
 
 void HtmlEmitter::rows(const QList<ReportRow> &rows)

@@ -1,6 +1,7 @@
 #include "pagesemitter.h"
 
 #include "appfont.h"
+#include "displaytext.h"
 #include "reporttexts.h"
 #include "reportwalker.h"
 #include "reportwording.h"
@@ -65,7 +66,7 @@ void PagesEmitter::candidates(const ReportSection::Candidates &candidates)
     right.setAlignment(Qt::AlignRight);
     for (int row = 0; row < candidates.rows.size(); ++row) {
         const ReportCandidate &candidate = candidates.rows[row];
-        table->cellAt(row, 0).firstCursorPosition().insertText(candidate.model);
+        table->cellAt(row, 0).firstCursorPosition().insertText(DisplayText::escaped(candidate.model));
         QTextCursor percentage = table->cellAt(row, 1).firstCursorPosition();
         percentage.setBlockFormat(right);
         percentage.insertText(ReportWording::percentage(candidate) + u'%');
@@ -103,7 +104,7 @@ void PagesEmitter::paragraph(const QString &text, qreal scale, bool bold)
     } else {
         m_cursor.insertBlock(block, characters);
     }
-    m_cursor.insertText(text, characters);
+    m_cursor.insertText(DisplayText::escaped(text), characters);
 }
 
 void PagesEmitter::rows(const QList<ReportRow> &rows)

@@ -1,5 +1,6 @@
 #include "plaintextemitter.h"
 
+#include "displaytext.h"
 #include "reporttexts.h"
 #include "reportwording.h"
 
@@ -7,6 +8,8 @@ QStringList PlainTextEmitter::lines(const Report &report, ReportWalker::Scope sc
 {
     PlainTextEmitter emitter(report.language);
     ReportWalker::walk(report, emitter, scope);
+    for (QString &line : emitter.m_lines)
+        line = DisplayText::escaped(line);
     return emitter.m_lines;
 }
 

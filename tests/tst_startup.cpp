@@ -1,89 +1,176 @@
+// Start-up: the probe that registers the common-controls components, the language rule, the POSIX locale, the
+// en.dll marker.
+
 #include "fakeplatform.h"
 #include "languageselection.h"
 #include "posixplatform.h"
 #include "startupprobe.h"
-#include "tablerows.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString wow64 = QStringLiteral("c:/windows/syswow64/");
+const QString system32 = QStringLiteral("c:/windows/system32/");
+const QString programFolder = QStringLiteral("C:\\Program Files\\Q");
+const QString inProgramFolder = programFolder + u'\\';
+
+QString registration(const QString &path)
+{
+    return QStringLiteral("regsvr32 regsvr32 /s \"%1\"").arg(path);
+}
+
+} // namespace
 
 class TestStartup : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // The system type (- for none), the program's folder, the files there, then the files tested and the
-    // commands started, in order. W stands for c:/windows/syswow64/, S for c:/windows/system32/, P for the
-    // folder C:\Program Files\Q.
     void probe_data()
     {
-        tableRows(
-            {"x64-based PC|P|WMSCOMCTL.OCX,WComctl32.ocx,PMSCOMCTL.OCX,PComctl32.ocx|WMSCOMCTL.OCX,WComctl32.ocx|",
-             "x64-based PC|P|WComctl32.ocx|WMSCOMCTL.OCX,PMSCOMCTL.OCX,WComctl32.ocx|",
-             "X86-based PC|P|PMSCOMCTL.OCX,PComctl32.ocx|SComctl32.ocx,PComctl32.ocx,SMSCOMCTL.OCX,PMSCOMCTL.OCX"
-             "|regsvr32 regsvr32 /s \"PComctl32.ocx\",regsvr32 regsvr32 /s \"PMSCOMCTL.OCX\"",
-             "ARM64-based PC|C:\\|C:\\\\MSCOMCTL.OCX,WComctl32.ocx|WMSCOMCTL.OCX,C:\\\\MSCOMCTL.OCX,WComctl32.ocx"
-             "|regsvr32 regsvr32 /s \"C:\\\\MSCOMCTL.OCX\"",
-             "-|P|||"},
-            u'|');
+        QTest::addColumn<QStringList>("systemTypes");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("tested");
+        QTest::addColumn<QStringList>("started");
+        QTest::newRow("64-bit, both in the system: nothing started")
+            << QStringList{"x64-based PC"} << programFolder
+            << QStringList{wow64 + "MSCOMCTL.OCX", wow64 + "Comctl32.ocx", inProgramFolder + "MSCOMCTL.OCX"}
+            << QStringList{wow64 + "MSCOMCTL.OCX", wow64 + "Comctl32.ocx"} << QStringList();
+        QTest::newRow("64-bit, one missing and no copy: nothing started")
+            << QStringList{"x64-based PC"} << programFolder << QStringList{wow64 + "Comctl32.ocx"}
+            << QStringList{wow64 + "MSCOMCTL.OCX", inProgramFolder + "MSCOMCTL.OCX", wow64 + "Comctl32.ocx"}
+            << QStringList();
+        QTest::newRow("32-bit, both missing, both copies: Comctl32 first")
+            << QStringList{"X86-based PC"} << programFolder
+            << QStringList{inProgramFolder + "MSCOMCTL.OCX", inProgramFolder + "Comctl32.ocx"}
+            << QStringList{system32 + "Comctl32.ocx", inProgramFolder + "Comctl32.ocx", system32 + "MSCOMCTL.OCX",
+                           inProgramFolder + "MSCOMCTL.OCX"}
+            << QStringList{registration(inProgramFolder + "Comctl32.ocx"),
+                           registration(inProgramFolder + "MSCOMCTL.OCX")};
+        QTest::newRow("a drive's root: two backslashes")
+            << QStringList{"ARM64-based PC"} << "C:\\" << QStringList{"C:\\\\MSCOMCTL.OCX", wow64 + "Comctl32.ocx"}
+            << QStringList{wow64 + "MSCOMCTL.OCX", "C:\\\\MSCOMCTL.OCX", wow64 + "Comctl32.ocx"}
+            << QStringList{registration("C:\\\\MSCOMCTL.OCX")};
+        QTest::newRow("two computer systems: the checks twice")
+            << QStringList{"x64-based PC", "x64-based PC"} << programFolder
+            << QStringList{wow64 + "MSCOMCTL.OCX", wow64 + "Comctl32.ocx"}
+            << QStringList{wow64 + "MSCOMCTL.OCX", wow64 + "Comctl32.ocx", wow64 + "MSCOMCTL.OCX",
+                           wow64 + "Comctl32.ocx"}
+            << QStringList();
+        QTest::newRow("no management service: no check")
+            << QStringList() << programFolder << QStringList() << QStringList() << QStringList();
     }
+    // The files tested and the registrations started, in order; the event loop runs once for each system object.
     void probe()
     {
-        QFETCH(QStringList, row);
-        FakePlatform platform(row[1] == "P" ? "C:\\Program Files\\Q" : row[1].toStdString());
-        for (QString &field : row) {
-            field.replace(QRegularExpression("(^|,|\")W"), "\\1c:/windows/syswow64/")
-                .replace(QRegularExpression("(^|,|\")S"), "\\1c:/windows/system32/")
-                .replace(QRegularExpression("(^|,|\")P"), "\\1C:\\Program Files\\Q\\");
-        }
-        if (row[0] != "-")
-            platform.systemTypeTexts = {row[0].toStdString()};
-        for (const QString &file : row[2].split(u',', Qt::SkipEmptyParts))
+        QFETCH(QStringList, systemTypes);
+        QFETCH(QString, folder);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, tested);
+        QFETCH(QStringList, started);
+        FakePlatform platform(folder.toStdString());
+        for (const QString &type : systemTypes)
+            platform.systemTypeTexts.push_back(type.toStdString());
+        for (const QString &file : files)
             platform.files.insert(file.toStdString());
         StartupProbe::run(platform);
-        QCOMPARE(platform.callsOf("isOrdinaryFile"), row[3].split(u',', Qt::SkipEmptyParts));
-        QCOMPARE(platform.callsOf("startSystemTool"), row[4].split(u',', Qt::SkipEmptyParts));
-        // The event loop runs once for each system object.
-        QCOMPARE(platform.callsOf("yield").size(), platform.systemTypeTexts.size());
+        QCOMPARE(platform.callsOf("isOrdinaryFile"), tested);
+        QCOMPARE(platform.callsOf("startSystemTool"), started);
+        QCOMPARE(platform.callsOf("yield").size(), systemTypes.size());
     }
 
-    // The system's language codes (the last decides; none: the user's interface language), en.dll beside the
-    // program, the language before; English?
     void language_data()
     {
-        tableRows({"2052 1033 - - 0", "2052 2052 en.dll - 1", "1033 2052 - - 1", "1028 2052 - - 1",
-                   "- 2052 - initial 0", "- 1033 - - 1", "1033,2052 1033 - - 0", "2052,1033 2052 - - 1"});
+        QTest::addColumn<QStringList>("systemCodes");
+        QTest::addColumn<QString>("interfaceCode");
+        QTest::addColumn<bool>("marker");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("2052: Chinese") << QStringList{"2052"} << "1033" << false << false;
+        QTest::newRow("2052 and en.dll: English") << QStringList{"2052"} << "2052" << true << true;
+        QTest::newRow("1033: English") << QStringList{"1033"} << "2052" << false << true;
+        QTest::newRow("1028, Taiwan: English") << QStringList{"1028"} << "2052" << false << true;
+        QTest::newRow("no answer: the interface's 2052") << QStringList() << "2052" << false << false;
+        QTest::newRow("no answer: the interface's 1033") << QStringList() << "1033" << false << true;
+        QTest::newRow("several: the last decides") << QStringList{"1033", "2052"} << "1033" << false << false;
     }
+    // Chinese exactly when the system's language is 2052 and no en.dll lies beside the program.
     void language()
     {
-        QFETCH(QStringList, row);
+        QFETCH(QStringList, systemCodes);
+        QFETCH(QString, interfaceCode);
+        QFETCH(bool, marker);
+        QFETCH(bool, english);
         FakePlatform platform;
         platform.languageCodes.clear();
-        for (const QString &code : row[0].split(u','))
-            if (code != "-")
-                platform.languageCodes.push_back(code.toStdString());
-        platform.interfaceLanguageCode = row[1].toStdString();
-        if (row[2] != "-")
+        for (const QString &code : systemCodes)
+            platform.languageCodes.push_back(code.toStdString());
+        platform.interfaceLanguageCode = interfaceCode.toStdString();
+        if (marker)
             platform.files.insert("/opt/quarvel/en.dll");
-        QCOMPARE(LanguageSelection::english(platform, row[3] != "-"), row[4] == "1");
-        QCOMPARE(platform.callsOf("yield").size(), platform.languageCodes.size()); // once per reported object
+        QCOMPARE(LanguageSelection::english(platform, false), english);
+        QCOMPARE(platform.callsOf("yield").size(), systemCodes.size()); // once for each object reported
     }
 
-    // LC_ALL, LC_MESSAGES, LANG (- for empty, which counts as unset), then the messages locale and its code:
-    // only Chinese of the People's Republic gives 2052.
     void locale_data()
     {
-        tableRows({"zh_CN.UTF-8 en_US en_US zh_CN.UTF-8 2052", "- zh_CN.GB18030 en_US zh_CN.GB18030 2052",
-                   "- - zh_CN@stroke zh_CN@stroke 2052", "- en_GB zh_CN.UTF-8 en_GB 0", "- - zh_TW.UTF-8 zh_TW.UTF-8 0",
-                   "- - zh zh 0", "- - C.UTF-8 C.UTF-8 0", "- - - C 0"});
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcMessages");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("LC_ALL first") << "zh_CN.UTF-8"
+                                      << "en_US"
+                                      << "en_US"
+                                      << "zh_CN.UTF-8"
+                                      << "2052";
+        QTest::newRow("then LC_MESSAGES") << ""
+                                          << "zh_CN.GB18030"
+                                          << "en_US"
+                                          << "zh_CN.GB18030"
+                                          << "2052";
+        QTest::newRow("then LANG, a modifier") << ""
+                                               << ""
+                                               << "zh_CN@stroke"
+                                               << "zh_CN@stroke"
+                                               << "2052";
+        QTest::newRow("LC_MESSAGES before LANG") << ""
+                                                 << "en_GB"
+                                                 << "zh_CN.UTF-8"
+                                                 << "en_GB"
+                                                 << "0";
+        QTest::newRow("Taiwan") << ""
+                                << ""
+                                << "zh_TW.UTF-8"
+                                << "zh_TW.UTF-8"
+                                << "0";
+        QTest::newRow("Chinese without a territory") << ""
+                                                     << ""
+                                                     << "zh"
+                                                     << "zh"
+                                                     << "0";
+        QTest::newRow("nothing set") << ""
+                                     << ""
+                                     << ""
+                                     << "C"
+                                     << "0";
     }
+    // Empty variables count as unset; only Chinese of the People's Republic gives 2052.
     void locale()
     {
-        QFETCH(QStringList, row);
-        for (int i = 0; i < 3; ++i)
-            qputenv(QList<const char *>{"LC_ALL", "LC_MESSAGES", "LANG"}[i], row[i] == "-" ? "" : row[i].toLatin1());
-        QCOMPARE(QString::fromStdString(PosixPlatform::messagesLocale()), row[3]);
-        QCOMPARE(QString::fromStdString(PosixPlatform::languageCode(row[3].toStdString())), row[4]);
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcMessages);
+        QFETCH(QString, lang);
+        QFETCH(QString, locale);
+        QFETCH(QString, code);
+        qputenv("LC_ALL", lcAll.toLatin1());
+        qputenv("LC_MESSAGES", lcMessages.toLatin1());
+        qputenv("LANG", lang.toLatin1());
+        QCOMPARE(QString::fromStdString(PosixPlatform::messagesLocale()), locale);
+        QCOMPARE(QString::fromStdString(PosixPlatform::languageCode(locale.toStdString())), code);
     }
 
     // An en.dll folder is no marker, an empty file is.
@@ -92,8 +179,8 @@ private slots:
         QTemporaryDir folder;
         const std::string path = folder.filePath("en.dll").toStdString();
         PosixPlatform platform;
-        QVERIFY(!platform.isOrdinaryFile(path) && QDir(folder.path()).mkdir("en.dll")
-                && !platform.isOrdinaryFile(path));
+        QVERIFY(!platform.isOrdinaryFile(path) && QDir(folder.path()).mkdir("en.dll"));
+        QVERIFY(!platform.isOrdinaryFile(path));
         QVERIFY(QDir(folder.path()).rmdir("en.dll"));
         QFile empty(folder.filePath("en.dll"));
         QVERIFY(empty.open(QIODevice::WriteOnly));

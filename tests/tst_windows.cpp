@@ -3,16 +3,17 @@
 
 #include "countkeyfilter.h"
 #include "eventpump.h"
+#include "faultydisk.h"
 #include "reportactions.h"
 #include "version.h"
 #include "windowplacement.h"
 #include "windowundertest.h"
-#ifdef Q_OS_LINUX
-#include "faultydisk.h"
-#endif
 
+#include <QPrinterInfo>
 #include <QtTest>
 #include <QtWidgets>
+
+Q_DECLARE_METATYPE(Language)
 
 namespace {
 
@@ -30,11 +31,13 @@ QStringList disabledIn(QWidget *window)
     return disabled;
 }
 
-// A report's creation time as "<now>".
+// A report's creation time as "<now>", the versions as "<s>" and "<v>".
 QString masked(QString text)
 {
     static const QRegularExpression now("(created |生成于)\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d");
-    return text.replace(now, "\\1<now>");
+    return text.replace(now, "\\1<now>")
+        .replace(QLatin1String(Version::full), "<v>")
+        .replace(Version::shortText(), "<s>");
 }
 
 // What the copy shortcut puts on the clipboard, as plain text.
@@ -61,6 +64,36 @@ int enabledActions(QWidget *window)
     return int(std::count_if(actions.cbegin(), actions.cend(), [](QAction *action) { return action->isEnabled(); }));
 }
 
+// Types the input, chooses the options and presses the run button.
+void calculate(QWidget *window, const QString &input, const QStringList &options = {})
+{
+    typeInto(window, input);
+    for (const QString &option : options)
+        clickIn(window, qPrintable(option));
+    clickIn(window, "Command1");
+}
+
+// What a window shows of its answer: the heading, the list and its current entry, the results.
+QStringList answerIn(QWidget *window)
+{
+    QStringList shown;
+    const QString name = window->objectName();
+    if (name != "Form2")
+        shown << textIn(window, name == "Form1" ? "Label15" : "Label2") << itemsIn(window)
+              << QString::number(in<QComboBox>(window, "Combo1")->currentIndex());
+    for (const char *label : {"Label9", "Label10", "Label11", "Label12", "Label13", "Label19", "Text2"}) {
+        if (name == "Form1" ? *label == 'L' : *label == 'T')
+            shown << textIn(window, label);
+    }
+    return shown;
+}
+
+// A list's line: the model, a run of blanks, the percentage.
+QString entry(const QString &model, int blanks, const char *percentage)
+{
+    return model + QString(blanks, u' ') + QLatin1String(percentage);
+}
+
 } // namespace
 
 class TestWindows : public QObject
@@ -68,24 +101,28 @@ class TestWindows : public QObject
     Q_OBJECT
 
 private slots:
-    // A key and whether the count box takes it.
     void keyFilter_data()
     {
-        tableRows({"0 1",      "9 1",     "Backspace 1", "Shift+Backspace 1", "Ctrl+Backspace 0", "A 0",      "Space 0",
-                   "１ 0",     "中 0",    "Ctrl+V 0",    "Ctrl+1 0",          "Alt+1 0",          "Meta+1 0", "Esc 0",
-                   "Return 0", "Enter 0", "Tab 1",       "Shift+Ins 1",       "Left 1",           "F1 1"});
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<bool>("admitted");
+        for (const char *key : {"0", "9", "Backspace", "Shift+Backspace", "Tab", "Shift+Ins", "Left", "F1"})
+            QTest::newRow(key) << QKeySequence(QString::fromLatin1(key)) << true;
+        for (const char *key : {"Ctrl+Backspace", "A", "Space", "１", "中", "Ctrl+V", "Ctrl+1", "Alt+1", "Meta+1",
+                                "Esc", "Return", "Enter"})
+            QTest::newRow(key) << QKeySequence(QString::fromUtf8(key)) << false;
     }
+    // Digits and Backspace type; every other key that makes a character is cancelled; the others work.
     void keyFilter()
     {
-        QFETCH(QStringList, row);
-        const QKeyCombination combination = QKeySequence::fromString(row[0])[0];
-        QCOMPARE(CountKeyFilter::admits(int(combination.key()), combination.keyboardModifiers()), row[1] == "1");
+        QFETCH(QKeySequence, key);
+        QFETCH(bool, admitted);
+        QCOMPARE(CountKeyFilter::admits(int(key[0].key()), key[0].keyboardModifiers()), admitted);
     }
 
     // Typed keys, a paste and an input method's commits reach the count box as digits only.
     void typing()
     {
-        const WindowUnderTest window(sampleCatalogue, "en");
+        const WindowUnderTest window(sampleCatalogue, Language::English);
         auto *box = in<QLineEdit>(window.main, "txbNumber1");
         typeInto(window.main, "1a2 .-3");
         QTest::keyClick(box, Qt::Key_Left);
@@ -100,188 +137,299 @@ private slots:
         QCOMPARE(box->text(), "1673");
     }
 
-    // Window, options clicked first, the key, then the controls it visits: from the count box, each option group
-    // is one stop, on its selected option (which a click keeps selected); an arrow moves within its group only.
     void keyboard_data()
     {
-        tableRows({"Form1 Option2 Tab Option2 Command1 Combo1 Option4 Command3 Command2 Command4 txbNumber1",
-                   "Form1 Option1,Option5 Shift+Tab Command4 Command2 Command3 Option5 Combo1 Command1 Option1 "
-                   "txbNumber1",
-                   "Form3 Option3,Option5 Tab Option3 Option5 Command1 Text2 Combo1 txbNumber1",
-                   "Form1 Option2 Down Option3", "Form1 Option2 Right Option2", "Form1 Option4 Up Option4"});
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("clicked");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QStringList>("visited");
+        QTest::newRow("main window, Tab") << "Form1" << QStringList{"Option2"} << QKeySequence("Tab")
+                                          << QStringList{"Option2",  "Command1", "Combo1",   "Option4",
+                                                         "Command3", "Command2", "Command4", "txbNumber1"};
+        QTest::newRow("main window, Shift+Tab, other options chosen")
+            << "Form1" << QStringList{"Option1", "Option5"} << QKeySequence("Shift+Tab")
+            << QStringList{"Command4", "Command2", "Command3", "Option5",
+                           "Combo1",   "Command1", "Option1",  "txbNumber1"};
+        QTest::newRow("VDI window, Tab") << "Form3" << QStringList{"Option3", "Option5"} << QKeySequence("Tab")
+                                         << QStringList{"Option3", "Option5", "Command1",
+                                                        "Text2",   "Combo1",  "txbNumber1"};
+        QTest::newRow("Down, within the levels")
+            << "Form1" << QStringList{"Option2"} << QKeySequence("Down") << QStringList{"Option3"};
+        QTest::newRow("Right, the last level")
+            << "Form1" << QStringList{"Option2"} << QKeySequence("Right") << QStringList{"Option2"};
+        QTest::newRow("Up, the first vendor")
+            << "Form1" << QStringList{"Option4"} << QKeySequence("Up") << QStringList{"Option4"};
     }
+    // From the count box, each option group is one stop, on its selected option (which a click keeps selected);
+    // an arrow moves within its group only, and selects as it moves.
     void keyboard()
     {
-        QFETCH(QStringList, row);
-        const WindowUnderTest window(sampleCatalogue, "en", row[0]);
-        QCOMPARE(QApplication::focusWidget(), in<QWidget>(window.form, "txbNumber1"));
-        for (const QString &option : row[1].split(u','))
-            clickIn(window.form, qPrintable(option));
-        const bool tab = row[2].contains("Tab");
+        QFETCH(QString, window);
+        QFETCH(QStringList, clicked);
+        QFETCH(QKeySequence, key);
+        QFETCH(QStringList, visited);
+        const WindowUnderTest test(sampleCatalogue, Language::English, window);
+        QCOMPARE(QApplication::focusWidget(), in<QWidget>(test.form, "txbNumber1"));
+        for (const QString &option : clicked)
+            clickIn(test.form, qPrintable(option));
+        const bool tab = key[0].key() == Qt::Key_Tab;
         if (tab)
-            in<QWidget>(window.form, "txbNumber1")->setFocus();
-        const QKeyCombination key = QKeySequence::fromString(row[2])[0];
-        QStringList visited;
-        while (visited.size() < row.size() - 3) {
-            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-            visited << QApplication::focusWidget()->objectName();
+            in<QWidget>(test.form, "txbNumber1")->setFocus();
+        QStringList moved;
+        while (moved.size() < visited.size()) {
+            QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+            moved << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, row.mid(3));
-        QStringList selected;
-        for (const QRadioButton *option : window.form->findChildren<QRadioButton *>()) {
-            if (option->isChecked())
-                selected << option->objectName();
-        }
-        selected.sort();
-        if (!tab) // the option focused, beside the other group's
-            QCOMPARE(selected, (row[3] < "Option4" ? QStringList{row[3], "Option4"} : QStringList{"Option2", row[3]}));
+        QCOMPARE(moved, visited);
+        if (!tab)
+            QVERIFY(in<QRadioButton>(test.form, qPrintable(visited.constLast()))->isChecked());
     }
 
-    // Window, language, input, options clicked, the message a bad input then gives (and the start of the help),
-    // then what the answer shows: heading, the list and its current entry, the results; after "=", the lines
-    // copied ("<s>", "<v>": the short and full versions).
     void answers_data()
     {
-        tableRows({"Form1|en|30|Option1,Option6|Please enter the correct number of terminals!|CPU, select the "
-                   "corresponding CPU|30 terminals - server configuration information:|AMD EPYC 7302{28}137%"
-                   "|Intel Xeon E-2388G{28}130%|Intel Xeon Silver 4214R{28}100%|0|24 GB|300 GB|2000 GB|1000 Mbps"
-                   "|GT1030 2GB Or Integrated Graphics|Windows Server 2012 2016 2019 2022|=|Quarvel v<s>"
-                   "|Quarvel <v>, created <now>|Terminals: 30|Task level: Light Task|Processor vendor: Intel + AMD"
-                   "|CPU catalogue: 4 records, modified 2026-01-02 03:04||30 terminals - server configuration "
-                   "information:|List of Optional CPUs:|  AMD EPYC 7302{28}137%|  Intel Xeon E-2388G{28}130%"
-                   "|  Intel Xeon Silver 4214R{28}100%|Memory Minimum: 24 GB|SSD Minimum: 300 GB"
-                   "|HDD Minimum: 2000 GB|NIC Speed Min: 1000 Mbps"
-                   "|Recommended Graphics Card: GT1030 2GB Or Integrated Graphics"
-                   "|Server System: Windows Server 2012 2016 2019 2022",
-                   "Form3|zh|10|Option2|请输入正确的终端数量！||10台终端 - 服务器配置信息：|Intel Xeon E-2388G{7}158%"
-                   "|Intel Xeon Silver 4214R{7}121%|0|内存：48 GB\nSSD：420 GB\nHDD：1000 GB\n网卡速度：1000 Mbps|="
-                   "|VDI服务器配置计算 v<s>|Quarvel <v>，生成于<now>|终端数量：10|任务类型：中型任务|CPU厂商：Intel"
-                   "|CPU数据文件：4条记录，修改于2026-01-02 03:04||10台终端 - 服务器配置信息：|CPU可选列表："
-                   "|  Intel Xeon E-2388G{7}158%|  Intel Xeon Silver 4214R{7}121%|其它硬件信息：|内存：48 GB"
-                   "|SSD：420 GB|HDD：1000 GB|网卡速度：1000 Mbps",
-                   "Form2|zh|2388||输入的字符数量少于4个,请输入4个字符||CPU型号：Intel Xeon E-2388G\n"
-                   "可负载终端数量：34\n服务器内存最小值：56 GB\n服务器SSD最小值：360 GB\n服务器HDD最小值：2000 GB\n"
-                   "服务器网卡速度最小值：2000 Mbps\n\n|=|Quarvel v<s>|Quarvel <v>，生成于<now>|查询：2388"
-                   "|CPU数据文件：4条记录，修改于2026-01-02 03:04||CPU型号：Intel Xeon E-2388G|可负载终端数量：34"
-                   "|服务器内存最小值：56 GB|服务器SSD最小值：360 GB|服务器HDD最小值：2000 GB"
-                   "|服务器网卡速度最小值：2000 Mbps"},
-                  u'|');
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("shown");  // the heading, the list and its current entry, the results
+        QTest::addColumn<QString>("report"); // its lines
+        QTest::newRow("main window, light, both vendors")
+            << "Form1" << Language::English << "30" << QStringList{"Option1", "Option6"}
+            << "30 terminals - server configuration information:\n" + entry("AMD EPYC 7302", 28, "137%\n")
+                + entry("Intel Xeon E-2388G", 28, "130%\n") + entry("Intel Xeon Silver 4214R", 28, "100%\n")
+                + "0\n24 GB\n300 GB\n2000 GB\n1000 Mbps\nGT1030 2GB Or Integrated Graphics\n"
+                  "Windows Server 2012 2016 2019 2022"
+            << "Quarvel v<s>\nQuarvel <v>, created <now>\nTerminals: 30\nTask level: Light Task\n"
+               "Processor vendor: Intel + AMD\nCPU catalogue: 4 records, modified 2026-01-02 03:04\n\n"
+               "30 terminals - server configuration information:\nList of Optional CPUs:\n"
+                + entry("  AMD EPYC 7302", 28, "137%\n") + entry("  Intel Xeon E-2388G", 28, "130%\n")
+                + entry("  Intel Xeon Silver 4214R", 28, "100%\n")
+                + "Memory Minimum: 24 GB\nSSD Minimum: 300 GB\nHDD Minimum: 2000 GB\nNIC Speed Min: 1000 Mbps\n"
+                  "Recommended Graphics Card: GT1030 2GB Or Integrated Graphics\n"
+                  "Server System: Windows Server 2012 2016 2019 2022";
+        QTest::newRow("VDI window, medium, Chinese")
+            << "Form3" << Language::Chinese << "10" << QStringList{"Option2"}
+            << "10台终端 - 服务器配置信息：\n" + entry("Intel Xeon E-2388G", 7, "158%\n")
+                + entry("Intel Xeon Silver 4214R", 7, "121%\n")
+                + "0\n内存：48 GB\nSSD：420 GB\nHDD：1000 GB\n网卡速度：1000 Mbps"
+            << "VDI服务器配置计算 v<s>\nQuarvel <v>，生成于<now>\n终端数量：10\n任务类型：中型任务\nCPU厂商：Intel\n"
+               "CPU数据文件：4条记录，修改于2026-01-02 03:04\n\n10台终端 - 服务器配置信息：\nCPU可选列表：\n"
+                + entry("  Intel Xeon E-2388G", 7, "158%\n") + entry("  Intel Xeon Silver 4214R", 7, "121%\n")
+                + "其它硬件信息：\n内存：48 GB\nSSD：420 GB\nHDD：1000 GB\n网卡速度：1000 Mbps";
+        QTest::newRow("query window, Chinese")
+            << "Form2" << Language::Chinese << "2388" << QStringList()
+            << "CPU型号：Intel Xeon E-2388G\n可负载终端数量：34\n服务器内存最小值：56 GB\n服务器SSD最小值：360 GB\n"
+               "服务器HDD最小值：2000 GB\n服务器网卡速度最小值：2000 Mbps\n\n"
+            << "Quarvel v<s>\nQuarvel <v>，生成于<now>\n查询：2388\nCPU数据文件：4条记录，修改于2026-01-02 03:04\n\n"
+               "CPU型号：Intel Xeon E-2388G\n可负载终端数量：34\n服务器内存最小值：56 GB\n服务器SSD最小值：360 GB\n"
+               "服务器HDD最小值：2000 GB\n服务器网卡速度最小值：2000 Mbps";
     }
-    // An answer lands in the window's controls and unlocks them. Its report goes to the clipboard by its
-    // shortcut, from the count box, as plain text with CR LF and as HTML; the context menus offer the report's
-    // actions in the window's language. A bad input after it shows its message in the window's title, the
-    // button in the interface language (Qt's own text), and leaves the answer and its report as they were; so
-    // does a disk that fails during a reading.
+    // An answer lands in the window's controls, the first entry current, and unlocks them; a result box takes no
+    // typing.
     void answers()
     {
-        QFETCH(QStringList, row);
-        const QString name = row[0];
-        const WindowUnderTest window(sampleCatalogue, row[1], name);
-        QWidget *form = window.form;
-        QFile file(window.catalogue.path()); // modified at a known time
-        QVERIFY(file.open(QIODevice::Append) && file.setFileTime({{2026, 1, 2}, {3, 4}}, QFile::FileModificationTime));
-        typeInto(form, row[2]);
-        for (const QString &option : row[3].split(u',', Qt::SkipEmptyParts))
-            clickIn(form, qPrintable(option));
-        clickIn(form, "Command1");
-        QStringList shown;
-        if (name != "Form2")
-            shown << textIn(form, name == "Form1" ? "Label15" : "Label2") << itemsIn(form)
-                  << QString::number(in<QComboBox>(form, "Combo1")->currentIndex());
-        for (const char *label : {"Label9", "Label10", "Label11", "Label12", "Label13", "Label19", "Text2"}) {
-            if (name == "Form1" ? *label == 'L' : *label == 'T')
-                shown << textIn(form, label);
-        }
-        const qsizetype report = row.indexOf("=");
-        QCOMPARE(shown, row.mid(6, report - 6));
-        QCOMPARE(disabledIn(form), QStringList());
-        if (auto *box = in<QPlainTextEdit>(form, "Text2")) { // a result box takes no typing
+        QFETCH(QString, window);
+        QFETCH(Language, language);
+        QFETCH(QString, input);
+        QFETCH(QStringList, options);
+        QFETCH(QString, shown);
+        const WindowUnderTest test(sampleCatalogue, language, window);
+        calculate(test.form, input, options);
+        QCOMPARE(answerIn(test.form).join(u'\n'), shown);
+        QCOMPARE(disabledIn(test.form), QStringList());
+        if (auto *box = in<QPlainTextEdit>(test.form, "Text2")) {
             QTest::keyClicks(box, "x");
-            QCOMPARE(box->toPlainText(), row[report - 1]);
+            QVERIFY(shown.endsWith(box->toPlainText()));
         }
+    }
 
-        QStringList lines = row.mid(report + 1).replaceInStrings("<s>", Version::shortText());
-        lines.replaceInStrings("<v>", QString::fromLatin1(Version::full));
-        for (const QString &option : row[3].split(u',', Qt::SkipEmptyParts)) { // captioned as the report names them
-            const QString caption = textIn(form, qPrintable(option));
-            QVERIFY(!caption.isEmpty()
-                    && lines.indexOf(QRegularExpression(".+(: |：)" + QRegularExpression::escape(caption))) > 0);
-        }
-        const QString copy = copied(form);
-        QCOMPARE(copy.split("\r\n"), lines << QString()); // CR LF after every line
+    void copiedReport_data() { answers_data(); }
+    // The copy shortcut puts the report on the clipboard as plain text (CR LF after every line) and as HTML, whose
+    // candidates a spreadsheet takes as a table of two columns. The options are named as their captions read.
+    void copiedReport()
+    {
+        QFETCH(QString, window);
+        QFETCH(Language, language);
+        QFETCH(QString, input);
+        QFETCH(QStringList, options);
+        QFETCH(QString, report);
+        const WindowUnderTest test(sampleCatalogue, language, window);
+        QFile file(test.catalogue.path()); // modified at a known time
+        QVERIFY(file.open(QIODevice::Append) && file.setFileTime({{2026, 1, 2}, {3, 4}}, QFile::FileModificationTime));
+        calculate(test.form, input, options);
+        for (const QString &option : options)
+            QVERIFY(report.contains(QRegularExpression(
+                "(: |：)" + QRegularExpression::escape(textIn(test.form, qPrintable(option))) + "\n")));
+        QCOMPARE(copied(test.form), QString(report).replace(u'\n', "\r\n") + "\r\n");
         QTextDocument html;
         html.setHtml(QApplication::clipboard()->mimeData()->html());
-        QCOMPARE(squeezed(masked(html.toPlainText())), squeezed(lines.join(u'\n')));
-        // Pasted into a spreadsheet, the candidates fill a table of two columns, one row each.
+        QCOMPARE(squeezed(masked(html.toPlainText())), squeezed(report));
         const QList<QTextFrame *> frames = html.rootFrame()->childFrames();
         const auto *table = frames.isEmpty() ? nullptr : qobject_cast<QTextTable *>(frames.first());
         QCOMPARE(table ? QSize(table->columns(), table->rows()) : QSize(),
-                 name == "Form2" ? QSize() : QSize(2, int(lines.filter(QRegularExpression("%$")).size())));
-        QWidget *area = in<QWidget>(form, name == "Form1" ? "Frame2" : "Text2");
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), area->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(area, &event);
+                 window == "Form2" ? QSize() : QSize(2, int(report.count(QRegularExpression("%\n")))));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("main window, 0") << "Form1" << Language::English << "30"
+                                        << "0"
+                                        << "Please enter the correct number of terminals!";
+        QTest::newRow("VDI window, empty, Chinese") << "Form3" << Language::Chinese << "10"
+                                                    << ""
+                                                    << "请输入正确的终端数量！";
+        QTest::newRow("query window, three characters, Chinese") << "Form2" << Language::Chinese << "2388"
+                                                                 << "123"
+                                                                 << "输入的字符数量少于4个,请输入4个字符";
+    }
+    // A refused input shows its message, modal, in the window's title, the button in the interface language (Qt's
+    // own text), and leaves the earlier answer and its report as they were.
+    void refusals()
+    {
+        QFETCH(QString, window);
+        QFETCH(Language, language);
+        QFETCH(QString, input);
+        QFETCH(QString, refused);
+        QFETCH(QString, message);
+        const WindowUnderTest test(sampleCatalogue, language, window);
+        calculate(test.form, input);
+        const QStringList before = resultsShown(test.form);
+        const QString copy = copied(test.form);
+        in<QLineEdit>(test.form, "txbNumber1")->clear();
+        const MessageBoxCatcher catcher;
+        calculate(test.form, refused);
+        QCOMPARE(catcher.boxes.size(), 1);
+        QCOMPARE(catcher.boxes[0].text, message);
+        QCOMPARE(catcher.boxes[0].title, test.form->windowTitle());
+        QCOMPARE(catcher.boxes[0].button, language == Language::English ? "OK" : "确定");
+        QVERIFY(catcher.boxes[0].modal);
+        QCOMPARE(resultsShown(test.form), before);
+        QCOMPARE(disabledIn(test.form), QStringList());
+        QCOMPARE(copied(test.form), copy);
+    }
+
+    void help_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("Chinese") << Language::Chinese << "CPU，根据终端数量选择对应的CPU；";
+        QTest::newRow("English") << Language::English << "CPU, select the corresponding CPU according to";
+    }
+    void help()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, start);
+        const WindowUnderTest test(sampleCatalogue, language);
+        const MessageBoxCatcher catcher;
+        clickIn(test.main, "Command3");
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY(catcher.boxes[0].text.startsWith(start));
+        QCOMPARE(catcher.boxes[0].title, "Quarvel v" + Version::shortText());
+    }
+
+    void failedReading_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("main window") << "Form1" << Language::English << "30"
+                                     << "The CPU catalogue (data.dll) could not be read to its end, so the calculation "
+                                        "was not completed. Check the file and try again.";
+        QTest::newRow("query window, Chinese")
+            << "Form2" << Language::Chinese << "2388"
+            << "无法完整读取CPU数据文件（data.dll），计算未完成。请检查该文件后重试。";
+    }
+    // A disk that fails during a reading: its message, and the earlier answer and its report kept.
+    void failedReading()
+    {
+        QFETCH(QString, window);
+        QFETCH(Language, language);
+        QFETCH(QString, input);
+        QFETCH(QString, message);
+        if (!FaultyDisk::works())
+            QSKIP("no failing disk here");
+        const WindowUnderTest test(sampleCatalogue, language, window);
+        calculate(test.form, input);
+        const QStringList before = resultsShown(test.form);
+        const QString copy = copied(test.form);
+        const MessageBoxCatcher catcher;
+        {
+            const FaultyDisk disk(test.catalogue.path(), 30); // in the second line
+            clickIn(test.form, "Command1");
+        }
+        QCOMPARE(catcher.boxes.size(), 1);
+        QCOMPARE(catcher.boxes[0].text, message);
+        QCOMPARE(resultsShown(test.form), before);
+        QCOMPARE(disabledIn(test.form), QStringList());
+        QCOMPARE(copied(test.form), copy);
+    }
+
+    void contextMenus_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QStringList>("offered");
+        QTest::newRow("main window's results")
+            << "Form1"
+            << "Frame2" << Language::English << QStringList{"Copy result", "Save as PDF…", "Print…"};
+        QTest::newRow("query window's result box, Chinese")
+            << "Form2"
+            << "Text2" << Language::Chinese << QStringList{"复制结果", "另存为 PDF…", "打印…"};
+    }
+    // The context menus offer the report's actions after the area's own entries, in the window's language.
+    void contextMenus()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, area);
+        QFETCH(Language, language);
+        QFETCH(QStringList, offered);
+        const WindowUnderTest test(sampleCatalogue, language, window);
+        QWidget *clicked = in<QWidget>(test.form, qPrintable(area));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), clicked->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(clicked, &event);
         QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        QStringList offered;
-        for (const QAction *action : menu->actions().mid(menu->actions().size() - 3))
-            offered << action->text();
+        QStringList texts;
+        for (const QAction *action : menu->actions().mid(menu->actions().size() - offered.size()))
+            texts << action->text();
         menu->close();
-        QCOMPARE(offered.join(u'|'), row[1] == "en" ? "Copy result|Save as PDF…|Print…" : "复制结果|另存为 PDF…|打印…");
-
-        const QStringList before = resultsShown(form);
-        in<QLineEdit>(form, "txbNumber1")->clear();
-        typeInto(form, name == "Form2" ? "123" : "0");
-        const MessageBoxCatcher catcher;
-        clickIn(form, "Command1");
-        if (name == "Form1")
-            clickIn(form, "Command3"); // the help
-        QCOMPARE(catcher.boxes.size(), name == "Form1" ? 2 : 1);
-        QCOMPARE(catcher.boxes[0].text, row[4]);
-        QCOMPARE(catcher.boxes[0].title, lines[0]); // the window's title
-        QCOMPARE(catcher.boxes[0].button, row[1] == "en" ? "OK" : "确定");
-        QVERIFY(catcher.boxes[0].modal);
-        QVERIFY(catcher.boxes.constLast().text.startsWith(row[5]));
-        QCOMPARE(resultsShown(form), before);
-        QCOMPARE(disabledIn(form), QStringList());
-        QCOMPARE(copied(form), copy);
-#ifdef Q_OS_LINUX
-        typeInto(form, "1");
-        {
-            const FaultyDisk disk(window.catalogue.path(), 30); // in the second line
-            clickIn(form, "Command1");
-        }
-        QCOMPARE(catcher.boxes.constLast().text,
-                 row[1] == "en" ? "The CPU catalogue (data.dll) could not be read to its end, so the calculation was "
-                                  "not completed. Check the file and try again."
-                                : "无法完整读取CPU数据文件（data.dll），计算未完成。请检查该文件后重试。");
-        QCOMPARE(resultsShown(form), before);
-        QCOMPARE(disabledIn(form), QStringList());
-        QCOMPARE(copied(form), copy);
-#endif
+        QCOMPARE(texts, offered);
     }
 
     void reportActions_data()
     {
-        tableRows({"Form1 zh 1000000", "Form3 en 10", "Form2 en 2388", "Form3 zh " + QString(300, u'0') + "1"});
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("input");
+        QTest::newRow("main window, seven digits: the heading fitted") << "Form1"
+                                                                       << "1000000";
+        QTest::newRow("query window") << "Form2"
+                                      << "2388";
+        QTest::newRow("VDI window, 301 digits: no size fits") << "Form3" << QString(300, u'0') + "1";
     }
-    // Nothing to hand over before the first answer and while a reading runs. A count of seven digits makes the
-    // headings wider than their labels at their designed sizes; one of 301, which fits at no size, shows from its
-    // start. Saved as PDF, the report's lines, Chinese included, in fonts that travel with the file; a cancelled
-    // save does nothing; a folder that cannot hold the file says so and keeps nothing.
+    // Nothing to hand over before the first answer and while a reading runs. A heading wider than its label at
+    // its designed size shrinks to fit; one that fits at no size shows the count from its start.
     void reportActions()
     {
-        QFETCH(QStringList, row);
-        const WindowUnderTest window(sampleCatalogue, row[1], row[0]);
-        QWidget *form = window.form;
-        typeInto(form, row[2]);
+        QFETCH(QString, window);
+        QFETCH(QString, input);
+        const WindowUnderTest test(sampleCatalogue, Language::Chinese, window);
+        QWidget *form = test.form;
+        typeInto(form, input);
         QCOMPARE(enabledActions(form), 0);
         clickIn(form, "Command1");
         QCOMPARE(enabledActions(form), int(form->actions().size()));
         const QLabel *heading
-            = row[0] == "Form2" ? nullptr : in<QLabel>(form, row[0] == "Form1" ? "Label15" : "Label2");
+            = window == "Form2" ? nullptr : in<QLabel>(form, window == "Form1" ? "Label15" : "Label2");
         const auto countInView = [&] {
             return !heading
-                || (heading->text().startsWith(row[2])
+                || (heading->text().startsWith(input)
                     && (QFontMetrics(heading->font()).horizontalAdvance(heading->text())
                             <= heading->contentsRect().width()
                         || heading->alignment() & Qt::AlignLeft));
@@ -296,84 +444,108 @@ private slots:
         QCOMPARE(whileReading, 0);
         QVERIFY(inViewWhileReading && countInView());
         QCOMPARE(enabledActions(form), int(form->actions().size()));
+    }
 
+    // Saved as PDF: a cancelled save does nothing; the report's lines, Chinese included, in fonts that travel with
+    // the file; a folder that cannot hold the file says so and keeps nothing.
+    void savePdf()
+    {
+        const WindowUnderTest test(sampleCatalogue, Language::Chinese, "Form3");
+        calculate(test.form, "10");
         QTemporaryDir folder;
         const QString pdf = folder.filePath("report.pdf");
-        QStringList paths{QString(), pdf, folder.filePath("report.pdf/unwritable.pdf")}; // cancelled first
+        QStringList paths{QString(), pdf, folder.filePath("report.pdf/unwritable.pdf")};
         ReportActions::setFileChooser([&](QWidget *, const QString &suggested) {
             return suggested.endsWith(".pdf") && !suggested.startsWith(folder.path()) ? paths.takeFirst() : "-";
         });
         const MessageBoxCatcher catcher;
         for (int i = 0; i < 3; ++i)
-            QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(test.form, Qt::Key_S, Qt::ControlModifier);
         ReportActions::setFileChooser({});
         QCOMPARE(catcher.boxes.size(), 1);
         const QString path = QDir::toNativeSeparators(folder.filePath("report.pdf/unwritable.pdf"));
-        const QString text = catcher.boxes[0].text;
-        QVERIFY2(row[1] == "en"
-                     ? text.startsWith("The PDF file \"" + path + "\" could not be saved: ")
-                         && text.endsWith(". No file was written.")
-                     : text.startsWith("无法保存PDF文件“" + path + "”：") && text.endsWith("。没有写入任何文件。"),
-                 qPrintable(text));
+        QVERIFY2(catcher.boxes[0].text.startsWith("无法保存PDF文件“" + path + "”：")
+                     && catcher.boxes[0].text.endsWith("。没有写入任何文件。"),
+                 qPrintable(catcher.boxes[0].text));
         QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"report.pdf"});
-#ifndef Q_OS_WIN // poppler's tools are Linux programs; scripts/windows-check reads the Windows program's PDF
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) // scripts/windows-check reads the Windows PDF
+            return;
         const auto run = [&](const QString &program, const QStringList &arguments) {
             QProcess process;
             process.start(program, arguments);
             process.waitForFinished(60000);
             return QString::fromUtf8(process.readAllStandardOutput());
         };
-        QCOMPARE(squeezed(masked(run("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}))), squeezed(copied(form)));
+        QCOMPARE(squeezed(masked(run("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}))),
+                 squeezed(copied(test.form)));
         const QStringList fonts = run("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
         QVERIFY(!fonts.isEmpty());
         for (const QString &font : fonts) // name, type, encoding, embedded, subset, unicode, object, generation
             QVERIFY2(font.section(QRegularExpression(" +"), -5, -5) == "yes", qPrintable(font));
-#endif
+    }
+
+    // No printer installed (Wine has none; a stripped system may have none): a message, not nothing.
+    void printWithoutPrinter()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is installed here");
+        const WindowUnderTest test(sampleCatalogue, Language::English);
+        calculate(test.main, "30");
+        const MessageBoxCatcher catcher;
+        QTest::keyClick(test.main, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(catcher.boxes.size(), 1);
+        QVERIFY(catcher.boxes[0].text.startsWith("No printer is installed"));
     }
 
     void closedDuringReading_data()
     {
-        tableRows({"Form1 1", "Form1 4", "Form2 1", "Form2 4", "Form3 1", "Form3 4"});
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("pump");
+        for (const char *window : {"Form1", "Form2", "Form3"}) {
+            QTest::addRow("%s at the first line", window) << window << 1;
+            QTest::addRow("%s at the last line", window) << window << 4;
+        }
     }
     // While a reading runs only its own controls are locked, and the vendor chosen meanwhile applies to the
     // lines read after; a window closed then goes, and gives the main window back.
     void closedDuringReading()
     {
-        QFETCH(QStringList, row);
-        const QString name = row[0];
-        const WindowUnderTest window(sampleCatalogue, "en", name);
-        QWidget *form = window.form;
-        typeInto(form, name == "Form2" ? "Xeon" : "1");
-        if (name != "Form2")
+        QFETCH(QString, window);
+        QFETCH(int, pump);
+        const WindowUnderTest test(sampleCatalogue, Language::English, window);
+        QWidget *form = test.form;
+        const bool sizing = window != "Form2";
+        typeInto(form, sizing ? "1" : "Xeon");
+        if (sizing)
             clickIn(form, "Option5");
         QStringList locked;
         QStringList items;
         atPump(1, [&] {
             locked = disabledIn(form);
-            if (name != "Form2")
+            if (sizing)
                 clickIn(form, "Option4");
         });
-        atPump(row[1].toInt(), [&] {
-            items = name == "Form2" ? QStringList() : itemsIn(form);
+        atPump(pump, [&] {
+            items = sizing ? itemsIn(form) : QStringList();
             form->close();
         });
         clickIn(form, "Command1");
         QCOMPARE(locked,
-                 (name == "Form1" ? QStringList{"Command1", "Command2", "Command3", "txbNumber1"}
-                                  : QStringList{"Command1", "txbNumber1"}));
-        if (name != "Form2" && row[1] == "4") // the AMD line read before the change, the Intel lines after it
+                 (window == "Form1" ? QStringList{"Command1", "Command2", "Command3", "txbNumber1"}
+                                    : QStringList{"Command1", "txbNumber1"}));
+        if (sizing && pump == 4) // the AMD line read before the change, the Intel lines after it
             QCOMPARE(items.size(), 3);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(window.form.isNull());
-        QVERIFY(name == "Form1" || window.main->isEnabled());
+        QVERIFY(test.form.isNull());
+        QVERIFY(window == "Form1" || test.main->isEnabled());
     }
 
     // The query and VDI windows lock the main window while open, even during its reading, and give it back
     // when they close; a close request to the locked main window does nothing; the VDI window outlives it.
     void otherWindowsBesideTheMain()
     {
-        WindowUnderTest window(sampleCatalogue, "en");
-        QWidget *main = window.main;
+        WindowUnderTest test(sampleCatalogue, Language::English);
+        QWidget *main = test.main;
         const auto requestClose = [main] {
             QCloseEvent close;
             QSpontaneKeyEvent::setSpontaneous(&close);
@@ -389,8 +561,7 @@ private slots:
         QStringList vdiItems;
         atPump(2, [&] {
             clickIn(main, "Command4");
-            typeInto(openedWindow("Form3"), "10");
-            clickIn(openedWindow("Form3"), "Command1");
+            calculate(openedWindow("Form3"), "10");
             vdiItems = itemsIn(openedWindow("Form3"));
         });
         clickIn(main, "Command1");
@@ -400,16 +571,26 @@ private slots:
         QPointer<QWidget> form3 = openedWindow("Form3");
         main->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(window.main.isNull() && form3 && form3->isVisible());
+        QVERIFY(test.main.isNull() && form3 && form3->isVisible());
         delete form3.data();
     }
 
+    void placement_data()
+    {
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("centred") << QSize(561, 578) << QRect(0, 0, 1024, 768) << QPoint(231, 95);
+        QTest::newRow("too tall: kept at the top") << QSize(561, 578) << QRect(0, 32, 640, 448) << QPoint(39, 32);
+        QTest::newRow("too large, a second screen") << QSize(800, 600) << QRect(1920, 0, 640, 480) << QPoint(1920, 0);
+    }
     // Centred in the available area, or at its top left corner where the window does not fit.
     void placement()
     {
-        QCOMPARE(WindowPlacement::centredIn(QSize(561, 578), QRect(0, 0, 1024, 768)), QPoint(231, 95));
-        QCOMPARE(WindowPlacement::centredIn(QSize(561, 578), QRect(0, 32, 640, 448)), QPoint(39, 32));
-        QCOMPARE(WindowPlacement::centredIn(QSize(800, 600), QRect(1920, 0, 640, 480)), QPoint(1920, 0));
+        QFETCH(QSize, frame);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, placed);
+        QCOMPARE(WindowPlacement::centredIn(frame, available), placed);
     }
 
     // A million processors: the window processes its events all through the reading, and its list opens at once.
@@ -418,18 +599,18 @@ private slots:
         QByteArray content;
         for (int i = 0; i < 1000000; ++i)
             content += "Intel Xeon Model " + QByteArray::number(i) + ",90000\r\n";
-        const WindowUnderTest window(content, "en");
+        const WindowUnderTest test(content, Language::English);
         content.clear();
-        typeInto(window.main, "30");
+        typeInto(test.main, "30");
         EventPump::setInterval(EventPump::defaultInterval);
         int ticksWhileReading = 0;
         QTimer ticker;
         QObject::connect(&ticker, &QTimer::timeout,
-                         [&] { ticksWhileReading += !in<QWidget>(window.main, "Command1")->isEnabled(); });
+                         [&] { ticksWhileReading += !in<QWidget>(test.main, "Command1")->isEnabled(); });
         ticker.start(0);
-        clickIn(window.main, "Command1");
+        clickIn(test.main, "Command1");
         QVERIFY(ticksWhileReading >= 2);
-        auto *list = in<QComboBox>(window.main, "Combo1");
+        auto *list = in<QComboBox>(test.main, "Combo1");
         QCOMPARE(list->count(), 1000000);
         QElapsedTimer clock;
         clock.start();

@@ -2,6 +2,7 @@
 
 #include "cpucatalogue.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 
@@ -22,7 +23,7 @@ struct Record {
 
 // The catalogue format in the plainest terms: lines end at CR LF, CR or LF; the first empty line ends the
 // catalogue; a score is a decimal number the C library reads.
-std::optional<double> referenceScore(const QString &field);
+std::optional<double> referenceScore(QByteArrayView field);
 struct Reading {
     std::vector<Record> records;
     int lines = 0;         // before the first empty line

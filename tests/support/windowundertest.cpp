@@ -6,9 +6,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
-WindowUnderTest::WindowUnderTest(const QByteArray &content, const QString &language, const QString &name)
+WindowUnderTest::WindowUnderTest(const QByteArray &content, Language language, const QString &name)
     : catalogue(content)
-    , platform(catalogue.folder().toStdString(), language == QLatin1String("en") ? "1033" : "2052")
+    , platform(catalogue.folder().toStdString(), language == Language::English ? "1033" : "2052")
     , main(new Form1(platform))
 {
     EventPump::setInterval(0); // the windows process their events after every line, as tests count them

@@ -2,19 +2,17 @@
 
 #include "fakeplatform.h"
 #include "form1.h"
-#include "tablerows.h"
+#include "language.h"
 #include "testcatalogue.h"
 
 #include <QPointer>
 
-// A main window on a catalogue of its own, in a language ("en", or "zh"), shown and active (offscreen); and the
-// window a test works in: the main window ("Form1"), or the one its button opens ("Form2", "Form3"), which goes
-// with this.
+// A main window on a catalogue of its own, in a language, shown and active (offscreen); and the window a test
+// works in: the main window ("Form1"), or the one its button opens ("Form2", "Form3"), which goes with this.
 class WindowUnderTest
 {
 public:
-    WindowUnderTest(const QByteArray &catalogue, const QString &language,
-                    const QString &name = QStringLiteral("Form1"));
+    WindowUnderTest(const QByteArray &catalogue, Language language, const QString &name = QStringLiteral("Form1"));
     ~WindowUnderTest();
 
     TestCatalogue catalogue;

@@ -5,7 +5,7 @@ bool DisplayText::isUnsafe(char32_t c)
     if (c == '\r' || c == '\n')
         return false;
     return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x061C || c == 0x200E || c == 0x200F
-        || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+        || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFFFE || c == 0xFFFF;
 }
 
 // Every unsafe character lies in the Basic Multilingual Plane: code units will do, surrogates pass as they are.

@@ -40,3 +40,8 @@ FaultyDisk::~FaultyDisk()
 {
     failingFrom = -1;
 }
+
+bool FaultyDisk::works()
+{
+    return true;
+}

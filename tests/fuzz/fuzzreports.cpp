@@ -1,0 +1,88 @@
+#include "fuzzreports.h"
+
+#include "blanks.h"
+#include "csvemitter.h"
+#include "displaytext.h"
+#include "fuzzsupport.h"
+#include "htmlemitter.h"
+#include "listentry.h"
+#include "plaintextemitter.h"
+#include "rdpreport.h"
+#include "rdptexts.h"
+#include "readback.h"
+#include "reporttexts.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+// What a catalogue line can hold in a model text: no line end, no comma, no NUL.
+QString catalogueText(QString text)
+{
+    for (QChar &c : text) {
+        if (c == u'\r' || c == u'\n' || c == u',' || c == QChar(0))
+            c = u' ';
+    }
+    return text;
+}
+
+// A model text as a spreadsheet reads it from the CSV: shown as the program shows it, a formula kept text.
+QString spreadsheetText(const QString &model)
+{
+    const QString shown = DisplayText::escaped(model);
+    return !shown.isEmpty() && QStringView(u"=+-@").contains(shown.front()) ? u'\'' + shown : shown;
+}
+
+} // namespace
+
+void Fuzz::checkReports(const QByteArray &bytes)
+{
+    QStringList parts = QString::fromUtf8(bytes).split(QChar(0x1E));
+    const QString count = catalogueText(parts.takeFirst());
+    const Language language = bytes.size() % 2 ? Language::English : Language::Chinese;
+    RdpSizing::Result result;
+    result.heading = count + QStringLiteral(" terminals");
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString model = Blanks::trimmed(catalogueText(parts[i])).toString();
+        const double score = 3200 + 977.5 * double(i * i);
+        const double percentage = std::trunc(score / 3200 * 100);
+        result.candidates.append({model, score, percentage, ListEntry::make(model, 28, percentage)});
+    }
+    const Report report = RdpReport::make(
+        {count, TaskLevel::Light, Vendor::Both, language, QDateTime(QDate(2026, 1, 2), QTime(3, 4))}, result);
+
+    QStringList cells; // the candidates' table: model and percentage of each
+    QStringList rows;  // the CSV: model, score and percentage of each
+    QStringList lines; // the plain text's list
+    for (const Candidate &candidate : result.candidates) {
+        const QString percentage = QString::number(qint64(candidate.percentage));
+        cells << DisplayText::escaped(candidate.model) << percentage + u'%';
+        rows << spreadsheetText(candidate.model)
+             << QString::number(candidate.score, 'g', QLocale::FloatingPointShortest) << percentage;
+        lines << QStringLiteral("  ") + DisplayText::escaped(candidate.entry);
+    }
+
+    QStringList heading;
+    QStringList tableCells;
+    QStringList paragraphs;
+    for (const Readback::HtmlBlock &block : Readback::htmlBlocks(HtmlEmitter::html(report))) {
+        (block.tag == u"td" ? tableCells : block.tag == u"h4" ? heading : paragraphs) << block.text;
+    }
+    FUZZ_REQUIRE(heading == QStringList{DisplayText::escaped(result.heading)});
+    FUZZ_REQUIRE(result.candidates.isEmpty() ? tableCells.size() == 1 : tableCells == cells);
+    const QString separator = ReportTexts::separator.in(language);
+    FUZZ_REQUIRE(paragraphs.contains(ReportTexts::terminals.in(language) + separator + DisplayText::escaped(count)));
+
+    const auto csv = Readback::csvRows(CsvEmitter::csv(report));
+    FUZZ_REQUIRE(csv && csv->size() == result.candidates.size() + 1);
+    QStringList csvFields;
+    for (qsizetype row = 1; row < csv->size(); ++row)
+        csvFields << csv->at(row);
+    FUZZ_REQUIRE(csvFields == rows);
+
+    const QStringList plain = PlainTextEmitter::text(report).split(QStringLiteral("\r\n"));
+    const qsizetype list = plain.indexOf(RdpTexts::candidatesCaption.in(language) + separator.trimmed());
+    FUZZ_REQUIRE(result.candidates.isEmpty() || plain.mid(list + 1, lines.size()) == lines);
+}

@@ -1,0 +1,126 @@
+// The catalogue reader against a plain reading of the format, and files that only a POSIX system lets a test
+// make: FIFOs and links, a disk that fails, a line of 256 MiB, no descriptor left.
+
+#include "cataloguereader.h"
+#include "cpucatalogue.h"
+#include "faultydisk.h"
+#include "fuzzsupport.h"
+#include "testcatalogue.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(CpuCatalogue::Outcome)
+
+class TestCatalogueFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The fuzz target's seeds; lines at the reader's block boundaries and beyond its 64 KiB.
+    void asThePlainReading_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        for (const QFileInfo &seed : QDir(QUARVEL_CORPUS).entryInfoList(QDir::Files)) {
+            QFile file(seed.filePath());
+            QTest::newRow(qPrintable(seed.fileName())) << (file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+        }
+        // The first read of a large file takes 131,076 bytes: it ends between a CR and its LF.
+        const QByteArray lines = QByteArray("A,1\n").repeated(32741) + "Intel " + QByteArray(100, 'x') + ",5000\r";
+        QTest::newRow("CR LF across two reads") << lines + "\nB,6\r\n";
+        for (int length : {65536, 65537, 300000}) {
+            const QByteArray line = "Intel " + QByteArray(length - 11, 'y') + ",5000";
+            QTest::addRow("a line of %d, CR", length) << "A,1\r\n" + line + "\rB,2\n";
+            QTest::addRow("a line of %d, last", length) << "A,1\n" + line;
+        }
+        // The last byte, a CR, is read in a block of its own after a full buffer of LF lines.
+        for (const char *last : {"B,2\r", "B,2222\r"})
+            QTest::newRow(last) << QByteArray("A,1\n").repeated(32769) + last;
+    }
+    // Lines end at CR LF, CR or LF, the first empty line ends the catalogue, a score is a decimal number the C
+    // library reads, lines beyond 64 KiB and bytes that are no UTF-8 are skipped; the pump runs once a line.
+    void asThePlainReading()
+    {
+        QFETCH(QByteArray, content);
+        Fuzz::checkReading(content); // ends the program with the invariant that failed
+    }
+
+    // A dangling link is no file; a FIFO swapped in after the look is not waited on.
+    void notAFile()
+    {
+        const TestCatalogue catalogue("");
+        const QString folder = catalogue.folder();
+        QVERIFY(QFile::link(folder + "/nowhere.dll", folder + "/dangling.dll"));
+        QCOMPARE(CpuCatalogue::read(folder + "/dangling.dll", {}), CpuCatalogue::Outcome::Missing);
+        QVERIFY(mkfifo(QFile::encodeName(folder + "/fifo.dll").constData(), 0600) == 0);
+        QVERIFY(!CatalogueReader(folder + "/fifo.dll").isOpen());
+    }
+
+    // A disk that fails after the first 64 KiB, where a line ends: the lines read before are no answer.
+    void readError()
+    {
+        QByteArray content;
+        for (int i = 0; content.size() < 200000; ++i)
+            content += "Intel Xeon " + QByteArray::number(i).rightJustified(13, '0') + ",61312\r\n";
+        QCOMPARE(content.indexOf("\r\n", 64 * 1024 - 2), 64 * 1024 - 2);
+        const TestCatalogue catalogue(content);
+        const FaultyDisk disk(catalogue.path(), 64 * 1024);
+        QCOMPARE(CpuCatalogue::read(catalogue.path(), [](const CpuRecord &) {}), CpuCatalogue::Outcome::Failed);
+    }
+
+    // A line of 256 MiB is let go as it is read: the peak memory stays flat and the pump keeps running.
+    void hugeLineInLittleMemory()
+    {
+        const TestCatalogue catalogue("");
+        QFile file(catalogue.path());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Intel A,1\r\nIntel ") > 0);
+        for (int i = 0; i < 256; ++i)
+            file.write(QByteArray(1024 * 1024, 'x'));
+        file.write(",5000\r\nAMD B,2\r\n");
+        file.close();
+        const auto peakKiB = [] {
+            QFile status("/proc/self/status");
+            status.open(QIODevice::ReadOnly);
+            const QByteArray text = status.readAll();
+            return text.mid(text.indexOf("VmHWM:") + 6).trimmed().split(' ').value(0).toLongLong();
+        };
+        QFile clear("/proc/self/clear_refs"); // a fresh start for the peak
+        QVERIFY(clear.open(QIODevice::WriteOnly) && clear.write("5") == 1);
+        clear.close();
+        const qint64 before = peakKiB();
+        int pumps = 0;
+        QStringList models;
+        QCOMPARE(CpuCatalogue::read(
+                     catalogue.path(), [&](const CpuRecord &record) { models << record.model().toString(); },
+                     [&] { return ++pumps > 0; }),
+                 CpuCatalogue::Outcome::Complete);
+        QCOMPARE(models, (QStringList{"Intel A", "AMD B"}));
+        QVERIFY2(peakKiB() - before < 16 * 1024, qPrintable(QString::number(peakKiB() - before)));
+        QVERIFY(pumps > 1000);
+    }
+
+    // A file its reader cannot open (here: no descriptor is left for it): no records, as for a missing one.
+    void unopenable()
+    {
+        const TestCatalogue catalogue("Intel A,5000\r\n");
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_NOFILE, &limit) == 0);
+        rlimit fewer = limit;
+        fewer.rlim_cur = rlim_t(dup(0)); // the lowest descriptor free
+        close(int(fewer.rlim_cur));
+        QVERIFY(setrlimit(RLIMIT_NOFILE, &fewer) == 0);
+        int records = 0;
+        const CpuCatalogue::Outcome outcome
+            = CpuCatalogue::read(catalogue.path(), [&](const CpuRecord &) { ++records; });
+        setrlimit(RLIMIT_NOFILE, &limit);
+        QCOMPARE(records, 0);
+        QCOMPARE(outcome, CpuCatalogue::Outcome::Unreadable);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCatalogueFiles)
+#include "tst_catalogue_files.moc"

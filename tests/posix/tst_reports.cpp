@@ -1,0 +1,68 @@
+// What reaches other programs from a report: hostile model texts and counts through the clipboard's HTML (read
+// back by libxml2), the CSV (RFC 4180) and the plain text; the pages of a PDF, whose paper follows the locale.
+
+#include "fuzzreports.h"
+#include "pagesemitter.h"
+#include "rdpreport.h"
+#include "reportpdf.h"
+
+#include <QDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextTable>
+
+
+class TestReports : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The report fuzz target's seeds: markup, formulas, control and direction characters, placeholders, blanks.
+    void readBack_data()
+    {
+        QTest::addColumn<QByteArray>("texts");
+        for (const QFileInfo &seed : QDir(QUARVEL_CORPUS).entryInfoList(QDir::Files)) {
+            QFile file(seed.filePath());
+            QTest::newRow(qPrintable(seed.fileName())) << (file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+        }
+    }
+    void readBack()
+    {
+        QFETCH(QByteArray, texts);
+        Fuzz::checkReports(texts); // ends the program with the invariant that failed
+    }
+
+    // A page holds a model text as text, whatever markup it looks like; controls shown escaped.
+    void pages()
+    {
+        RdpSizing::Result result;
+        const QString model = QStringLiteral("Intel <b>X</b> &amp; \x1b[2J");
+        result.candidates.append({model, 5000, 135, model + QString(24, u' ') + "135%"});
+        QTextDocument document;
+        PagesEmitter::build(RdpReport::make({"3", TaskLevel::Light, Vendor::Intel, Language::English, {}}, result),
+                            document);
+        const QList<QTextFrame *> frames = document.rootFrame()->childFrames();
+        QCOMPARE(frames.size(), 1);
+        const QTextTable *table = qobject_cast<QTextTable *>(frames.first());
+        QCOMPARE(table->cellAt(0, 0).firstCursorPosition().block().text(), "Intel <b>X</b> &amp; \\x1b[2J");
+        QCOMPARE(table->cellAt(0, 1).firstCursorPosition().block().text(), "135%");
+    }
+
+    void paper_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::newRow("China: A4") << "zh_CN" << QPageSize::A4;
+        QTest::newRow("Germany: A4") << "de_DE" << QPageSize::A4;
+        QTest::newRow("the United States: Letter") << "en_US" << QPageSize::Letter;
+    }
+    void paper()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QPageSize::PageSizeId, paper);
+        QCOMPARE(ReportPdf::pageSize(QLocale(locale)), paper);
+    }
+};
+
+QTEST_MAIN(TestReports)
+#include "tst_reports.moc"

@@ -1,0 +1,418 @@
+// The sizing rules at their boundaries: the step-up rule and 32 bits, the RDP and VDI worked tables, the count
+// limits, the candidate lists, the texts in both languages, the options read when needed, the capacity query.
+
+#include "capacity.h"
+#include "capacityquery.h"
+#include "int32.h"
+#include "rdpsizing.h"
+#include "stepup.h"
+#include "testcatalogue.h"
+#include "vdisizing.h"
+
+#include <QTest>
+
+enum class Kind { Rdp, Vdi };
+using Minimums = QList<qint32>; // memory, SSD, HDD, network
+Q_DECLARE_METATYPE(Kind)
+Q_DECLARE_METATYPE(TaskLevel)
+Q_DECLARE_METATYPE(Vendor)
+Q_DECLARE_METATYPE(Language)
+Q_DECLARE_METATYPE(SizingStatus)
+Q_DECLARE_METATYPE(CapacityQuery::Status)
+Q_DECLARE_METATYPE(std::optional<qint32>)
+
+namespace {
+
+struct Run {
+    SizingStatus status;
+    SizingResult result;
+    QString text; // RDP: memory, SSD, HDD, network, graphics and system, one a line; VDI: the hardware text
+    QString busyHeading;
+    QStringList candidates;
+    int pumps = 0;
+};
+
+// A sizing over a catalogue, its options read through functions (which atPump may change).
+Run size(
+    Kind kind, const QString &count, const std::function<TaskLevel()> &level, const std::function<Vendor()> &vendor,
+    const QByteArray &catalogue, Language language = Language::English,
+    const std::function<void(int)> &atPump = [](int) {})
+{
+    const TestCatalogue file(catalogue);
+    Run run{};
+    SizingProgress progress;
+    progress.started = [&](const QString &heading) { run.busyHeading = heading; };
+    progress.candidate = [&](const QString &entry) { run.candidates << entry; };
+    progress.pump = [&] {
+        atPump(++run.pumps);
+        return true;
+    };
+    const SizingRequest request{count, level, vendor, file.path(), language};
+    if (kind == Kind::Rdp) {
+        const RdpSizing::Outcome outcome = RdpSizing::calculate(request, progress);
+        const RdpSizing::Result &r = outcome.result;
+        run.text = QStringList{r.memory, r.ssd, r.hdd, r.network, r.graphics, r.system}.join(u'\n');
+        std::tie(run.status, run.result) = std::tuple(outcome.status, r);
+    } else {
+        const VdiSizing::Outcome outcome = VdiSizing::calculate(request, progress);
+        std::tie(run.status, run.result, run.text) = std::tuple(outcome.status, outcome.result, outcome.result.text);
+    }
+    return run;
+}
+
+Run size(Kind kind, const QString &count, TaskLevel level, Vendor vendor, const QByteArray &catalogue,
+         Language language = Language::English)
+{
+    return size(
+        kind, count, [level] { return level; }, [vendor] { return vendor; }, catalogue, language);
+}
+
+QString entry(const QString &model, int blanks, const char *percentage)
+{
+    return model + QString(blanks, u' ') + QLatin1String(percentage);
+}
+
+} // namespace
+
+class TestSizing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stepUp_data()
+    {
+        QTest::addColumn<qint32>("base");
+        QTest::addColumn<qint32>("step");
+        QTest::addColumn<std::optional<qint32>>("stepped");
+        QTest::newRow("zero goes up a step") << 0 << 8 << std::optional<qint32>(8);
+        QTest::newRow("a multiple goes up a whole step") << 32 << 8 << std::optional<qint32>(40);
+        QTest::newRow("SSD 120 to 180") << 120 << 60 << std::optional<qint32>(180);
+        QTest::newRow("below zero, the remainder's sign") << -5 << 8 << std::optional<qint32>(8);
+        QTest::newRow("the last that fits 32 bits") << 2147483639 << 8 << std::optional<qint32>(2147483640);
+        QTest::newRow("one step beyond 32 bits") << 2147483640 << 8 << std::optional<qint32>();
+    }
+    void stepUp()
+    {
+        QFETCH(qint32, base);
+        QFETCH(qint32, step);
+        QFETCH(std::optional<qint32>, stepped);
+        QCOMPARE(StepUp::nextMultipleAbove(base, step), stepped);
+    }
+
+    void networkStep_data()
+    {
+        QTest::addColumn<qint32>("base");
+        QTest::addColumn<qint32>("stepped");
+        QTest::newRow("100 Mbps steps by 100") << 100 << 200;
+        QTest::newRow("101 Mbps steps by 1000") << 101 << 1000;
+    }
+    void networkStep()
+    {
+        QFETCH(qint32, base);
+        QFETCH(qint32, stepped);
+        QCOMPARE(StepUp::network(base), std::optional<qint32>(stepped));
+    }
+
+    void truncation_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<std::optional<qint32>>("truncated");
+        QTest::newRow("just below 2^31") << 2147483647.9 << std::optional<qint32>(2147483647);
+        QTest::newRow("2^31") << 2147483648.0 << std::optional<qint32>();
+        QTest::newRow("below -2^31") << -2147483649.0 << std::optional<qint32>();
+        QTest::newRow("not a number") << qQNaN() << std::optional<qint32>();
+    }
+    void truncation()
+    {
+        QFETCH(double, value);
+        QFETCH(std::optional<qint32>, truncated);
+        QCOMPARE(Int32::truncate(value), truncated);
+    }
+
+    void sizings_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<TaskLevel>("level");
+        QTest::addColumn<qint32>("required");
+        QTest::addColumn<Minimums>("minimums");
+        const auto rdp = [](const char *name, const char *count, TaskLevel level, qint32 required, Minimums minimums) {
+            QTest::newRow(name) << Kind::Rdp << count << level << required << minimums;
+        };
+        rdp("RDP, typed 00: the least of everything", "00", TaskLevel::Light, 3200, {8, 120, 500, 100});
+        rdp("RDP, medium, 1", "1", TaskLevel::Medium, 3800, {8, 120, 500, 100});
+        rdp("RDP, heavy, 2: network base 100", "2", TaskLevel::Heavy, 4600, {8, 120, 500, 200});
+        rdp("RDP, light, 5: half a GB dropped", "5", TaskLevel::Light, 5700, {8, 120, 500, 1000});
+        rdp("RDP, medium, typed 007", "007", TaskLevel::Medium, 7400, {16, 180, 500, 1000});
+        rdp("RDP, medium, 14", "14", TaskLevel::Medium, 11600, {24, 180, 1000, 1000});
+        rdp("RDP, medium, 15", "15", TaskLevel::Medium, 12200, {24, 240, 1000, 1000});
+        rdp("RDP, heavy, 20: bases already multiples", "20", TaskLevel::Heavy, 17200, {40, 240, 1500, 2000});
+        rdp("RDP, light, 30", "30", TaskLevel::Light, 18200, {24, 300, 2000, 1000});
+        rdp("RDP, light, 57: SSD base one below a step", "57", TaskLevel::Light, 31700, {32, 480, 3000, 2000});
+        const auto vdi = [](const char *name, const char *count, TaskLevel level, qint32 required, Minimums minimums) {
+            QTest::newRow(name) << Kind::Vdi << count << level << required << minimums;
+        };
+        vdi("VDI, typed 00", "00", TaskLevel::Light, 9166, {8, 120, 500, 100});
+        vdi("VDI, heavy, 1", "1", TaskLevel::Heavy, 9833, {16, 120, 500, 100});
+        vdi("VDI, medium, 2", "2", TaskLevel::Medium, 10333, {16, 180, 500, 100});
+        vdi("VDI, heavy, 2: network base 100", "2", TaskLevel::Heavy, 10500, {24, 180, 500, 200});
+        vdi("VDI, medium, 3: network base 120", "3", TaskLevel::Medium, 10916, {16, 180, 500, 1000});
+        vdi("VDI, light, 10", "10", TaskLevel::Light, 14166, {24, 420, 1000, 1000});
+        vdi("VDI, light, 17: memory base exactly 40", "17", TaskLevel::Light, 17666, {48, 600, 1000, 1000});
+        vdi("VDI, medium, 49", "49", TaskLevel::Medium, 37750, {232, 1560, 2500, 2000});
+        vdi("VDI, medium, 100", "100", TaskLevel::Medium, 67500, {472, 3120, 5500, 5000});
+    }
+    // The required score is the least a processor needs: one below it is not listed, one at it is, with 100%.
+    void sizings()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, count);
+        QFETCH(TaskLevel, level);
+        QFETCH(qint32, required);
+        QFETCH(Minimums, minimums);
+        const Run run
+            = size(kind, count, level, Vendor::Intel,
+                   QStringLiteral("Intel below,%1\r\nIntel at,%2\r\n").arg(required - 1).arg(required).toLatin1());
+        QCOMPARE(run.status, SizingStatus::Done);
+        QCOMPARE(run.result.requiredScore, required);
+        QCOMPARE(run.candidates, QStringList{entry("Intel at", kind == Kind::Rdp ? 24 : 7, "100%")});
+        const ServerMinimums &hardware = run.result.hardware;
+        QCOMPARE((Minimums{hardware.memory, hardware.ssd, hardware.hdd, hardware.network}), minimums);
+    }
+
+    void serverSystem_data()
+    {
+        QTest::addColumn<double>("terminals");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("system");
+        QTest::newRow("14 in Chinese") << 14.0 << Language::Chinese << "Windows 7 10 或者 Server 2012 2016";
+        QTest::newRow("14 in English") << 14.0 << Language::English << "Windows 7 10 Or Server 2012 2016";
+        QTest::newRow("15 in Chinese") << 15.0 << Language::Chinese << "Windows Server 2012 2016 2019 2022";
+    }
+    void serverSystem()
+    {
+        QFETCH(double, terminals);
+        QFETCH(Language, language);
+        QFETCH(QString, system);
+        QCOMPARE(RdpSizing::serverSystem(terminals, language), system);
+    }
+
+    void countLimits_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<TaskLevel>("level");
+        QTest::addColumn<qint32>("lastAccepted");
+        QTest::newRow("RDP, light: the HDD base") << Kind::Rdp << TaskLevel::Light << 4294960;
+        QTest::newRow("RDP, medium: the score") << Kind::Rdp << TaskLevel::Medium << 3579134;
+        QTest::newRow("RDP, heavy: the score") << Kind::Rdp << TaskLevel::Heavy << 3067829;
+        QTest::newRow("VDI, light: the HDD base") << Kind::Vdi << TaskLevel::Light << 4294948;
+        QTest::newRow("VDI, medium: the score") << Kind::Vdi << TaskLevel::Medium << 3681384;
+        QTest::newRow("VDI, heavy: the score") << Kind::Vdi << TaskLevel::Heavy << 3221211;
+    }
+    // The largest count whose figures fit 32 bits at this level (and the minimums at every level) is taken; the
+    // next one is refused before the catalogue is read.
+    void countLimits()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(TaskLevel, level);
+        QFETCH(qint32, lastAccepted);
+        const QByteArray catalogue = "Intel X,1\r\n";
+        QCOMPARE(size(kind, QString::number(lastAccepted), level, Vendor::Intel, catalogue).status, SizingStatus::Done);
+        const Run refused = size(kind, QString::number(lastAccepted + 1), level, Vendor::Intel, catalogue);
+        QCOMPARE(refused.status, SizingStatus::InvalidCount);
+        QCOMPARE(refused.pumps, 0);
+    }
+
+    void invalidCounts_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::newRow("empty") << "";
+        QTest::newRow("0") << "0";
+        QTest::newRow("21 nines") << QString(21, u'9');
+        QTest::newRow("a letter pasted") << "1a";
+        QTest::newRow("a blank pasted") << " 1";
+        QTest::newRow("a full-width digit pasted") << "１";
+    }
+    // Refused before anything is shown or read.
+    void invalidCounts()
+    {
+        QFETCH(QString, count);
+        for (Kind kind : {Kind::Rdp, Kind::Vdi}) {
+            const Run run = size(kind, count, TaskLevel::Light, Vendor::Intel, "Intel X,1\r\n");
+            QCOMPARE(run.status, SizingStatus::InvalidCount);
+            QVERIFY(run.busyHeading.isEmpty());
+            QCOMPARE(run.pumps, 0);
+        }
+    }
+
+    void candidates_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<Vendor>("vendor");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("listed");
+        // One terminal of light work: RDP needs 3700, VDI 9666.
+        const auto row = [](const char *name, Kind kind, Vendor vendor, const QByteArray &line, QStringList listed) {
+            QTest::newRow(name) << kind << vendor << line + "\r\n" << listed;
+        };
+        row("RDP: 4439 of 3700", Kind::Rdp, Vendor::Intel, "Intel X,4439", {entry("Intel X", 24, "119%")});
+        row("RDP: a fraction short", Kind::Rdp, Vendor::Intel, "Intel X,3699.9", {});
+        row("RDP: a fraction over", Kind::Rdp, Vendor::Intel, "Intel X,3700.9", {entry("Intel X", 24, "100%")});
+        row("RDP: beyond 32 bits", Kind::Rdp, Vendor::Intel, "Intel X,1e12", {entry("Intel X", 24, "27027027027%")});
+        row("RDP: beyond 64 bits", Kind::Rdp, Vendor::Intel, "Intel X,1e21",
+            {entry("Intel X", 24, "27027027027027025920%")});
+        row("RDP: blanks around the model", Kind::Rdp, Vendor::Amd, "  AMD Y  ,3700", {entry("AMD Y", 24, "100%")});
+        row("RDP: a tab is no blank", Kind::Rdp, Vendor::Intel, "\tIntel X,3700", {entry("\tIntel X", 24, "100%")});
+        row("RDP: the vendor in lower case", Kind::Rdp, Vendor::Intel, "intel X,3700", {});
+        row("RDP: AMD wanted, an Intel line", Kind::Rdp, Vendor::Amd, "Intel Y,3700", {});
+        row("RDP: both, no vendor word", Kind::Rdp, Vendor::Both, "Generic,3700", {entry("Generic", 28, "100%")});
+        row("VDI: 11163 of 9666", Kind::Vdi, Vendor::Intel, "Intel X,11163", {entry("Intel X", 7, "115%")});
+        row("VDI: one short", Kind::Vdi, Vendor::Intel, "Intel X,9665", {});
+        row("VDI: both, AMD at the score", Kind::Vdi, Vendor::Both, "AMD Y,9666", {entry("AMD Y", 7, "100%")});
+        row("VDI: both, no vendor word", Kind::Vdi, Vendor::Both, "Generic,99999", {});
+    }
+    void candidates()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(Vendor, vendor);
+        QFETCH(QByteArray, line);
+        QFETCH(QStringList, listed);
+        const Run run = size(kind, "1", TaskLevel::Light, vendor, line);
+        QCOMPARE(run.candidates, listed);
+        QCOMPARE(run.result.catalogue.records, 1);
+    }
+
+    void percentage_data()
+    {
+        QTest::addColumn<double>("score");
+        QTest::addColumn<qint32>("required");
+        QTest::addColumn<double>("percentage");
+        QTest::newRow("114.99999... is 114") << 4370.0 << 3800 << 114.0;
+        QTest::newRow("exactly 150") << 5700.0 << 3800 << 150.0;
+        QTest::newRow("115.5 is 115") << 17325.0 << 15000 << 115.0;
+    }
+    // Divided first, then multiplied, then truncated, in double precision.
+    void percentage()
+    {
+        QFETCH(double, score);
+        QFETCH(qint32, required);
+        QFETCH(double, percentage);
+        QCOMPARE(Sizing::percentage(score, required), percentage);
+    }
+
+    void texts_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("busy");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("results");
+        QTest::newRow("RDP in Chinese") << Kind::Rdp << Language::Chinese << "007台终端 - 正在计算服务器配置信息..."
+                                        << "007台终端 - 服务器配置信息："
+                                        << "16 GB\n180 GB\n500 GB\n1000 Mbps\nGT1030 2GB 或 集成显卡\n"
+                                           "Windows 7 10 或者 Server 2012 2016";
+        QTest::newRow("VDI in English") << Kind::Vdi << Language::English
+                                        << "007 terminals - Calculating Server Configuration Information..."
+                                        << "007 terminals - server configuration information:"
+                                        << "Memory: 40 GB\r\nSSD: 300 GB\r\nHDD: 500 GB\r\nNIC speed: 1000 Mbps";
+    }
+    // For 007 terminals of medium work: the count as typed in the headings.
+    void texts()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(Language, language);
+        QFETCH(QString, busy);
+        QFETCH(QString, heading);
+        QFETCH(QString, results);
+        const Run run = size(kind, "007", TaskLevel::Medium, Vendor::Intel, {}, language);
+        QCOMPARE(run.busyHeading, busy);
+        QCOMPARE(run.result.heading, heading);
+        QCOMPARE(run.text, results);
+    }
+
+    // The level chosen while the catalogue is read governs the minimums, not the required score; a vendor
+    // chosen applies to the records read after it. Medium, 20 terminals: RDP needs 15200 (heavy 17200).
+    void optionsReadWhenNeeded()
+    {
+        TaskLevel level = TaskLevel::Medium;
+        Vendor vendor = Vendor::Intel;
+        const Run run = size(
+            Kind::Rdp, "20", [&] { return level; }, [&] { return vendor; },
+            TestCatalogue::lines({"Intel A,16000", "Intel B,16000", "AMD C,16000"}), Language::English,
+            [&](int pump) {
+                if (pump == 1)
+                    std::tie(level, vendor) = std::tuple(TaskLevel::Heavy, Vendor::Amd);
+            });
+        QCOMPARE(run.candidates, (QStringList{entry("Intel A", 24, "105%"), entry("AMD C", 24, "105%")}));
+        QCOMPARE(run.result.requiredScore, 15200);
+        QCOMPARE((Minimums{run.result.hardware.memory, run.result.hardware.network}), (Minimums{40, 2000}));
+    }
+
+    void capacity_data()
+    {
+        QTest::addColumn<double>("score");
+        QTest::addColumn<qint32>("terminals");
+        QTest::addColumn<Minimums>("minimums");
+        QTest::newRow("3800: one terminal") << 3800.0 << 1 << Minimums{8, 120, 500, 100};
+        QTest::newRow("4400: network base 100") << 4400.0 << 2 << Minimums{8, 120, 500, 200};
+        QTest::newRow("5600: memory base 8") << 5600.0 << 4 << Minimums{16, 120, 500, 1000};
+        QTest::newRow("9799.9: the fraction kept") << 9799.9 << 10 << Minimums{24, 180, 1000, 1000};
+        QTest::newRow("27200") << 27200.0 << 40 << Minimums{64, 420, 2500, 3000};
+        QTest::newRow("294200: HDD base one below a step") << 294200.0 << 485 << Minimums{736, 3480, 24500, 25000};
+    }
+    void capacity()
+    {
+        QFETCH(double, score);
+        QFETCH(qint32, terminals);
+        QFETCH(Minimums, minimums);
+        const auto capacity = Capacity::of(score);
+        QVERIFY(capacity && !capacity->tooLow());
+        QCOMPARE(capacity->terminals, terminals);
+        const ServerMinimums &m = capacity->minimums;
+        QCOMPARE((Minimums{m.memory, m.ssd, m.hdd, m.network}), minimums);
+    }
+
+    // Below 3800 a processor is too slow; a score whose figures leave 32 bits has no capacity.
+    void capacityLimits()
+    {
+        QVERIFY(Capacity::of(3799.99)->tooLow());
+        QVERIFY(!Capacity::of(2.6e10));
+    }
+
+    void query_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<CapacityQuery::Status>("status");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("three characters") << "123" << Language::English << CapacityQuery::Status::TooShort << "";
+        QTest::newRow("case counts") << "xeon" << Language::English << CapacityQuery::Status::Done << "";
+        QTest::newRow("blanks around, the last match first")
+            << "  E-2 " << Language::English << CapacityQuery::Status::Done
+            << "CPU model: Intel Xeon E-2288G\r\nCPU performance is too low!\r\n\r\n"
+               "CPU model: Intel Xeon E-2388G\r\nNumber of loadable terminals: 34\r\nServer memory minimum:56 GB\r\n"
+               "Server SSD min:360 GB\r\nServer HDD min:2000 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n";
+        QTest::newRow("in Chinese, a blank inside") << "w 22" << Language::Chinese << CapacityQuery::Status::Done
+                                                    << "CPU型号：Low 2288\r\nCPU性能过低！\r\n\r\n";
+    }
+    // Each entry goes in front of the ones before it as it is found; the search ends at the first empty line.
+    void query()
+    {
+        QFETCH(QString, typed);
+        QFETCH(Language, language);
+        QFETCH(CapacityQuery::Status, status);
+        QFETCH(QString, text);
+        const TestCatalogue catalogue(TestCatalogue::lines(
+            {"Intel Xeon E-2388G,23761", "Intel Xeon E-2288G,100", "Low 2288,100", "", "Low 2,1"}));
+        QString shown;
+        CapacityQuery::Progress progress;
+        progress.entry = [&](const QString &entry) { shown.prepend(entry); };
+        const CapacityQuery::Outcome outcome = CapacityQuery::run(typed, catalogue.path(), language, progress);
+        QCOMPARE(outcome.status, status);
+        QCOMPARE(outcome.text, text);
+        QCOMPARE(shown, text);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSizing)
+#include "tst_sizing.moc"
