@@ -1,9 +1,9 @@
 #include "csvemitter.h"
 
+#include "decimal.h"
 #include "displaytext.h"
 #include "reporttexts.h"
 #include "reportwalker.h"
-#include "reportwording.h"
 
 #include <QLocale>
 
@@ -38,6 +38,6 @@ void CsvEmitter::candidates(const ReportSection::Candidates &candidates)
 {
     for (const ReportCandidate &candidate : candidates.rows) {
         m_csv += field(candidate.model) + u',' + QString::number(candidate.score, 'g', QLocale::FloatingPointShortest)
-            + u',' + ReportWording::percentage(candidate) + QLatin1String("\r\n");
+            + u',' + Decimal::whole(candidate.percentage) + QLatin1String("\r\n");
     }
 }

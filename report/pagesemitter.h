@@ -1,15 +1,14 @@
 #pragma once
 
-#include "reportemitter.h"
+#include "blockemitter.h"
 
 #include <QTextCursor>
 
-class QPagedPaintDevice;
 class QTextDocument;
 
 // A report on pages (a PDF file, a printer): a document built paragraph by paragraph and table by table, so that
 // no text of a report is ever read as markup.
-class PagesEmitter : public ReportEmitter
+class PagesEmitter : public BlockEmitter
 {
 public:
     PagesEmitter(Language language, QTextDocument &document);
@@ -17,19 +16,11 @@ public:
     // The report as a document, in the program's font.
     static void build(const Report &report, QTextDocument &document);
 
-    void title(const QString &title, const QDateTime &created) override;
-    void inputs(const ReportSection::Inputs &inputs) override;
-    void catalogue(const ReportSection::Catalogue &catalogue) override;
-    void heading(const ReportSection::Heading &heading) override;
-    void candidates(const ReportSection::Candidates &candidates) override;
-    void results(const ReportSection::Results &results) override;
-    void text(const ReportSection::Text &text) override;
+protected:
+    void paragraph(const QString &text, Style style) override;
+    void table(const Table &table) override;
 
 private:
-    void paragraph(const QString &text, qreal scale = 1, bool bold = false);
-    void rows(const QList<ReportRow> &rows);
-
-    Language m_language;
     QTextCursor m_cursor;
     bool m_empty = true;
 };

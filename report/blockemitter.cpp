@@ -1,0 +1,81 @@
+#include "blockemitter.h"
+
+#include "decimal.h"
+#include "reporttexts.h"
+#include "version.h"
+
+namespace {
+
+QString dateTime(const QDateTime &moment)
+{
+    return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+} // namespace
+
+void BlockEmitter::title(const QString &title, const QDateTime &created)
+{
+    paragraph(title, Style::Title);
+    paragraph(ReportTexts::created.in(m_language).arg(QLatin1String(Version::full), dateTime(created)), Style::Line);
+}
+
+void BlockEmitter::inputs(const ReportSection::Inputs &inputs)
+{
+    rows(inputs.rows);
+}
+
+void BlockEmitter::catalogue(const ReportSection::Catalogue &catalogue)
+{
+    paragraph(catalogue.found
+                  ? ReportTexts::catalogue.in(m_language).arg(catalogue.records).arg(dateTime(catalogue.modified))
+                  : ReportTexts::noCatalogue.in(m_language),
+              Style::Line);
+    answerFollows();
+}
+
+void BlockEmitter::heading(const ReportSection::Heading &heading)
+{
+    paragraph(heading.text, Style::Heading);
+}
+
+void BlockEmitter::candidates(const ReportSection::Candidates &candidates)
+{
+    caption(candidates.caption);
+    Table list;
+    for (const ReportCandidate &candidate : candidates.rows) {
+        list.cells.append({candidate.model, Decimal::whole(candidate.percentage) + u'%'});
+        list.lines.append(candidate.entry);
+    }
+    if (list.cells.isEmpty())
+        list = {{{ReportTexts::none.in(m_language)}}, {ReportTexts::none.in(m_language)}};
+    table(list);
+}
+
+void BlockEmitter::results(const ReportSection::Results &results)
+{
+    rows(results.rows);
+}
+
+void BlockEmitter::text(const ReportSection::Text &text)
+{
+    if (!text.caption.isEmpty())
+        caption(text.caption);
+    QStringList lines = text.text.split(QStringLiteral("\r\n"));
+    while (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    if (lines.isEmpty())
+        lines.append(ReportTexts::none.in(m_language));
+    for (const QString &line : std::as_const(lines))
+        paragraph(line, Style::Line);
+}
+
+void BlockEmitter::rows(const QList<ReportRow> &rows)
+{
+    for (const ReportRow &row : rows)
+        paragraph(row.caption + ReportTexts::separator.in(m_language) + row.value, Style::Line);
+}
+
+void BlockEmitter::caption(const QString &caption)
+{
+    paragraph(caption + ReportTexts::separator.in(m_language).trimmed(), Style::Caption);
+}
