@@ -63,7 +63,10 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
         QStringLiteral("rdp and vdi: print the candidate list as CSV (model, score, percentage)."));
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("Also write the report as a PDF file."),
                                        QStringLiteral("file"));
-    parser.addOptions({levelOption, vendorOption, langOption, catalogueOption, jsonOption, csvOption, pdfOption});
+    const QCommandLineOption explainOption(QStringLiteral("explain"),
+                                           QStringLiteral("Plain text: how the answer was calculated, after it."));
+    parser.addOptions(
+        {levelOption, vendorOption, langOption, catalogueOption, jsonOption, csvOption, explainOption, pdfOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp, query, vdi or check-catalogue"));
     parser.addPositionalArgument(QStringLiteral("argument"),
                                  QStringLiteral("the terminal count, the model text sought, or the catalogue file"));
@@ -106,16 +109,16 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
         exitStatus = usageError(options.command + QStringLiteral(" takes no --level or --vendor"));
         return std::nullopt;
     }
-    if (check && (parser.isSet(csvOption) || parser.isSet(pdfOption))) {
-        exitStatus = usageError(QStringLiteral("check-catalogue takes no --csv or --pdf"));
+    if (check && (parser.isSet(csvOption) || parser.isSet(pdfOption) || parser.isSet(explainOption))) {
+        exitStatus = usageError(QStringLiteral("check-catalogue takes no --csv, --explain or --pdf"));
         return std::nullopt;
     }
     if (options.command == QLatin1String("query") && parser.isSet(csvOption)) {
         exitStatus = usageError(QStringLiteral("query takes no --csv: it lists no percentages"));
         return std::nullopt;
     }
-    if (parser.isSet(csvOption) && parser.isSet(jsonOption)) {
-        exitStatus = usageError(QStringLiteral("--csv and --json exclude each other"));
+    if (int(parser.isSet(csvOption)) + int(parser.isSet(jsonOption)) + int(parser.isSet(explainOption)) > 1) {
+        exitStatus = usageError(QStringLiteral("--csv, --json and --explain exclude each other"));
         return std::nullopt;
     }
     if (parser.isSet(pdfOption) && parser.value(pdfOption).isEmpty()) {
@@ -158,6 +161,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
         options.catalogue = CpuCatalogue::pathIn(QCoreApplication::applicationDirPath());
     options.json = parser.isSet(jsonOption);
     options.csv = parser.isSet(csvOption);
+    options.explain = parser.isSet(explainOption);
     options.pdf = parser.value(pdfOption);
     return options;
 }

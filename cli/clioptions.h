@@ -12,8 +12,8 @@
 #include <optional>
 
 // The command line: quarvel-cli COMMAND ARGUMENT [--level L] [--vendor V] [--lang zh|en] [--catalogue FILE]
-// [--json | --csv] [--pdf FILE], or quarvel-cli check-catalogue [FILE]. Parsing prints help, version and usage errors
-// itself.
+// [--json | --csv | --explain] [--pdf FILE], or quarvel-cli check-catalogue [FILE]. Parsing prints help, version and
+// usage errors itself.
 struct CliOptions {
     QString command;
     QString argument;
@@ -22,8 +22,9 @@ struct CliOptions {
     Language language = Language::Chinese;
     QString catalogue;
     bool json = false;
-    bool csv = false; // rdp and vdi: the candidate list as CSV
-    QString pdf;      // where the report goes as well, if anywhere
+    bool csv = false;     // rdp and vdi: the candidate list as CSV
+    bool explain = false; // plain text: how the answer was calculated, after it
+    QString pdf;          // where the report goes as well, if anywhere
 
     // The options, or the exit status when the program is to end at once (help, version, usage error). Without
     // --lang the language is the system's, as the windows choose it.

@@ -26,7 +26,8 @@ ExitStatus QueryCommand::run(const CliOptions &options)
     if (options.json) {
         Output::json(QJsonObject{{QStringLiteral("text"), outcome.text}});
     } else {
-        for (const QString &line : PlainTextEmitter::lines(report, ReportWalker::Scope::Answer))
+        const auto scope = options.explain ? ReportWalker::Scope::Explained : ReportWalker::Scope::Answer;
+        for (const QString &line : PlainTextEmitter::lines(report, scope))
             Output::line(line);
     }
     return ReportFile::write(options, report);

@@ -47,7 +47,8 @@ ExitStatus run(const CliOptions &options, TaskLevel defaultLevel, Calculate calc
     } else if (options.json) {
         Output::json(json(outcome.result));
     } else {
-        for (const QString &line : PlainTextEmitter::lines(report, ReportWalker::Scope::Answer))
+        const auto scope = options.explain ? ReportWalker::Scope::Explained : ReportWalker::Scope::Answer;
+        for (const QString &line : PlainTextEmitter::lines(report, scope))
             Output::line(line);
     }
     return ReportFile::write(options, report);

@@ -1,6 +1,9 @@
 #include "decimal.h"
 
+#include <QLocale>
+
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 
 QString Decimal::gigabytes(qint32 value)
@@ -25,4 +28,16 @@ QString Decimal::whole(double whole)
 {
     char digits[wholeDigitsRoom];
     return QString::fromLatin1(digits, writeWhole(whole, digits) - digits);
+}
+
+QString Decimal::figure(double value)
+{
+    if (value == std::trunc(value))
+        return whole(value);
+    QString text = QLocale::c().toString(value, 'f', 2);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text;
 }

@@ -12,4 +12,7 @@ QString megabits(qint32 value);  // "1000 Mbps"
 constexpr int wholeDigitsRoom = 400;
 char *writeWhole(double whole, char *digits);
 QString whole(double whole);
+// A figure of a worked formula: whole numbers in plain digits, others to two decimals without trailing zeros
+// (0.5, 47.06).
+QString figure(double value);
 } // namespace Decimal

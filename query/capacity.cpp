@@ -4,12 +4,14 @@
 
 std::optional<Capacity> Capacity::of(double score)
 {
-    const auto terminals = Int32::truncate((score - 3200) / 600);
+    const auto terminals = Int32::truncate((score - scoreBase) / scorePerTerminal);
     if (!terminals)
         return std::nullopt;
     const double t = *terminals;
-    const auto minimums = ServerMinimums::fromBases(1.5 * t + 2, 7 * t + 80, 50 * t, 50 * t);
+    const MinimumBases bases{memoryPerTerminal * t + memoryBase, ssdPerTerminal * t + ssdBase, hddPerTerminal * t,
+                             networkPerTerminal * t};
+    const auto minimums = ServerMinimums::fromBases(bases);
     if (!minimums)
         return std::nullopt;
-    return Capacity{*terminals, *minimums};
+    return Capacity{*terminals, bases, *minimums};
 }

@@ -32,12 +32,13 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
                                           const Progress &progress)
 {
     if (typed.size() < minimumLength)
-        return {Status::TooShort, {}, {}};
+        return {Status::TooShort, {}, {}, {}};
     if (progress.cleared)
         progress.cleared();
 
     const SoughtText sought(Blanks::trimmed(typed));
     QStringList entries; // oldest first; joined once at the end, so a long answer costs no more than its size
+    std::optional<Example> example;
     const auto onRecord = [&](const CpuRecord &record) {
         // Case-sensitive, code unit by code unit, anywhere in the model text; an empty sought text matches
         // every model text that is not empty.
@@ -47,15 +48,17 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
         if (!capacity)
             return;
         entries << entry(record.model(), *capacity, language);
+        if (!capacity->tooLow())
+            example = Example{record.model().toString(), record.score(), *capacity};
         if (progress.entry)
             progress.entry(entries.constLast());
     };
     CpuCatalogue::Facts facts;
     switch (CpuCatalogue::read(catalogue, onRecord, progress.pump, &facts)) {
     case CpuCatalogue::Outcome::Abandoned:
-        return {Status::Abandoned, {}, {}};
+        return {Status::Abandoned, {}, {}, {}};
     case CpuCatalogue::Outcome::Failed:
-        return {Status::ReadFailed, {}, {}};
+        return {Status::ReadFailed, {}, {}, {}};
     default:
         break;
     }
@@ -67,5 +70,5 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
     text.reserve(size);
     for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry)
         text += *entry;
-    return {Status::Done, text, facts};
+    return {Status::Done, text, facts, example};
 }

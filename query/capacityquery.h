@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capacity.h"
 #include "cpucatalogue.h"
 #include "language.h"
 
@@ -23,10 +24,18 @@ struct Progress {
 // ReadFailed: the catalogue could not be read to its end.
 enum class Status { Done, TooShort, ReadFailed, Abandoned };
 
+// A processor of the answer that carries terminals, for the reasoning of the report.
+struct Example {
+    QString model;
+    double score;
+    Capacity capacity;
+};
+
 struct Outcome {
     Status status;
     QString text; // every entry, the newest first, when Done
     CpuCatalogue::Facts catalogue;
+    std::optional<Example> example; // the first entry shown that carries a terminal or more
 };
 
 // typed: the text as typed; fewer than four characters are too short. The search is for it without its

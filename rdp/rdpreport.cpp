@@ -1,7 +1,33 @@
 #include "rdpreport.h"
 
+#include "decimal.h"
 #include "rdptexts.h"
 #include "version.h"
+
+namespace {
+
+// The steps of the answer with its figures: the score at the level it was worked out for, the minimums at theirs.
+ReportSection::Reasoning reasoning(const RdpSizing::Result &result, Language language)
+{
+    const QString n = Decimal::whole(result.terminals);
+    const auto times = [&n](double figure) { return n + QStringLiteral(" × ") + Decimal::figure(figure); };
+    const RdpSizing::LevelFigures score = RdpSizing::figures(result.scoreLevel);
+    const RdpSizing::LevelFigures hardware = RdpSizing::figures(result.hardwareLevel);
+    ReportSection::Reasoning steps = SizingReport::reasoning(
+        times(score.score) + QStringLiteral(" + ") + Decimal::figure(RdpSizing::scoreBase),
+        RdpSizing::scoreFormula(result.terminals, result.scoreLevel),
+        {times(hardware.memory) + QStringLiteral(" + ") + Decimal::figure(RdpSizing::memoryBase),
+         times(RdpSizing::ssdPerTerminal) + QStringLiteral(" + ") + Decimal::figure(RdpSizing::ssdBase),
+         times(RdpSizing::hddPerTerminal), times(hardware.network)},
+        result, language);
+    const Bilingual &rule
+        = result.terminals <= RdpSizing::desktopTerminals ? RdpTexts::desktopRule : RdpTexts::serverRule;
+    steps.steps.append({RdpTexts::systemCaption.in(language),
+                        rule.in(language).arg(n, Decimal::figure(RdpSizing::desktopTerminals), result.system)});
+    return steps;
+}
+
+} // namespace
 
 Report RdpReport::make(const SizingReport::Inputs &inputs, const RdpSizing::Result &result)
 {
@@ -14,5 +40,6 @@ Report RdpReport::make(const SizingReport::Inputs &inputs, const RdpSizing::Resu
                                                    {RdpTexts::networkCaption.in(language), result.network},
                                                    {RdpTexts::graphicsCaption.in(language), result.graphics},
                                                    {RdpTexts::systemCaption.in(language), result.system}}});
+    report.sections.append(reasoning(result, language));
     return report;
 }

@@ -7,25 +7,6 @@
 
 namespace {
 
-struct LevelConstants {
-    double scorePerTerminal;
-    double memoryPerTerminal;  // GB
-    double networkPerTerminal; // Mbps
-};
-
-LevelConstants constantsOf(TaskLevel level)
-{
-    switch (level) {
-    case TaskLevel::Light:
-        return {500, 0.5, 30};
-    case TaskLevel::Medium:
-        return {600, 1, 40};
-    case TaskLevel::Heavy:
-        break;
-    }
-    return {700, 1.5, 50};
-}
-
 bool ofVendorOrAny(const CpuRecord &record, Vendor vendor)
 {
     static const SoughtText intel(u"Intel");
@@ -43,23 +24,41 @@ bool ofVendorOrAny(const CpuRecord &record, Vendor vendor)
 
 } // namespace
 
+RdpSizing::LevelFigures RdpSizing::figures(TaskLevel level)
+{
+    switch (level) {
+    case TaskLevel::Light:
+        return {500, 0.5, 30};
+    case TaskLevel::Medium:
+        return {600, 1, 40};
+    case TaskLevel::Heavy:
+        break;
+    }
+    return {700, 1.5, 50};
+}
+
 std::optional<qint32> RdpSizing::requiredScore(double terminals, TaskLevel level)
 {
-    return Int32::truncate(terminals * constantsOf(level).scorePerTerminal + 3200);
+    return Int32::truncate(scoreFormula(terminals, level));
 }
 
-std::optional<ServerMinimums> RdpSizing::hardware(double terminals, TaskLevel level)
+double RdpSizing::scoreFormula(double terminals, TaskLevel level)
 {
-    const LevelConstants constants = constantsOf(level);
-    return ServerMinimums::fromBases(terminals * constants.memoryPerTerminal + 2, terminals * 7 + 80, terminals * 50,
-                                     terminals * constants.networkPerTerminal);
+    return terminals * figures(level).score + scoreBase;
 }
 
-const SizingRule RdpSizing::rule{requiredScore, hardware, ofVendorOrAny, 24, 28};
+MinimumBases RdpSizing::bases(double terminals, TaskLevel level)
+{
+    const LevelFigures perTerminal = figures(level);
+    return {terminals * perTerminal.memory + memoryBase, terminals * ssdPerTerminal + ssdBase,
+            terminals * hddPerTerminal, terminals * perTerminal.network};
+}
+
+const SizingRule RdpSizing::rule{requiredScore, bases, ofVendorOrAny, 24, 28};
 
 QString RdpSizing::serverSystem(double terminals, Language language)
 {
-    return (terminals <= 14 ? RdpTexts::desktopOrServer : RdpTexts::serverOnly).in(language);
+    return (terminals <= desktopTerminals ? RdpTexts::desktopOrServer : RdpTexts::serverOnly).in(language);
 }
 
 RdpSizing::Outcome RdpSizing::calculate(const Request &request, const Progress &progress)

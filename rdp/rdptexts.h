@@ -17,6 +17,9 @@ inline constexpr Bilingual hddCaption{"HDD-最小值", "HDD Minimum"};
 inline constexpr Bilingual networkCaption{"网卡速度-最小值", "NIC Speed Min"};
 inline constexpr Bilingual graphicsCaption{"建议的显卡", "Recommended Graphics Card"};
 inline constexpr Bilingual systemCaption{"服务器系统", "Server System"};
+// The reasoning's server system: up to how many terminals a desktop system will do.
+inline constexpr Bilingual desktopRule{"%1台终端，不超过%2台：%3", "%1 terminals, at most %2: %3"};
+inline constexpr Bilingual serverRule{"%1台终端，超过%2台：%3", "%1 terminals, more than %2: %3"};
 inline constexpr ChoiceNames choices{
     {{"轻型任务", "Light Task"}, {"中型任务(推荐)", "Medium-Sized Tasks"}, {"重型任务", "Heavy Duty Tasks"}},
     {"Intel", "AMD", "Intel + AMD"}};

@@ -69,6 +69,18 @@ void BlockEmitter::text(const ReportSection::Text &text)
         paragraph(line, Style::Line);
 }
 
+void BlockEmitter::reasoning(const ReportSection::Reasoning &reasoning)
+{
+    caption(reasoning.caption);
+    Table steps;
+    steps.figuresLast = false;
+    for (const ReportRow &step : reasoning.steps) {
+        steps.cells.append({step.caption, step.value});
+        steps.lines.append(step.caption + ReportTexts::separator.in(m_language) + step.value);
+    }
+    table(steps);
+}
+
 void BlockEmitter::rows(const QList<ReportRow> &rows)
 {
     for (const ReportRow &row : rows)

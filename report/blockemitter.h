@@ -20,6 +20,7 @@ public:
     void candidates(const ReportSection::Candidates &candidates) override;
     void results(const ReportSection::Results &results) override;
     void text(const ReportSection::Text &text) override;
+    void reasoning(const ReportSection::Reasoning &reasoning) override;
 
 protected:
     enum class Style { Title, Heading, Caption, Line };
@@ -28,6 +29,7 @@ protected:
     struct Table {
         QList<QStringList> cells;
         QStringList lines;
+        bool figuresLast = true; // the last column holds figures, set to the right
     };
 
     virtual void paragraph(const QString &text, Style style) = 0;

@@ -19,6 +19,7 @@ public:
     void candidates(const ReportSection::Candidates &candidates) override;
     void results(const ReportSection::Results &) override { }
     void text(const ReportSection::Text &) override { }
+    void reasoning(const ReportSection::Reasoning &) override { }
 
 private:
     QString m_csv;

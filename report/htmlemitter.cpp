@@ -33,8 +33,7 @@ void HtmlEmitter::table(const Table &table)
     for (const QStringList &row : table.cells) {
         m_html += QStringLiteral("<tr>");
         for (qsizetype column = 0; column < row.size(); ++column) {
-            // The last column of several holds figures, set to the right.
-            const bool figures = column > 0 && column == row.size() - 1;
+            const bool figures = table.figuresLast && column > 0 && column == row.size() - 1;
             m_html += (figures ? QStringLiteral("<td align=\"right\">%1</td>") : QStringLiteral("<td>%1</td>"))
                           .arg(escaped(row[column]));
         }

@@ -61,7 +61,7 @@ void PagesEmitter::table(const Table &table)
             cells->mergeCells(row, int(texts.size()) - 1, 1, int(columns - texts.size()) + 1);
         for (int column = 0; column < texts.size(); ++column) {
             QTextCursor cell = cells->cellAt(row, column).firstCursorPosition();
-            if (column > 0 && column == texts.size() - 1)
+            if (table.figuresLast && column > 0 && column == texts.size() - 1)
                 cell.setBlockFormat(right);
             cell.insertText(DisplayText::escaped(texts[column]));
         }

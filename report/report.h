@@ -48,13 +48,19 @@ struct Text {
     QString caption;
     QString text;
 };
+// How the answer was worked out: each step's name and its formula with this answer's figures.
+struct Reasoning {
+    QString caption;
+    QList<ReportRow> steps;
+};
 } // namespace ReportSection
 
 // The last finished calculation of a window, as it is copied, saved and printed: its title (the window's), when
 // it was made, then its sections in order. Inputs and catalogue come first; the answer follows them.
 struct Report {
     using Section = std::variant<ReportSection::Inputs, ReportSection::Catalogue, ReportSection::Heading,
-                                 ReportSection::Candidates, ReportSection::Results, ReportSection::Text>;
+                                 ReportSection::Candidates, ReportSection::Results, ReportSection::Text,
+                                 ReportSection::Reasoning>;
 
     Language language = Language::Chinese;
     QString title;

@@ -28,7 +28,11 @@ void ReportWalker::walk(const Report &report, ReportEmitter &emitter, Scope scop
                               [&](const ReportSection::Heading &heading) { emitter.heading(heading); },
                               [&](const ReportSection::Candidates &candidates) { emitter.candidates(candidates); },
                               [&](const ReportSection::Results &results) { emitter.results(results); },
-                              [&](const ReportSection::Text &text) { emitter.text(text); }},
+                              [&](const ReportSection::Text &text) { emitter.text(text); },
+                              [&](const ReportSection::Reasoning &reasoning) {
+                                  if (scope != Scope::Answer)
+                                      emitter.reasoning(reasoning);
+                              }},
                    section);
     }
 }

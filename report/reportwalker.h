@@ -5,8 +5,9 @@ struct Report;
 
 namespace ReportWalker {
 enum class Scope {
-    Whole,  // the title, then every section
-    Answer, // the answer alone: no title, inputs or catalogue
+    Whole,     // the title, then every section
+    Answer,    // the answer alone: no title, inputs, catalogue or reasoning
+    Explained, // the answer and its reasoning
 };
 // Hands the report to the emitter, part by part, in order.
 void walk(const Report &report, ReportEmitter &emitter, Scope scope = Scope::Whole);

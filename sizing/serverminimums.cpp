@@ -3,12 +3,12 @@
 #include "int32.h"
 #include "stepup.h"
 
-std::optional<ServerMinimums> ServerMinimums::fromBases(double memory, double ssd, double hdd, double network)
+std::optional<ServerMinimums> ServerMinimums::fromBases(const MinimumBases &bases)
 {
-    const auto memoryBase = Int32::truncate(memory);
-    const auto ssdBase = Int32::truncate(ssd);
-    const auto hddBase = Int32::truncate(hdd);
-    const auto networkBase = Int32::truncate(network);
+    const auto memoryBase = Int32::truncate(bases.memory);
+    const auto ssdBase = Int32::truncate(bases.ssd);
+    const auto hddBase = Int32::truncate(bases.hdd);
+    const auto networkBase = Int32::truncate(bases.network);
     if (!memoryBase || !ssdBase || !hddBase || !networkBase)
         return std::nullopt;
     const auto memoryMinimum = StepUp::memory(*memoryBase);

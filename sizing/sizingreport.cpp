@@ -1,6 +1,7 @@
 #include "sizingreport.h"
 
 #include "reporttexts.h"
+#include "sizingtexts.h"
 
 Report SizingReport::make(const Inputs &inputs, const Words &words, const SizingResult &result)
 {
@@ -20,4 +21,17 @@ Report SizingReport::make(const Inputs &inputs, const Words &words, const Sizing
 ReportSection::Catalogue SizingReport::catalogueSection(const CpuCatalogue::Facts &facts)
 {
     return {facts.modified.isValid(), facts.records, facts.modified};
+}
+
+ReportSection::Reasoning SizingReport::reasoning(const QString &requiredExpression, double requiredValue,
+                                                 const Reasoning::MinimumExpressions &minimums,
+                                                 const SizingResult &result, Language language)
+{
+    const QString required = QString::number(result.requiredScore);
+    QList<ReportRow> steps{
+        {SizingTexts::requiredScore.in(language),
+         Reasoning::worked(requiredExpression, requiredValue, language) + SizingTexts::scoreNote.in(language)},
+        {SizingTexts::percentage.in(language), SizingTexts::percentageRule.in(language).arg(required)}};
+    steps << Reasoning::minimums(minimums, result.bases, result.hardware, language);
+    return {SizingTexts::reasoningCaption.in(language), steps};
 }

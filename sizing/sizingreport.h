@@ -1,6 +1,7 @@
 #pragma once
 
 #include "choicenames.h"
+#include "reasoning.h"
 #include "report.h"
 #include "sizingrun.h"
 
@@ -27,4 +28,9 @@ struct Words {
 Report make(const Inputs &inputs, const Words &words, const SizingResult &result);
 // The catalogue as a reading saw it.
 ReportSection::Catalogue catalogueSection(const CpuCatalogue::Facts &facts);
+// How the answer was worked out: the required score from its expression (with this answer's figures), the
+// percentages, then the minimums from theirs; each sizing may add steps of its own.
+ReportSection::Reasoning reasoning(const QString &requiredExpression, double requiredValue,
+                                   const Reasoning::MinimumExpressions &minimums, const SizingResult &result,
+                                   Language language);
 } // namespace SizingReport

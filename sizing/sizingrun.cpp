@@ -8,7 +8,9 @@
 
 std::optional<SizingCount> Sizing::validCount(QStringView text, TaskLevel level, const SizingRule &rule)
 {
-    return TerminalCount::accepted(text, level, rule.requiredScore, rule.hardware);
+    return TerminalCount::accepted(text, level, rule.requiredScore, [&rule](double terminals, TaskLevel any) {
+        return ServerMinimums::fromBases(rule.bases(terminals, any));
+    });
 }
 
 double Sizing::percentage(double score, qint32 required)
@@ -33,7 +35,8 @@ std::optional<Candidate> Sizing::candidate(const CpuRecord &record, qint32 requi
 SizingOutcome<SizingResult> Sizing::run(const SizingRequest &request, const SizingProgress &progress,
                                         const SizingRule &rule)
 {
-    const auto count = validCount(request.countText, request.level(), rule);
+    const TaskLevel scoreLevel = request.level();
+    const auto count = validCount(request.countText, scoreLevel, rule);
     if (!count)
         return {SizingStatus::InvalidCount, {}};
     if (progress.started)
@@ -56,8 +59,11 @@ SizingOutcome<SizingResult> Sizing::run(const SizingRequest &request, const Sizi
         break;
     }
     result.terminals = count->terminals;
+    result.scoreLevel = scoreLevel;
     result.requiredScore = count->requiredScore;
-    result.hardware = *rule.hardware(count->terminals, request.level()); // checked at every level by validCount
+    result.hardwareLevel = request.level();
+    result.bases = rule.bases(count->terminals, result.hardwareLevel);
+    result.hardware = *ServerMinimums::fromBases(result.bases); // checked at every level by validCount
     result.heading = request.countText + SizingTexts::finalSuffix.in(request.language);
     return {SizingStatus::Done, std::move(result)};
 }

@@ -41,7 +41,7 @@ enum class SizingStatus { Done, InvalidCount, ReadFailed, Abandoned };
 // blanks between a model and its percentage.
 struct SizingRule {
     std::optional<qint32> (*requiredScore)(double terminals, TaskLevel level);
-    std::optional<ServerMinimums> (*hardware)(double terminals, TaskLevel level);
+    MinimumBases (*bases)(double terminals, TaskLevel level);
     bool (*vendorMatches)(const CpuRecord &record, Vendor vendor);
     qsizetype blanks;
     qsizetype blanksForBoth;
@@ -50,7 +50,10 @@ struct SizingRule {
 // What every sizing answers; each adds its texts.
 struct SizingResult {
     double terminals = 0;
+    TaskLevel scoreLevel = TaskLevel::Medium; // the level the required score was worked out for
     qint32 requiredScore = 0;
+    TaskLevel hardwareLevel = TaskLevel::Medium; // the level the minimums were worked out for
+    MinimumBases bases{};
     ServerMinimums hardware{};
     QString heading;
     QList<Candidate> candidates;

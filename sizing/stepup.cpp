@@ -10,22 +10,27 @@ std::optional<qint32> StepUp::nextMultipleAbove(qint32 x, qint32 step)
     return qint32(result);
 }
 
+qint32 StepUp::networkStep(qint32 base)
+{
+    return base <= networkFineLimit ? networkFineStep : networkCoarseStep;
+}
+
 std::optional<qint32> StepUp::memory(qint32 base)
 {
-    return nextMultipleAbove(base, 8);
+    return nextMultipleAbove(base, memoryStep);
 }
 
 std::optional<qint32> StepUp::ssd(qint32 base)
 {
-    return nextMultipleAbove(base, 60);
+    return nextMultipleAbove(base, ssdStep);
 }
 
 std::optional<qint32> StepUp::hdd(qint32 base)
 {
-    return nextMultipleAbove(base, 500);
+    return nextMultipleAbove(base, hddStep);
 }
 
 std::optional<qint32> StepUp::network(qint32 base)
 {
-    return nextMultipleAbove(base, base <= 100 ? 100 : 1000);
+    return nextMultipleAbove(base, networkStep(base));
 }

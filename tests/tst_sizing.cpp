@@ -4,10 +4,11 @@
 #include "capacity.h"
 #include "capacityquery.h"
 #include "int32.h"
-#include "rdpsizing.h"
+#include "queryreport.h"
+#include "rdpreport.h"
 #include "stepup.h"
 #include "testcatalogue.h"
-#include "vdisizing.h"
+#include "vdireport.h"
 
 #include <QTest>
 
@@ -30,7 +31,13 @@ struct Run {
     QString busyHeading;
     QStringList candidates;
     int pumps = 0;
+    QList<ReportRow> reasoning; // the steps of its report's reasoning
 };
+
+QList<ReportRow> reasoningOf(const Report &report)
+{
+    return std::get<ReportSection::Reasoning>(report.sections.constLast()).steps;
+}
 
 // A sizing over a catalogue, its options read through functions (which atPump may change).
 Run size(
@@ -53,9 +60,11 @@ Run size(
         const RdpSizing::Result &r = outcome.result;
         run.text = QStringList{r.memory, r.ssd, r.hdd, r.network, r.graphics, r.system}.join(u'\n');
         std::tie(run.status, run.result) = std::tuple(outcome.status, r);
+        run.reasoning = reasoningOf(RdpReport::make({count, level(), vendor(), language, {}}, r));
     } else {
         const VdiSizing::Outcome outcome = VdiSizing::calculate(request, progress);
         std::tie(run.status, run.result, run.text) = std::tuple(outcome.status, outcome.result, outcome.result.text);
+        run.reasoning = reasoningOf(VdiReport::make({count, level(), vendor(), language, {}}, outcome.result));
     }
     return run;
 }
@@ -348,6 +357,61 @@ private slots:
         QCOMPARE((Minimums{run.result.hardware.memory, run.result.hardware.network}), (Minimums{40, 2000}));
     }
 
+    void reasoning_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<TaskLevel>("level");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<int>("step"); // required score, percentage, memory, SSD, HDD, network, server system
+        QTest::addColumn<QString>("worked");
+        const auto row = [](const char *name, Kind kind, const char *count, TaskLevel level, int step,
+                            const char *worked, Language language = Language::English) {
+            QTest::newRow(name) << kind << count << level << language << step << QString::fromUtf8(worked);
+        };
+        row("RDP, light 30: the required score", Kind::Rdp, "30", TaskLevel::Light, 0,
+            "30 × 500 + 3200 = 18200 (the score is a PassMark CPU Mark of the whole machine; Dual and Quad lines are "
+            "two- and four-socket machines)");
+        row("RDP, light 30: the percentage", Kind::Rdp, "30", TaskLevel::Light, 1,
+            "each listed processor's score ÷ 18200 × 100, truncated");
+        row("RDP, light 5: half a GB truncated", Kind::Rdp, "5", TaskLevel::Light, 2,
+            "5 × 0.5 + 2 = 4.5, truncated: 4 → next multiple of 8 above it: 8 GB");
+        row("RDP, heavy 20: a base already a multiple", Kind::Rdp, "20", TaskLevel::Heavy, 2,
+            "20 × 1.5 + 2 = 32 → next multiple of 8 above it: 40 GB");
+        row("RDP, light 57: SSD", Kind::Rdp, "57", TaskLevel::Light, 3,
+            "57 × 7 + 80 = 479 → next multiple of 60 above it: 480 GB");
+        row("RDP, heavy 20: HDD", Kind::Rdp, "20", TaskLevel::Heavy, 4,
+            "20 × 50 = 1000 → next multiple of 500 above it: 1500 GB");
+        row("RDP, heavy 2: the network base at 100", Kind::Rdp, "2", TaskLevel::Heavy, 5,
+            "2 × 50 = 100 → next multiple of 100 above it: 200 Mbps (in steps of 100 while the base is at most 100, "
+            "else of 1000)");
+        row("RDP, light 4: the network base above 100", Kind::Rdp, "4", TaskLevel::Light, 5,
+            "4 × 30 = 120 → next multiple of 1000 above it: 1000 Mbps (in steps of 100 while the base is at most 100, "
+            "else of 1000)");
+        row("RDP, 14 terminals", Kind::Rdp, "14", TaskLevel::Medium, 6,
+            "14 terminals, at most 14: Windows 7 10 Or Server 2012 2016");
+        row("RDP, 15 terminals, Chinese", Kind::Rdp, "15", TaskLevel::Medium, 6,
+            "15台终端，超过14台：Windows Server 2012 2016 2019 2022", Language::Chinese);
+        row("VDI, light 10: the score truncated", Kind::Vdi, "10", TaskLevel::Light, 0,
+            "(10 × 300 + 5500) ÷ 0.6 = 14166.67, truncated: 14166 (the score is a PassMark CPU Mark of the whole "
+            "machine; Dual and Quad lines are two- and four-socket machines)");
+        row("VDI, light 17: a memory base of exactly 40, Chinese", Kind::Vdi, "17", TaskLevel::Light, 2,
+            "17 × 2 ÷ 0.85 = 40 → 大于它的8的最小倍数：48 GB", Language::Chinese);
+        row("VDI, medium 10: a memory base truncated", Kind::Vdi, "10", TaskLevel::Medium, 2,
+            "10 × 4 ÷ 0.85 = 47.06, truncated: 47 → next multiple of 8 above it: 48 GB");
+    }
+    // Each step of the report's reasoning with this answer's figures, from the rules' own constants.
+    void reasoning()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, count);
+        QFETCH(TaskLevel, level);
+        QFETCH(Language, language);
+        QFETCH(int, step);
+        QFETCH(QString, worked);
+        QCOMPARE(size(kind, count, level, Vendor::Intel, {}, language).reasoning.value(step).value, worked);
+    }
+
     void capacity_data()
     {
         QTest::addColumn<double>("score");
@@ -411,6 +475,18 @@ private slots:
         QCOMPARE(outcome.status, status);
         QCOMPARE(outcome.text, text);
         QCOMPARE(shown, text);
+    }
+
+    // The capacity with the figures of the first processor shown, and a minimum from it.
+    void queryReasoning()
+    {
+        const TestCatalogue catalogue(TestCatalogue::lines({"Intel Xeon E-2388G,23761", "Intel Xeon E-2388 Low,100"}));
+        const CapacityQuery::Outcome outcome = CapacityQuery::run("2388", catalogue.path(), Language::English, {});
+        const QList<ReportRow> steps = reasoningOf(QueryReport::make("2388", outcome, Language::English, {}));
+        QCOMPARE(steps.value(0).value,
+                 "T = (score − 3200) ÷ 600, truncated; Intel Xeon E-2388G: (23761 − 3200) ÷ 600 "
+                 "= 34.27, truncated: 34");
+        QCOMPARE(steps.value(1).value, "1.5 × 34 + 2 = 53 → next multiple of 8 above it: 56 GB");
     }
 };
 

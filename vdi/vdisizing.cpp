@@ -7,25 +7,6 @@
 
 namespace {
 
-struct LevelConstants {
-    double scorePerTerminal;
-    double memoryPerTerminal;  // GB, before dividing by 0.85
-    double networkPerTerminal; // Mbps
-};
-
-LevelConstants constantsOf(TaskLevel level)
-{
-    switch (level) {
-    case TaskLevel::Light:
-        return {300, 2, 30};
-    case TaskLevel::Medium:
-        return {350, 4, 40};
-    case TaskLevel::Heavy:
-        break;
-    }
-    return {400, 8, 50};
-}
-
 bool ofVendorOrEitherWord(const CpuRecord &record, Vendor vendor)
 {
     static const SoughtText intelWord(u"Intel");
@@ -45,19 +26,37 @@ bool ofVendorOrEitherWord(const CpuRecord &record, Vendor vendor)
 
 } // namespace
 
+VdiSizing::LevelFigures VdiSizing::figures(TaskLevel level)
+{
+    switch (level) {
+    case TaskLevel::Light:
+        return {300, 2, 30};
+    case TaskLevel::Medium:
+        return {350, 4, 40};
+    case TaskLevel::Heavy:
+        break;
+    }
+    return {400, 8, 50};
+}
+
 std::optional<qint32> VdiSizing::requiredScore(double terminals, TaskLevel level)
 {
-    return Int32::truncate((terminals * constantsOf(level).scorePerTerminal + 5500) / 0.6);
+    return Int32::truncate(scoreFormula(terminals, level));
 }
 
-std::optional<ServerMinimums> VdiSizing::hardware(double terminals, TaskLevel level)
+double VdiSizing::scoreFormula(double terminals, TaskLevel level)
 {
-    const LevelConstants constants = constantsOf(level);
-    return ServerMinimums::fromBases(terminals * constants.memoryPerTerminal / 0.85, terminals * 30 + 80,
-                                     terminals * 50, terminals * constants.networkPerTerminal);
+    return (terminals * figures(level).score + scoreBase) / scoreDivisor;
 }
 
-const SizingRule VdiSizing::rule{requiredScore, hardware, ofVendorOrEitherWord, 7, 7};
+MinimumBases VdiSizing::bases(double terminals, TaskLevel level)
+{
+    const LevelFigures perTerminal = figures(level);
+    return {terminals * perTerminal.memory / memoryDivisor, terminals * ssdPerTerminal + ssdBase,
+            terminals * hddPerTerminal, terminals * perTerminal.network};
+}
+
+const SizingRule VdiSizing::rule{requiredScore, bases, ofVendorOrEitherWord, 7, 7};
 
 VdiSizing::Outcome VdiSizing::calculate(const Request &request, const Progress &progress)
 {
