@@ -19,6 +19,8 @@ constexpr qsizetype chunkSize = 64 * 1024;
 constexpr qsizetype largestBuffer = 2 * std::max(chunkSize, CatalogueReader::longestLine + 2);
 // A small file is read whole into a buffer of its size (and one byte for the end behind it), a large one in blocks.
 constexpr qsizetype smallestBuffer = 4096;
+// What a report shows of a line too long to hold.
+constexpr qsizetype longStartLength = 256;
 
 constexpr std::uint64_t ones = 0x0101010101010101;
 constexpr std::uint64_t highs = 0x8080808080808080;
@@ -127,12 +129,17 @@ CatalogueReader::Line CatalogueReader::next()
             const qsizetype lineStart = m_begin;
             const bool crLf = data[end] == '\r' && end + 1 < m_end && data[end + 1] == '\n';
             m_begin = end + (crLf ? 2 : 1);
-            if (m_skipping || end - lineStart > longestLine)
+            if (m_skipping || end - lineStart > longestLine) {
+                if (!m_skipping)
+                    m_longStart = QByteArray(data + lineStart, longStartLength);
                 return skipped();
+            }
             return classify(data + lineStart, end - lineStart);
         }
         if (m_skipping || m_end - m_begin > longestLine) {
             // Too long to be a record: its bytes go as they come, and the caller may pump between blocks.
+            if (!m_skipping)
+                m_longStart = m_buffer.mid(m_begin, longStartLength);
             m_skipping = true;
             m_begin = m_end;
             m_scanned = 0;
@@ -164,6 +171,7 @@ void CatalogueReader::forgetScan()
 
 CatalogueReader::Line CatalogueReader::skipped()
 {
+    m_line = m_longStart;
     m_skipping = false;
     forgetScan();
     ++m_lineNumber;
@@ -184,6 +192,7 @@ CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype len
         length -= 3;
         comma = comma < 0 ? -1 : comma - 3;
     }
+    m_line = QByteArrayView(bytes, length);
     if (length == 0)
         return Line::Empty;
     if (nul)
@@ -191,7 +200,7 @@ CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype len
     if (aboveAscii) {
         // The whole line must decode; the model text is then the text before its first comma. (A comma byte
         // is a comma in every encoding the system may use: none has it inside a multi-byte character.)
-        if (!decode(bytes, length))
+        if (!decode(bytes, length, m_text))
             return Line::BadBytes;
         if (comma >= 0)
             m_text.truncate(m_text.indexOf(u','));
@@ -221,15 +230,30 @@ CatalogueReader::Line CatalogueReader::classify(const char *bytes, qsizetype len
     return Line::Record;
 }
 
-bool CatalogueReader::decode(const char *bytes, qsizetype length)
+bool CatalogueReader::decode(const char *bytes, qsizetype length, QString &text) const
 {
     if (!m_utf8)
-        return SystemText::decode(bytes, length, m_text);
+        return SystemText::decode(bytes, length, text);
     m_decoder.resetState();
-    m_text.resize(m_decoder.requiredSpace(length));
-    const QChar *end = m_decoder.appendToBuffer(m_text.data(), QByteArrayView(bytes, length));
-    m_text.resize(end - m_text.constData());
+    text.resize(m_decoder.requiredSpace(length));
+    const QChar *end = m_decoder.appendToBuffer(text.data(), QByteArrayView(bytes, length));
+    text.resize(end - text.constData());
     return !m_decoder.hasError();
+}
+
+QString CatalogueReader::lineText() const
+{
+    QString text;
+    if (decode(m_line.data(), m_line.size(), text))
+        return text;
+    text.clear();
+    for (const char byte : m_line) {
+        if (std::uint8_t(byte) < 0x80)
+            text += QLatin1Char(byte);
+        else
+            text += QStringLiteral("\\x%1").arg(std::uint8_t(byte), 2, 16, QLatin1Char('0'));
+    }
+    return text;
 }
 
 QStringView CatalogueReader::model() const

@@ -40,6 +40,9 @@ public:
     const CpuRecord &record() const { return m_record; }
     // The number of the line next() returned last, counting from 1.
     qint64 lineNumber() const { return m_lineNumber; }
+    // The line next() returned last, for a report: decoded as its records are, or, where its bytes are no text,
+    // with every byte above ASCII as \xHH; of a line too long to hold, its start.
+    QString lineText() const;
 
 private:
     friend class CpuRecord;
@@ -48,7 +51,7 @@ private:
     qsizetype scanLine();
     void forgetScan();
     Line skipped();
-    bool decode(const char *bytes, qsizetype length); // into m_text: false where the bytes are no valid text
+    bool decode(const char *bytes, qsizetype length, QString &text) const; // false where they are no valid text
     Line classify(const char *bytes, qsizetype length);
     QStringView model() const;
     bool modelContains(const SoughtText &sought) const;
@@ -68,11 +71,14 @@ private:
     bool m_changed = false;  // the file's size changed while it was read
     qint64 m_openSize = 0;
     qint64 m_bytesRead = 0;
-    QStringDecoder m_decoder; // UTF-8, for a file that says so
-    bool m_utf8 = false;      // a UTF-8 file by its byte-order mark, whatever the system's encoding
+    mutable QStringDecoder m_decoder; // UTF-8, for a file that says so
+    bool m_utf8 = false;              // a UTF-8 file by its byte-order mark, whatever the system's encoding
     qint64 m_lineNumber = 0;
     CpuRecord m_record;
 
+    // The current line's bytes (of a line too long to hold, the start kept in m_longStart).
+    QByteArrayView m_line;
+    QByteArray m_longStart;
     // The model text of the current record: its bytes, and its text once decoded.
     const char *m_modelBytes = nullptr;
     qsizetype m_modelLength = 0;

@@ -7,4 +7,38 @@ namespace CatalogueTexts {
 inline constexpr Bilingual readFailed{"无法完整读取CPU数据文件（data.dll），计算未完成。请检查该文件后重试。",
                                       "The CPU catalogue (data.dll) could not be read to its end, so the "
                                       "calculation was not completed. Check the file and try again."};
+
+// The catalogue check's report: a line for each finding, then where the catalogue ends and how many records.
+inline constexpr Bilingual skippedNoComma{"第%1行：已跳过，没有逗号", "line %1: skipped, no comma"};
+inline constexpr Bilingual skippedBadScore{"第%1行：已跳过，分数不是数字",
+                                           "line %1: skipped, the score is not a number"};
+inline constexpr Bilingual skippedBadBytes{"第%1行：已跳过，含有无法读取的字节",
+                                           "line %1: skipped, bytes that cannot be read as text"};
+inline constexpr Bilingual skippedTooLong{"第%1行：已跳过，长度超过64 KiB", "line %1: skipped, longer than 64 KiB"};
+inline constexpr Bilingual controlCharacters{
+    "第%1行：警告，型号含有控制字符、文字方向字符或非字符",
+    "line %1: warning, the model text holds control, text-direction or non-characters"};
+inline constexpr Bilingual scoreTooLarge{
+    "第%1行：警告，分数过大，CPU负载查询将略过此行",
+    "line %1: warning, the score is too large: the capacity query leaves this line out"};
+inline constexpr Bilingual quoted{"：“%1”", ": \"%1\""};
+inline constexpr Bilingual ignoredAfterEmpty{
+    "第%1行为空行：CPU列表到此结束，第%2至%3行不会被读取",
+    "line %1 is empty: the catalogue ends there, lines %2 to %3 are never read"};
+inline constexpr Bilingual endsAtEmpty{"第%1行为空行：CPU列表到此结束", "line %1 is empty: the catalogue ends there"};
+inline constexpr Bilingual summary{"记录：%1条（Intel %2条，AMD %3条，两者皆无%4条）；跳过：%5行",
+                                   "records: %1 (Intel %2, AMD %3, neither %4); lines skipped: %5"};
+inline constexpr Bilingual noRecords{"警告：CPU列表中没有任何记录，CPU列表将为空",
+                                     "warning: the catalogue holds no record, every list will be empty"};
+
+// The check's verdict, in plain words.
+inline constexpr Bilingual sound{"CPU数据文件完好：%1条记录", "The catalogue is sound: %1 records"};
+inline constexpr Bilingual oneSkipped{"1行将被跳过：见下文", "1 line would be skipped: see below"};
+inline constexpr Bilingual linesSkipped{"%1行将被跳过：见下文", "%1 lines would be skipped: see below"};
+inline constexpr Bilingual neverRead{"第%1至%2行不会被读取：见下文", "Lines %1 to %2 are never read: see below"};
+inline constexpr Bilingual empty{"CPU数据文件中没有任何记录：CPU列表将为空",
+                                 "The catalogue holds no record: every list will be empty"};
+inline constexpr Bilingual missing{"找不到CPU数据文件：%1", "The catalogue cannot be found: %1"};
+inline constexpr Bilingual unopenable{"无法打开CPU数据文件：%1", "The catalogue cannot be opened: %1"};
+inline constexpr Bilingual cutShort{"无法完整读取CPU数据文件：%1", "The catalogue cannot be read to its end: %1"};
 } // namespace CatalogueTexts

@@ -138,8 +138,8 @@ private slots:
         QTest::newRow("skipped lines, lines never read")
             << "en" << QByteArray("Intel A,5000\r\nno comma\r\nAMD B,five\r\nC\xFF,1\r\n\r\nIntel D,1\r\nIntel E,2\r\n")
             << 1
-            << "line 2: skipped, no comma\nline 3: skipped, the score is not a number\n"
-               "line 4: skipped, bytes that cannot be read as text\n"
+            << "line 2: skipped, no comma: \"no comma\"\nline 3: skipped, the score is not a number: \"AMD B,five\"\n"
+               "line 4: skipped, bytes that cannot be read as text: \"C\\xff,1\"\n"
                "line 5 is empty: the catalogue ends there, lines 6 to 7 are never read\n"
                "records: 1 (Intel 1, AMD 0, neither 0); lines skipped: 3\n";
         QTest::newRow("an empty first line, Chinese") << "zh" << QByteArray("\r\nIntel A,5000\r\n") << 1
@@ -149,18 +149,19 @@ private slots:
         QTest::newRow("an empty file") << "en" << QByteArray() << 1
                                        << "records: 0 (Intel 0, AMD 0, neither 0); lines skipped: 0\n"
                                           "warning: the catalogue holds no record, every list will be empty\n";
-        QTest::newRow("warnings")
-            << "en"
-            << "\xEF\xBB\xBFIntel \x1b]0;x\aA,5000\r\n" + QByteArray(70000, ' ')
+        QTest::newRow("warnings") << "en"
+                                  << "\xEF\xBB\xBFIntel \x1b]0;x\aA,5000\r\n" + QByteArray(70000, ' ')
                 + ",1\r\nAMD \xE2\x80\xAE"
                   "B,2000000000000\r\nAMD C,25800000000\r\n"
-            << 1
-            << "line 1: warning, the model text holds control, text-direction or non-characters\n"
-               "line 2: skipped, longer than 64 KiB\n"
-               "line 3: warning, the model text holds control, text-direction or non-characters\n"
-               "line 3: warning, the score is too large: the capacity query leaves this line out\n"
-               "line 4: warning, the score is too large: the capacity query leaves this line out\n"
-               "records: 3 (Intel 1, AMD 2, neither 0); lines skipped: 1\n";
+                                  << 1
+                                  << "line 1: warning, the model text holds control, text-direction or non-characters: "
+                                     "\"Intel \\x1b]0;x\\x07A\"\nline 2: skipped, longer than 64 KiB: \""
+                + QString(80, u' ')
+                + "…\"\n"
+                  "line 3: warning, the model text holds control, text-direction or non-characters: \"AMD \\u202eB\"\n"
+                  "line 3: warning, the score is too large: the capacity query leaves this line out: \"AMD \\u202eB\"\n"
+                  "line 4: warning, the score is too large: the capacity query leaves this line out: \"AMD C\"\n"
+                  "records: 3 (Intel 1, AMD 2, neither 0); lines skipped: 1\n";
     }
     void checkCatalogue()
     {

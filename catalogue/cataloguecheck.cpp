@@ -1,0 +1,149 @@
+#include "cataloguecheck.h"
+
+#include "cataloguereader.h"
+#include "cataloguetexts.h"
+#include "displaytext.h"
+#include "soughttext.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr qsizetype shownCharacters = 80;
+
+QString shown(QStringView text)
+{
+    const QString escaped = DisplayText::escaped(text);
+    return escaped.size() > shownCharacters ? escaped.left(shownCharacters) + u'…' : escaped;
+}
+
+const Bilingual &wordsOf(CatalogueCheck::Finding finding)
+{
+    static const Bilingual *const words[]
+        = {&CatalogueTexts::skippedNoComma, &CatalogueTexts::skippedBadScore,   &CatalogueTexts::skippedBadBytes,
+           &CatalogueTexts::skippedTooLong, &CatalogueTexts::controlCharacters, &CatalogueTexts::scoreTooLarge};
+    return *words[int(finding)];
+}
+
+} // namespace
+
+CatalogueCheck::Result CatalogueCheck::run(const QString &path, const std::function<bool(double)> &sizable,
+                                           const CpuCatalogue::Pump &pump)
+{
+    Result result;
+    const auto ended = [&result](Status status) {
+        result.status = status;
+        return result;
+    };
+    if (!CpuCatalogue::exists(path))
+        return ended(Status::Missing);
+    CatalogueReader reader(path);
+    if (!reader.isOpen())
+        return ended(Status::Unreadable);
+    static const SoughtText intel(u"Intel");
+    static const SoughtText amd(u"AMD");
+    const auto find = [&](Finding finding, QStringView text) {
+        result.found.append({reader.lineNumber(), finding, shown(text)});
+    };
+    const auto skip = [&](Finding finding) {
+        ++result.skipped;
+        find(finding, reader.lineText());
+    };
+    for (CatalogueReader::Line line = reader.next(); line != CatalogueReader::Line::EndOfFile; line = reader.next()) {
+        if (pump && !pump())
+            return ended(Status::Abandoned);
+        if (line == CatalogueReader::Line::ReadError)
+            return ended(Status::Failed);
+        if (line == CatalogueReader::Line::Skipping)
+            continue;
+        result.lastLine = reader.lineNumber();
+        if (result.emptyLine != 0)
+            continue;
+        switch (line) {
+        case CatalogueReader::Line::Record: {
+            const CpuRecord &record = reader.record();
+            ++result.records;
+            const bool isIntel = record.modelContains(intel);
+            const bool isAmd = record.modelContains(amd);
+            result.intel += isIntel;
+            result.amd += isAmd;
+            result.neither += !isIntel && !isAmd;
+            if (DisplayText::hasUnsafe(record.model()))
+                find(Finding::ControlCharacters, record.model());
+            if (!sizable(record.score()))
+                find(Finding::ScoreTooLarge, record.model());
+            break;
+        }
+        case CatalogueReader::Line::Empty:
+            result.emptyLine = result.lastLine;
+            break;
+        case CatalogueReader::Line::NoComma:
+            skip(Finding::NoComma);
+            break;
+        case CatalogueReader::Line::BadScore:
+            skip(Finding::BadScore);
+            break;
+        case CatalogueReader::Line::BadBytes:
+            skip(Finding::BadBytes);
+            break;
+        case CatalogueReader::Line::TooLong:
+            skip(Finding::TooLong);
+            break;
+        case CatalogueReader::Line::Skipping:
+        case CatalogueReader::Line::ReadError:
+        case CatalogueReader::Line::EndOfFile:
+            break;
+        }
+    }
+    return result;
+}
+
+QStringList CatalogueCheck::reportLines(const Result &result, Language language)
+{
+    QStringList lines;
+    for (const FoundLine &line : result.found)
+        lines << wordsOf(line.finding).in(language).arg(line.number)
+                + CatalogueTexts::quoted.in(language).arg(line.text);
+    if (result.linesLost()) {
+        lines << CatalogueTexts::ignoredAfterEmpty.in(language)
+                     .arg(result.emptyLine)
+                     .arg(result.emptyLine + 1)
+                     .arg(result.lastLine);
+    } else if (result.emptyLine != 0) {
+        lines << CatalogueTexts::endsAtEmpty.in(language).arg(result.emptyLine);
+    }
+    lines << CatalogueTexts::summary.in(language)
+                 .arg(result.records)
+                 .arg(result.intel)
+                 .arg(result.amd)
+                 .arg(result.neither)
+                 .arg(result.skipped);
+    if (result.records == 0)
+        lines << CatalogueTexts::noRecords.in(language);
+    return lines;
+}
+
+QString CatalogueCheck::verdict(const Result &result, const QString &path, Language language)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (result.status) {
+    case Status::Missing:
+        return CatalogueTexts::missing.in(language).arg(file);
+    case Status::Unreadable:
+        return CatalogueTexts::unopenable.in(language).arg(file);
+    case Status::Failed:
+    case Status::Abandoned:
+        return CatalogueTexts::cutShort.in(language).arg(file);
+    case Status::Done:
+        break;
+    }
+    if (result.skipped == 1)
+        return CatalogueTexts::oneSkipped.in(language);
+    if (result.skipped > 1)
+        return CatalogueTexts::linesSkipped.in(language).arg(result.skipped);
+    if (result.linesLost())
+        return CatalogueTexts::neverRead.in(language).arg(result.emptyLine + 1).arg(result.lastLine);
+    if (result.records == 0)
+        return CatalogueTexts::empty.in(language);
+    return CatalogueTexts::sound.in(language).arg(result.records);
+}
