@@ -45,7 +45,8 @@ test-sanitize: deps
 	cd $(SANITIZE_DIR) && ctest --output-on-failure --parallel $(JOBS)
 
 # The Windows program, cross-compiled with MinGW-w64 against Qt for Windows (unpacked from QT_MINGW_ARCHIVE
-# into the build folder), its tests, and the deployable folder $(WINDOWS_DIR)/Quarvel.
+# into the build folder), its tests, the deployable folder $(WINDOWS_DIR)/Quarvel, its installer and its
+# portable ZIP.
 windows:
 	scripts/install-deps windows
 	[ -d $(WINDOWS_DIR)/qt6-mingw ] || { mkdir -p $(WINDOWS_DIR) && tar -C $(WINDOWS_DIR) -xf $(QT_MINGW_ARCHIVE); }
@@ -57,6 +58,7 @@ windows:
 	cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/Quarvel
 	cd $(WINDOWS_DIR)/Quarvel && x86_64-w64-mingw32-strip --strip-unneeded *.exe Qt6*.dll lib*.dll */*.dll
 	scripts/msi $(WINDOWS_DIR)
+	scripts/portable-zip $(WINDOWS_DIR)
 
 # The Windows tests under Wine, in a prefix of the build's own; then the deployed program and its installer
 # in fresh prefixes, on a virtual display.

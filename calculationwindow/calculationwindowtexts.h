@@ -2,7 +2,7 @@
 
 #include "bilingual.h"
 
-// The texts of the report actions, Chinese and English side by side.
+// The texts of the report actions and of the menus every window has, Chinese and English side by side.
 namespace CalculationWindowTexts {
 inline constexpr Bilingual copy{"复制结果", "Copy result"};
 inline constexpr Bilingual savePdf{"另存为 PDF…", "Save as PDF…"};
@@ -12,4 +12,10 @@ inline constexpr Bilingual pdfFilter{"PDF 文件 (*.pdf)", "PDF files (*.pdf)"};
 inline constexpr Bilingual noPrinter{"没有安装打印机，无法打印。可以将结果另存为 PDF（Ctrl+S）。",
                                      "No printer is installed, so the report cannot be printed. You can save it as "
                                      "a PDF file instead (Ctrl+S)."};
+
+inline constexpr Bilingual fileMenu{"文件(&F)", "&File"};
+inline constexpr Bilingual close{"关闭", "Close"};
+inline constexpr Bilingual helpMenu{"帮助(&H)", "&Help"};
+inline constexpr Bilingual description{"说明", "Description"};
+inline constexpr Bilingual about{"关于 Quarvel", "About Quarvel"};
 } // namespace CalculationWindowTexts

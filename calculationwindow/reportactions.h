@@ -26,6 +26,8 @@ public:
     void setReport(Report report);
     // While a calculation runs, nothing is handed over.
     void setBusy(bool busy);
+    // Copy, save as PDF and print (where this Qt prints), for a menu.
+    const QList<QAction *> &actions() const { return m_actions; }
 
     // For tests: what the save dialog answers; an empty path cancels.
     using FileChooser = std::function<QString(QWidget *window, const QString &suggested)>;

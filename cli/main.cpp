@@ -30,7 +30,7 @@ ExitStatus run(const CliOptions &options)
 // The language the windows would speak: the system's, or English where en.dll lies beside the program.
 Language systemLanguage()
 {
-    return LanguageSelection::english(*systemPlatform(), false) ? Language::English : Language::Chinese;
+    return LanguageSelection::choose(*systemPlatform()).english ? Language::English : Language::Chinese;
 }
 
 } // namespace

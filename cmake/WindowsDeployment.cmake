@@ -37,7 +37,7 @@ foreach(plugin ${QUARVEL_QT_PLUGINS} ${QUARVEL_TEST_QT_PLUGINS})
 endforeach()
 
 install(TARGETS quarvel quarvel-cli RUNTIME DESTINATION .)
-install(FILES resources/data.dll ${quarvel_runtime} DESTINATION .)
+install(FILES resources/data.dll resources/data-provenance.tsv ${quarvel_runtime} DESTINATION .)
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations/qtbase_zh_CN.qm DESTINATION translations)
 foreach(module ${QUARVEL_QT_DLLS})
   install(FILES ${quarvel_qt_bin}/Qt6${module}.dll DESTINATION .)

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// What start-up needs of the operating system. Plain C++ (texts in UTF-8), so that a backend may be written
-// without Qt and the rules built on it can be tested with a fake.
+// What the program's start-up asks of the operating system. Plain C++ (texts in UTF-8), so that a backend may be
+// written without Qt and the rules built on it can be tested with a fake.
 class Platform
 {
 public:
@@ -17,7 +17,8 @@ public:
     // none where there is no such service or it fails.
     virtual std::vector<std::string> systemTypes() = 0;
     // The language code of every operating-system object the system reports, as decimal text (2052 is
-    // Chinese as used in the People's Republic of China); none when the code cannot be obtained.
+    // Chinese as used in the People's Republic of China; a system without such codes names its locale); none
+    // when the code cannot be obtained.
     virtual std::vector<std::string> osLanguageCodes() = 0;
     // The language of the user's interface, the same kind of code, for when the system reports none.
     virtual std::string userInterfaceLanguageCode() = 0;

@@ -53,5 +53,5 @@ std::string PosixPlatform::languageCode(const std::string &locale)
 {
     // language[_territory][.codeset][@modifier]
     const std::string name = locale.substr(0, locale.find_first_of(".@"));
-    return name == "zh_CN" ? "2052" : "0";
+    return name == "zh_CN" ? "2052" : locale;
 }

@@ -18,7 +18,7 @@ public:
 
     // LC_ALL, else LC_MESSAGES, else LANG (empty values count as unset), else "C".
     static std::string messagesLocale();
-    // "2052" for Chinese of mainland China (zh_CN, with any codeset or modifier); "0" for every other locale,
-    // since no other code matters to the program.
+    // "2052" for Chinese of mainland China (zh_CN, with any codeset or modifier); for every other locale its name,
+    // since no other code matters to the program and the name says more to a reader.
     static std::string languageCode(const std::string &locale);
 };

@@ -2,8 +2,10 @@
 
 #include "appfont.h"
 #include "calculationrun.h"
+#include "calculationwindowtexts.h"
 #include "capacityquery.h"
 #include "cataloguetexts.h"
+#include "clientarea.h"
 #include "countkeyfilter.h"
 #include "form2texts.h"
 #include "queryreport.h"
@@ -15,14 +17,16 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
 
-Form2::Form2(QWidget *mainWindow, const QString &catalogue, Language language)
+Form2::Form2(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help)
     : ChildWindow(mainWindow)
     , m_catalogue(catalogue)
     , m_language(language)
+    , m_help(help)
 {
     createControls();
     Form_Load();
@@ -32,14 +36,15 @@ void Form2::createControls()
 {
     setObjectName(QStringLiteral("Form2"));
     setFont(AppFont::font(12));
-    setFixedSize(Twips::toPixels(7245), Twips::toPixels(6270));
+    m_menuBar = new QMenuBar(this);
+    QWidget *clientArea = ClientArea::belowMenuBar(this, m_menuBar, 7245, 6270);
     QPalette windowColours = palette();
     windowColours.setColor(QPalette::Window, windowColours.color(QPalette::Base));
     windowColours.setColor(QPalette::WindowText, windowColours.color(QPalette::Text));
     setPalette(windowColours);
     setAutoFillBackground(true);
 
-    Frame1 = Twips::place<QFrame>(this, "Frame1", 120, 120, 6975, 6015);
+    Frame1 = Twips::place<QFrame>(clientArea, "Frame1", 120, 120, 6975, 6015);
     Label1 = Twips::place<QLabel>(Frame1, "Label1", 0, 120, 6975, 375);
     Label1->setTextFormat(Qt::PlainText);
     txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 0, 480, 6975, 420);
@@ -64,10 +69,12 @@ void Form2::Form_Load()
 {
     if (mainWindow())
         setWindowTitle(mainWindow()->windowTitle());
-    WindowPlacement::centre(this);
     Command1->setText(Form2Texts::command1.in(m_language));
     Label1->setText(Form2Texts::label1.in(m_language));
     m_reportActions = new ReportActions(this, m_language, {Text2});
+    WindowMenus::file(m_menuBar, this, m_reportActions, CalculationWindowTexts::close, m_language);
+    WindowMenus::help(m_menuBar, this, m_help, Command1, m_language);
+    WindowPlacement::centre(this);
 }
 
 void Form2::Command1_Click()

@@ -2,11 +2,13 @@
 
 #include "childwindow.h"
 #include "language.h"
+#include "windowmenus.h"
 
 #include <QStringList>
 
 class QFrame;
 class QLabel;
+class QMenuBar;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -19,7 +21,7 @@ class Form2 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form2(QWidget *mainWindow, const QString &catalogue, Language language);
+    Form2(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help);
 
 private:
     void createControls();
@@ -29,6 +31,8 @@ private:
 
     QString m_catalogue;
     Language m_language;
+    WindowHelp m_help;
+    QMenuBar *m_menuBar;
     QStringList m_pendingEntries; // found but not shown yet, oldest first
     ReportActions *m_reportActions;
 

@@ -1,9 +1,13 @@
 #include "form1.h"
 
+#include "aboutdialog.h"
 #include "appfont.h"
 #include "calculationrun.h"
+#include "cataloguecheckdialog.h"
+#include "clientarea.h"
 #include "countkeyfilter.h"
 #include "cpucatalogue.h"
+#include "enabledwith.h"
 #include "entrylistmodel.h"
 #include "form1texts.h"
 #include "form2.h"
@@ -30,12 +34,16 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 
 #include <iterator>
 
@@ -77,11 +85,12 @@ void Form1::createControls()
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QPixmap(quarvel_xpm)));
     setFont(AppFont::font(9));
-    setFixedSize(Twips::toPixels(8415), Twips::toPixels(8220));
+    m_menuBar = new QMenuBar(this);
+    QWidget *clientArea = ClientArea::belowMenuBar(this, m_menuBar, 8415, 8220);
     const QColor buttonFace = palette().color(QPalette::Button);
-    fillWith(this, palette().color(QPalette::Base));
+    fillWith(clientArea, palette().color(QPalette::Base));
 
-    Frame1 = Twips::place<QFrame>(this, "Frame1", 120, 0, 8175, 3135);
+    Frame1 = Twips::place<QFrame>(clientArea, "Frame1", 120, 0, 8175, 3135);
     Label1 = label(Frame1, "Label1", 120, 240, 7905, 375, 12);
     txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 120, 600, 7935, 390);
     txbNumber1->setFont(AppFont::font(10.5));
@@ -104,7 +113,7 @@ void Form1::createControls()
     Option4->setChecked(true);
     Command1 = Twips::place<QPushButton>(Frame1, "Command1", 120, 2240, 7935, 495);
 
-    Frame2 = Twips::place<QFrame>(this, "Frame2", 120, 2880, 8175, 5175);
+    Frame2 = Twips::place<QFrame>(clientArea, "Frame2", 120, 2880, 8175, 5175);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Plain);
     fillWith(Frame2, Qt::white);
     Label15 = label(Frame2, "Label15", 120, 360, 7935, 375, headingPoints);
@@ -156,7 +165,8 @@ void Form1::createControls()
 void Form1::Form_Load()
 {
     StartupProbe::run(m_platform);
-    Module1::blnEnglish = LanguageSelection::english(m_platform, Module1::blnEnglish);
+    m_languageChoice = LanguageSelection::choose(m_platform);
+    Module1::blnEnglish = m_languageChoice.english;
     setWindowTitle(Version::mainWindowTitle());
     const Language language = Module1::language();
     QtTranslation::apply(language, m_folder);
@@ -168,6 +178,46 @@ void Form1::Form_Load()
             control->setToolTip(entry.text.in(language));
     }
     m_reportActions = new ReportActions(this, language);
+    createMenus(language);
+}
+
+void Form1::createMenus(Language language)
+{
+    WindowMenus::file(m_menuBar, this, m_reportActions, Form1Texts::exit, language);
+    QMenu *tools = WindowMenus::menu(m_menuBar, Form1Texts::toolsMenu, language);
+    const auto door = [&](const Bilingual &text, QWidget *enabledWith, const std::function<void()> &open) {
+        QAction *action = tools->addAction(text.in(language), this, open);
+        EnabledWith::follow(action, enabledWith);
+    };
+    door(Form1Texts::queryWindow, Command2, [this] { Command2->click(); });
+    door({"VDI", "VDI"}, Command4, [this] { Command4->click(); });
+    door(Form1Texts::checkCatalogue, Command1, [this] { checkCatalogue(); });
+    door(Form1Texts::openFolder, Command1, [this] { openFolder(); });
+    WindowMenus::help(m_menuBar, this, help(), Command1, language);
+}
+
+WindowHelp Form1::help() const
+{
+    return {[](QWidget *window) {
+                InformationBox::show(window, window->windowTitle(), Form1Texts::help.in(Module1::language()));
+            },
+            [this](QWidget *window) { AboutDialog::open(window, m_folder, m_languageChoice, Module1::language()); }};
+}
+
+void Form1::checkCatalogue()
+{
+    auto *dialog = new CatalogueCheckDialog(this, CpuCatalogue::pathIn(m_folder), Module1::language());
+    dialog->open();
+    dialog->check();
+}
+
+void Form1::openFolder()
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder))) {
+        InformationBox::show(
+            this, windowTitle(),
+            Form1Texts::folderNotOpened.in(Module1::language()).arg(QDir::toNativeSeparators(m_folder)));
+    }
 }
 
 void Form1::showCentred()
@@ -215,7 +265,7 @@ void Form1::Command2_Click()
 {
     setEnabled(false);
     if (!m_form2)
-        m_form2 = new Form2(this, CpuCatalogue::pathIn(m_folder), Module1::language());
+        m_form2 = new Form2(this, CpuCatalogue::pathIn(m_folder), Module1::language(), help());
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();
@@ -223,13 +273,13 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    InformationBox::show(this, windowTitle(), Form1Texts::help.in(Module1::language()));
+    help().description(this);
 }
 
 void Form1::Command4_Click()
 {
     if (!m_form3)
-        m_form3 = new Form3(this, CpuCatalogue::pathIn(m_folder), Module1::language());
+        m_form3 = new Form3(this, CpuCatalogue::pathIn(m_folder), Module1::language(), help());
     m_form3->show();
     m_form3->raise();
     m_form3->activateWindow();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "languageselection.h"
+#include "windowmenus.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -12,9 +15,11 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class ReportActions;
+enum class Language;
 enum class TaskLevel;
 enum class Vendor;
 
@@ -37,12 +42,17 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void createMenus(Language language);
+    WindowHelp help() const;
+    void checkCatalogue();
+    void openFolder();
 
     TaskLevel taskLevel() const;
     Vendor vendor() const;
 
     Platform &m_platform;
     QString m_folder;
+    LanguageChoice m_languageChoice{};
     bool m_unloading = false;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
@@ -50,6 +60,7 @@ private:
     ReportActions *m_reportActions;
     QButtonGroup *m_levels;
     QButtonGroup *m_vendors;
+    QMenuBar *m_menuBar;
 
     QFrame *Frame1;
     QFrame *Frame2;

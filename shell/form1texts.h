@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bilingual.h"
+#include "calculationwindowtexts.h"
 #include "rdptexts.h"
 
 // The texts the main window gives its controls when it loads, in the order it sets them, and its help text;
@@ -19,6 +20,8 @@ inline constexpr Bilingual percentageTip{
     "CPU列表里显示的百分比是指此CPU与标准需求分数相除的百分比",
     "The percentage shown in the CPU list is the percentage of this CPU divided by "
     "the standard requirement score"};
+
+inline constexpr Bilingual queryWindow{"查询CPU所能负载的终端数", "Query the number of terminals the CPU can load"};
 
 inline constexpr ControlText controls[] = {
     {"Label1", ControlText::Caption, {"请输入终端数量：", "Number of Terminals: "}},
@@ -39,8 +42,8 @@ inline constexpr ControlText controls[] = {
     {"Label7", ControlText::Caption, RdpTexts::networkCaption},
     {"Label8", ControlText::Caption, RdpTexts::graphicsCaption},
     {"Command1", ControlText::Caption, {"生成RDP服务器配置信息", "Generate RDP server configuration information"}},
-    {"Command2", ControlText::Caption, {"查询CPU所能负载的终端数", "Query the number of terminals the CPU can load"}},
-    {"Command3", ControlText::Caption, {"说明", "Description"}},
+    {"Command2", ControlText::Caption, queryWindow},
+    {"Command3", ControlText::Caption, CalculationWindowTexts::description},
     {"Option1", ControlText::Caption, RdpTexts::choices.levels[0]},
     {"Option2", ControlText::Caption, RdpTexts::choices.levels[1]},
     {"Option3", ControlText::Caption, RdpTexts::choices.levels[2]},
@@ -69,4 +72,11 @@ inline constexpr Bilingual help{
     "0.5GB per user, 1.0GB per user, and 1.5GB per user; SSD, for system installation and software installation; "
     "HDD, mechanical hard disk, for data storage;The percentage in the CPU list is the ratio of the selected CPU "
     "performance to the minimum required performance；"};
+
+// The menus beside those of every window.
+inline constexpr Bilingual exit{"退出", "Exit"};
+inline constexpr Bilingual toolsMenu{"工具(&T)", "&Tools"};
+inline constexpr Bilingual checkCatalogue{"检查CPU数据文件…", "Check the catalogue…"};
+inline constexpr Bilingual openFolder{"打开程序文件夹", "Open the program folder"};
+inline constexpr Bilingual folderNotOpened{"无法打开程序文件夹：%1", "The program folder could not be opened: %1"};
 } // namespace Form1Texts

@@ -2,17 +2,15 @@
 
 #include "platform.h"
 
-bool LanguageSelection::english(Platform &platform, bool current)
+LanguageChoice LanguageSelection::choose(Platform &platform)
 {
     const std::vector<std::string> codes = platform.osLanguageCodes();
     // A management service that gives no answer must not leave an English system in Chinese.
-    if (codes.empty())
-        current = platform.userInterfaceLanguageCode() != "2052";
-    for (const std::string &code : codes) {
-        current = code != "2052";
+    std::string code = codes.empty() ? platform.userInterfaceLanguageCode() : std::string();
+    for (const std::string &reported : codes) {
+        code = reported;
         platform.yield();
     }
-    if (platform.isOrdinaryFile(platform.applicationFolder() + platform.separator() + "en.dll"))
-        current = true;
-    return current;
+    const bool marker = platform.isOrdinaryFile(platform.applicationFolder() + platform.separator() + "en.dll");
+    return {marker || code != "2052", code, marker};
 }

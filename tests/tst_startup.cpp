@@ -111,7 +111,7 @@ private slots:
         platform.interfaceLanguageCode = interfaceCode.toStdString();
         if (marker)
             platform.files.insert("/opt/quarvel/en.dll");
-        QCOMPARE(LanguageSelection::english(platform, false), english);
+        QCOMPARE(LanguageSelection::choose(platform).english, english);
         QCOMPARE(platform.callsOf("yield").size(), systemCodes.size()); // once for each object reported
     }
 

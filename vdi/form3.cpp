@@ -2,6 +2,8 @@
 
 #include "appfont.h"
 #include "calculationrun.h"
+#include "calculationwindowtexts.h"
+#include "clientarea.h"
 #include "countkeyfilter.h"
 #include "entrylistmodel.h"
 #include "form3texts.h"
@@ -18,6 +20,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,10 +42,11 @@ QLabel *label(QWidget *container, const char *name, int left, int top, int width
 
 } // namespace
 
-Form3::Form3(QWidget *mainWindow, const QString &catalogue, Language language)
+Form3::Form3(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help)
     : ChildWindow(mainWindow)
     , m_catalogue(catalogue)
     , m_language(language)
+    , m_help(help)
 {
     createControls();
     Form_Load();
@@ -52,9 +56,10 @@ void Form3::createControls()
 {
     setObjectName(QStringLiteral("Form3"));
     setFont(AppFont::font(9));
-    setFixedSize(Twips::toPixels(8295), Twips::toPixels(7935));
+    m_menuBar = new QMenuBar(this);
+    QWidget *clientArea = ClientArea::belowMenuBar(this, m_menuBar, 8295, 7935);
 
-    Frame1 = Twips::place<QFrame>(this, "Frame1", 120, 0, 8055, 3495);
+    Frame1 = Twips::place<QFrame>(clientArea, "Frame1", 120, 0, 8055, 3495);
     Label1 = label(Frame1, "Label1", 120, 240, 7815, 255);
     txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 120, 480, 7815, 375);
     CountKeyFilter::install(txbNumber1);
@@ -76,7 +81,7 @@ void Form3::createControls()
     Option4->setChecked(true);
     Command1 = Twips::place<QPushButton>(Frame1, "Command1", 120, 2640, 7815, 495);
 
-    Frame4 = Twips::place<QFrame>(this, "Frame4", 120, 3480, 8055, 4335);
+    Frame4 = Twips::place<QFrame>(clientArea, "Frame4", 120, 3480, 8055, 4335);
     Frame4->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Label2 = label(Frame4, "Label2", 120, 240, 7815, 375, headingPoints, true);
     Label2->setAlignment(Qt::AlignCenter);
@@ -109,12 +114,14 @@ void Form3::createControls()
 
 void Form3::Form_Load()
 {
-    WindowPlacement::centre(this);
     setWindowTitle(VdiReport::windowTitle(m_language));
     for (const Form3Texts::ControlText &entry : Form3Texts::controls)
         findChild<QWidget *>(QLatin1String(entry.control))->setProperty("text", entry.text.in(m_language));
     Label2->setText(Form3Texts::headingAtStart.in(m_language));
     m_reportActions = new ReportActions(this, m_language, {Text2});
+    WindowMenus::file(m_menuBar, this, m_reportActions, CalculationWindowTexts::close, m_language);
+    WindowMenus::help(m_menuBar, this, m_help, Command1, m_language);
+    WindowPlacement::centre(this);
 }
 
 TaskLevel Form3::taskLevel() const

@@ -2,12 +2,14 @@
 
 #include "childwindow.h"
 #include "language.h"
+#include "windowmenus.h"
 
 class EntryListModel;
 class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QMenuBar;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -22,7 +24,7 @@ class Form3 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form3(QWidget *mainWindow, const QString &catalogue, Language language);
+    Form3(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help);
 
 private:
     void createControls();
@@ -34,6 +36,8 @@ private:
 
     QString m_catalogue;
     Language m_language;
+    WindowHelp m_help;
+    QMenuBar *m_menuBar;
     EntryListModel *m_candidates;
     ReportActions *m_reportActions;
     QButtonGroup *m_levels;

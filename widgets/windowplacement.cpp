@@ -1,5 +1,6 @@
 #include "windowplacement.h"
 
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -17,6 +18,8 @@ QPoint WindowPlacement::centredIn(QSize frame, const QRect &available)
 
 void WindowPlacement::centre(QWidget *window)
 {
+    if (window->layout()) // its size comes from its layout: the menu bar above its client area
+        window->layout()->activate();
     if (const QScreen *screen = window->screen())
         window->move(centredIn(window->frameGeometry().size(), screen->availableGeometry()));
 }
