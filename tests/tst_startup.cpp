@@ -122,41 +122,18 @@ private slots:
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("code");
-        QTest::newRow("LC_ALL first") << "zh_CN.UTF-8"
-                                      << "en_US"
-                                      << "en_US"
-                                      << "zh_CN.UTF-8"
-                                      << "2052";
-        QTest::newRow("then LC_MESSAGES") << ""
-                                          << "zh_CN.GB18030"
-                                          << "en_US"
-                                          << "zh_CN.GB18030"
-                                          << "2052";
-        QTest::newRow("then LANG, a modifier") << ""
-                                               << ""
-                                               << "zh_CN@stroke"
-                                               << "zh_CN@stroke"
-                                               << "2052";
-        QTest::newRow("LC_MESSAGES before LANG") << ""
-                                                 << "en_GB"
-                                                 << "zh_CN.UTF-8"
-                                                 << "en_GB"
-                                                 << "0";
-        QTest::newRow("Taiwan") << ""
-                                << ""
-                                << "zh_TW.UTF-8"
-                                << "zh_TW.UTF-8"
-                                << "0";
-        QTest::newRow("Chinese without a territory") << ""
-                                                     << ""
-                                                     << "zh"
-                                                     << "zh"
-                                                     << "0";
-        QTest::newRow("nothing set") << ""
-                                     << ""
-                                     << ""
-                                     << "C"
-                                     << "0";
+        const auto row = [](const char *name, const char *lcAll, const char *lcMessages, const char *lang,
+                            const char *locale, const char *code) {
+            QTest::newRow(name) << QString(lcAll) << QString(lcMessages) << QString(lang) << QString(locale)
+                                << QString(code);
+        };
+        row("LC_ALL first", "zh_CN.UTF-8", "en_US", "en_US", "zh_CN.UTF-8", "2052");
+        row("then LC_MESSAGES", "", "zh_CN.GB18030", "en_US", "zh_CN.GB18030", "2052");
+        row("then LANG, a modifier", "", "", "zh_CN@stroke", "zh_CN@stroke", "2052");
+        row("LC_MESSAGES before LANG", "", "en_GB", "zh_CN.UTF-8", "en_GB", "en_GB");
+        row("Taiwan", "", "", "zh_TW.UTF-8", "zh_TW.UTF-8", "zh_TW.UTF-8");
+        row("Chinese without a territory", "", "", "zh", "zh", "zh");
+        row("nothing set", "", "", "", "C", "C");
     }
     // Empty variables count as unset; only Chinese of the People's Republic gives 2052.
     void locale()
