@@ -46,6 +46,18 @@ QWidget *openedFrom(QWidget *window, Qt::Key menuKey, int entry, const char *dia
 
 } // namespace
 
+// Stands for the desktop's file manager.
+class FileManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    QUrl opened;
+
+public slots:
+    void open(const QUrl &url) { opened = url; }
+};
+
 class TestMenus : public QObject
 {
     Q_OBJECT
@@ -226,18 +238,13 @@ private slots:
     void openFolder()
     {
         const WindowUnderTest test(sampleCatalogue, Language::English);
-        QUrl opened;
-        struct Receiver : QObject {
-            QUrl *opened = nullptr;
-            Q_INVOKABLE void open(const QUrl &url) { *opened = url; }
-        } receiver;
-        receiver.opened = &opened;
-        QDesktopServices::setUrlHandler("file", &receiver, "open");
+        FileManager fileManager;
+        QDesktopServices::setUrlHandler("file", &fileManager, "open");
         QMenu *tools = openedBy(test.main, Qt::Key_T);
         tools->actions().at(3)->trigger();
         tools->close();
         QDesktopServices::unsetUrlHandler("file");
-        QCOMPARE(opened, QUrl::fromLocalFile(test.catalogue.folder()));
+        QCOMPARE(fileManager.opened, QUrl::fromLocalFile(test.catalogue.folder()));
     }
 };
 
