@@ -13,6 +13,11 @@ inline constexpr Bilingual noPrinter{"没有安装打印机，无法打印。可
                                      "No printer is installed, so the report cannot be printed. You can save it as "
                                      "a PDF file instead (Ctrl+S)."};
 
+// The processor list's hint when it comes out empty for a valid count.
+inline constexpr Bilingual noSingleProcessor{
+    "没有能单独承载的CPU，请使用“工具 > 服务器群规划”",
+    "No single processor carries this load: see Tools > Server farm planning."};
+
 inline constexpr Bilingual fileMenu{"文件(&F)", "&File"};
 inline constexpr Bilingual close{"关闭", "Close"};
 inline constexpr Bilingual helpMenu{"帮助(&H)", "&Help"};

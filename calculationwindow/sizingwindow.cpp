@@ -1,6 +1,7 @@
 #include "sizingwindow.h"
 
 #include "calculationrun.h"
+#include "calculationwindowtexts.h"
 #include "cataloguetexts.h"
 #include "entrylistmodel.h"
 #include "headingfit.h"
@@ -45,5 +46,8 @@ bool SizingWindow::showListOrMessage(CalculationRun &run, const SizingView &view
     view.entries->showAdded();
     if (view.list->count() > 0)
         view.list->setCurrentIndex(0);
+    // A hint, not an entry: the entries stay as the list has them.
+    view.list->setPlaceholderText(view.list->count() > 0 ? QString()
+                                                         : CalculationWindowTexts::noSingleProcessor.in(language));
     return true;
 }

@@ -1,6 +1,7 @@
 #include "clioptions.h"
 
 #include "cpucatalogue.h"
+#include "farmplan.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,6 +15,7 @@ const char *const commands = "Commands:\n"
                              "  rdp COUNT     size a terminal (RDP) server for COUNT terminals\n"
                              "  query TEXT    how many terminals each processor whose model holds TEXT carries\n"
                              "  vdi COUNT     size a VDI server for COUNT terminals\n"
+                             "  farm COUNT    plan a farm of RDP or VDI servers for COUNT terminals\n"
                              "  check-catalogue [FILE]\n"
                              "                report the catalogue's lines that the program would skip or never read\n";
 
@@ -63,11 +65,18 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
         QStringLiteral("rdp and vdi: print the candidate list as CSV (model, score, percentage)."));
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("Also write the report as a PDF file."),
                                        QStringLiteral("file"));
+    const QCommandLineOption kindOption(QStringLiteral("kind"), QStringLiteral("farm: the servers, rdp or vdi."),
+                                        QStringLiteral("kind"));
+    const QCommandLineOption concurrencyOption(
+        QStringLiteral("concurrency"), QStringLiteral("farm: per cent of the terminals at work at once, 1 to 100."),
+        QStringLiteral("percent"));
+    const QCommandLineOption spareOption(QStringLiteral("spare"), QStringLiteral("farm: spare servers, 0 to 9."),
+                                         QStringLiteral("count"));
     const QCommandLineOption explainOption(QStringLiteral("explain"),
                                            QStringLiteral("Plain text: how the answer was calculated, after it."));
-    parser.addOptions(
-        {levelOption, vendorOption, langOption, catalogueOption, jsonOption, csvOption, explainOption, pdfOption});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp, query, vdi or check-catalogue"));
+    parser.addOptions({levelOption, vendorOption, kindOption, concurrencyOption, spareOption, langOption,
+                       catalogueOption, jsonOption, csvOption, explainOption, pdfOption});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp, query, vdi, farm or check-catalogue"));
     parser.addPositionalArgument(QStringLiteral("argument"),
                                  QStringLiteral("the terminal count, the model text sought, or the catalogue file"));
 
@@ -92,8 +101,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
     options.command = positional.value(0);
     const bool check = options.command == QLatin1String("check-catalogue");
     if (!check
-        && !QStringList{QStringLiteral("rdp"), QStringLiteral("query"), QStringLiteral("vdi")}.contains(
-            options.command)) {
+        && !QStringList{QStringLiteral("rdp"), QStringLiteral("query"), QStringLiteral("vdi"), QStringLiteral("farm")}
+                .contains(options.command)) {
         exitStatus = usageError(positional.isEmpty() ? QStringLiteral("expected a command")
                                                      : QStringLiteral("unknown command: ") + options.command);
         return std::nullopt;
@@ -104,9 +113,37 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
         return std::nullopt;
     }
     options.argument = positional.value(1);
-    if (options.command != QLatin1String("rdp") && options.command != QLatin1String("vdi")
+    const bool farm = options.command == QLatin1String("farm");
+    if (options.command != QLatin1String("rdp") && options.command != QLatin1String("vdi") && !farm
         && (parser.isSet(levelOption) || parser.isSet(vendorOption))) {
         exitStatus = usageError(options.command + QStringLiteral(" takes no --level or --vendor"));
+        return std::nullopt;
+    }
+    if (!farm && (parser.isSet(kindOption) || parser.isSet(concurrencyOption) || parser.isSet(spareOption))) {
+        exitStatus = usageError(options.command + QStringLiteral(" takes no --kind, --concurrency or --spare"));
+        return std::nullopt;
+    }
+    if (parser.isSet(kindOption)) {
+        options.kind = pick<FarmPlanning::Kind>(parser.value(kindOption),
+                                                {{"rdp", FarmPlanning::Kind::Rdp}, {"vdi", FarmPlanning::Kind::Vdi}});
+        if (!options.kind) {
+            exitStatus = usageError(QStringLiteral("--kind takes rdp or vdi"));
+            return std::nullopt;
+        }
+    }
+    const auto whole = [&parser](const QCommandLineOption &option, int least, int most, int &value) {
+        if (!parser.isSet(option))
+            return true;
+        bool number = false;
+        value = parser.value(option).toInt(&number);
+        return number && value >= least && value <= most;
+    };
+    if (!whole(concurrencyOption, FarmPlanning::leastConcurrency, 100, options.concurrency)) {
+        exitStatus = usageError(QStringLiteral("--concurrency takes a whole number from 1 to 100"));
+        return std::nullopt;
+    }
+    if (!whole(spareOption, 0, FarmPlanning::mostSpares, options.spares)) {
+        exitStatus = usageError(QStringLiteral("--spare takes a whole number from 0 to 9"));
         return std::nullopt;
     }
     if (check && (parser.isSet(csvOption) || parser.isSet(pdfOption) || parser.isSet(explainOption))) {

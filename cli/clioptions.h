@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exitstatus.h"
+#include "farmplan.h"
 #include "language.h"
 #include "tasklevel.h"
 #include "vendor.h"
@@ -12,13 +13,17 @@
 #include <optional>
 
 // The command line: quarvel-cli COMMAND ARGUMENT [--level L] [--vendor V] [--lang zh|en] [--catalogue FILE]
-// [--json | --csv | --explain] [--pdf FILE], or quarvel-cli check-catalogue [FILE]. Parsing prints help, version and
+// [--json | --csv | --explain] [--pdf FILE], farm with [--kind K] [--concurrency PCT] [--spare K] too, or
+// quarvel-cli check-catalogue [FILE]. Parsing prints help, version and
 // usage errors itself.
 struct CliOptions {
     QString command;
     QString argument;
     std::optional<TaskLevel> level;
     std::optional<Vendor> vendor;
+    std::optional<FarmPlanning::Kind> kind; // farm
+    int concurrency = 100;                  // farm: per cent
+    int spares = 1;                         // farm
     Language language = Language::Chinese;
     QString catalogue;
     bool json = false;

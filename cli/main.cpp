@@ -1,6 +1,7 @@
 #include "checkcommand.h"
 #include "clioptions.h"
 #include "console.h"
+#include "farmcommand.h"
 #include "languageselection.h"
 #include "output.h"
 #include "querycommand.h"
@@ -24,6 +25,8 @@ ExitStatus run(const CliOptions &options)
         return CheckCommand::run(options);
     if (options.command == QLatin1String("vdi"))
         return SizingCommand::vdi(options);
+    if (options.command == QLatin1String("farm"))
+        return FarmCommand::run(options);
     return SizingCommand::rdp(options);
 }
 

@@ -4,10 +4,8 @@
 #include "rdptexts.h"
 #include "version.h"
 
-namespace {
-
 // The steps of the answer with its figures: the score at the level it was worked out for, the minimums at theirs.
-ReportSection::Reasoning reasoning(const RdpSizing::Result &result, Language language)
+ReportSection::Reasoning RdpReport::reasoning(const RdpSizing::Result &result, Language language)
 {
     const QString n = Decimal::whole(result.terminals);
     const auto times = [&n](double figure) { return n + QStringLiteral(" × ") + Decimal::figure(figure); };
@@ -27,19 +25,22 @@ ReportSection::Reasoning reasoning(const RdpSizing::Result &result, Language lan
     return steps;
 }
 
-} // namespace
+ReportSection::Results RdpReport::results(const RdpSizing::Result &result, Language language)
+{
+    return {{{RdpTexts::memoryCaption.in(language), result.memory},
+             {RdpTexts::ssdCaption.in(language), result.ssd},
+             {RdpTexts::hddCaption.in(language), result.hdd},
+             {RdpTexts::networkCaption.in(language), result.network},
+             {RdpTexts::graphicsCaption.in(language), result.graphics},
+             {RdpTexts::systemCaption.in(language), result.system}}};
+}
 
 Report RdpReport::make(const SizingReport::Inputs &inputs, const RdpSizing::Result &result)
 {
     const Language language = inputs.language;
     Report report = SizingReport::make(
         inputs, {Version::mainWindowTitle(), RdpTexts::choices, RdpTexts::candidatesCaption}, result);
-    report.sections.append(ReportSection::Results{{{RdpTexts::memoryCaption.in(language), result.memory},
-                                                   {RdpTexts::ssdCaption.in(language), result.ssd},
-                                                   {RdpTexts::hddCaption.in(language), result.hdd},
-                                                   {RdpTexts::networkCaption.in(language), result.network},
-                                                   {RdpTexts::graphicsCaption.in(language), result.graphics},
-                                                   {RdpTexts::systemCaption.in(language), result.system}}});
+    report.sections.append(results(result, language));
     report.sections.append(reasoning(result, language));
     return report;
 }

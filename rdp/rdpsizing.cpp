@@ -47,6 +47,11 @@ double RdpSizing::scoreFormula(double terminals, TaskLevel level)
     return terminals * figures(level).score + scoreBase;
 }
 
+double RdpSizing::terminalsFor(double score, TaskLevel level)
+{
+    return (score - scoreBase) / figures(level).score;
+}
+
 MinimumBases RdpSizing::bases(double terminals, TaskLevel level)
 {
     const LevelFigures perTerminal = figures(level);
@@ -54,7 +59,7 @@ MinimumBases RdpSizing::bases(double terminals, TaskLevel level)
             terminals * hddPerTerminal, terminals * perTerminal.network};
 }
 
-const SizingRule RdpSizing::rule{requiredScore, bases, ofVendorOrAny, 24, 28};
+const SizingRule RdpSizing::rule{requiredScore, terminalsFor, bases, ofVendorOrAny, 24, 28};
 
 QString RdpSizing::serverSystem(double terminals, Language language)
 {
@@ -66,10 +71,18 @@ RdpSizing::Outcome RdpSizing::calculate(const Request &request, const Progress &
     SizingOutcome<SizingResult> sized = Sizing::run(request, progress, rule);
     if (sized.status != Status::Done)
         return {sized.status, {}};
-    const ServerMinimums hardware = sized.result.hardware;
-    const double terminals = sized.result.terminals;
-    return {Status::Done,
-            {std::move(sized.result), Decimal::gigabytes(hardware.memory), Decimal::gigabytes(hardware.ssd),
-             Decimal::gigabytes(hardware.hdd), Decimal::megabits(hardware.network),
-             RdpTexts::graphicsCard.in(request.language), serverSystem(terminals, request.language)}};
+    return {Status::Done, completed(std::move(sized.result), request.language)};
+}
+
+RdpSizing::Result RdpSizing::completed(SizingResult answer, Language language)
+{
+    const ServerMinimums hardware = answer.hardware;
+    const double terminals = answer.terminals;
+    return {std::move(answer),
+            Decimal::gigabytes(hardware.memory),
+            Decimal::gigabytes(hardware.ssd),
+            Decimal::gigabytes(hardware.hdd),
+            Decimal::megabits(hardware.network),
+            RdpTexts::graphicsCard.in(language),
+            serverSystem(terminals, language)};
 }

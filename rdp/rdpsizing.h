@@ -23,8 +23,9 @@ constexpr double desktopTerminals = 14; // the most a desktop system serves
 
 // N × score + 3200
 std::optional<qint32> requiredScore(double terminals, TaskLevel level);
-// The required score before its truncation into 32 bits.
+// The required score before its truncation into 32 bits, and that formula turned round.
 double scoreFormula(double terminals, TaskLevel level);
+double terminalsFor(double score, TaskLevel level);
 // Memory N × memory + 2, SSD N × 7 + 80, HDD N × 50, network N × network.
 MinimumBases bases(double terminals, TaskLevel level);
 // For Intel or AMD the model text holds the vendor's word; for both, every record is listed.
@@ -49,4 +50,6 @@ struct Result : SizingResult {
 using Outcome = SizingOutcome<Result>;
 
 Outcome calculate(const Request &request, const Progress &progress);
+// The texts of an answer: the minimums as the window shows them, the graphics card and the server system.
+Result completed(SizingResult answer, Language language);
 } // namespace RdpSizing

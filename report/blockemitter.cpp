@@ -47,7 +47,7 @@ void BlockEmitter::candidates(const ReportSection::Candidates &candidates)
         list.lines.append(candidate.entry);
     }
     if (list.cells.isEmpty())
-        list = {{{ReportTexts::none.in(m_language)}}, {ReportTexts::none.in(m_language)}};
+        list = none();
     table(list);
 }
 
@@ -69,6 +69,20 @@ void BlockEmitter::text(const ReportSection::Text &text)
         paragraph(line, Style::Line);
 }
 
+void BlockEmitter::table(const ReportSection::Table &table)
+{
+    caption(table.caption);
+    Table rows;
+    rows.header = table.header;
+    for (const QStringList &row : table.rows) {
+        rows.cells.append(row);
+        rows.lines.append(row.join(QStringLiteral(" | ")));
+    }
+    if (rows.cells.isEmpty())
+        rows = none();
+    this->table(rows);
+}
+
 void BlockEmitter::reasoning(const ReportSection::Reasoning &reasoning)
 {
     caption(reasoning.caption);
@@ -79,6 +93,14 @@ void BlockEmitter::reasoning(const ReportSection::Reasoning &reasoning)
         steps.lines.append(step.caption + ReportTexts::separator.in(m_language) + step.value);
     }
     table(steps);
+}
+
+BlockEmitter::Table BlockEmitter::none() const
+{
+    Table table;
+    table.cells = {{ReportTexts::none.in(m_language)}};
+    table.lines = {ReportTexts::none.in(m_language)};
+    return table;
 }
 
 void BlockEmitter::rows(const QList<ReportRow> &rows)

@@ -20,6 +20,7 @@ public:
     void candidates(const ReportSection::Candidates &candidates) override;
     void results(const ReportSection::Results &results) override;
     void text(const ReportSection::Text &text) override;
+    void table(const ReportSection::Table &table) override;
     void reasoning(const ReportSection::Reasoning &reasoning) override;
 
 protected:
@@ -30,6 +31,7 @@ protected:
         QList<QStringList> cells;
         QStringList lines;
         bool figuresLast = true; // the last column holds figures, set to the right
+        QStringList header;      // the columns' headings, if any
     };
 
     virtual void paragraph(const QString &text, Style style) = 0;
@@ -42,6 +44,7 @@ protected:
 private:
     void rows(const QList<ReportRow> &rows);
     void caption(const QString &caption);
+    Table none() const; // a table without rows says so
 
     Language m_language;
 };

@@ -9,11 +9,11 @@
 
 namespace {
 
-// A model text as a field: escaped as everywhere, kept from being a formula (a spreadsheet would run
-// "=HYPERLINK(...)" from a hostile catalogue: an apostrophe before it marks it as text), quoted where it must be.
-QString field(const QString &model)
+// A text as a field: escaped as everywhere, kept from being a formula (a spreadsheet would run "=HYPERLINK(...)"
+// from a hostile catalogue: an apostrophe before it marks it as text), quoted where it must be.
+QString field(const QString &shown)
 {
-    QString text = DisplayText::escaped(model);
+    QString text = DisplayText::escaped(shown);
     if (!text.isEmpty() && QStringView(u"=+-@").contains(text.front()))
         text.prepend(u'\'');
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
@@ -22,10 +22,6 @@ QString field(const QString &model)
 }
 
 } // namespace
-
-CsvEmitter::CsvEmitter(Language language)
-    : m_csv(ReportTexts::csvHeader.in(language) + QLatin1String("\r\n"))
-{ }
 
 QString CsvEmitter::csv(const Report &report)
 {
@@ -36,8 +32,24 @@ QString CsvEmitter::csv(const Report &report)
 
 void CsvEmitter::candidates(const ReportSection::Candidates &candidates)
 {
+    m_csv += ReportTexts::csvHeader.in(m_language) + QLatin1String("\r\n");
     for (const ReportCandidate &candidate : candidates.rows) {
-        m_csv += field(candidate.model) + u',' + QString::number(candidate.score, 'g', QLocale::FloatingPointShortest)
-            + u',' + Decimal::whole(candidate.percentage) + QLatin1String("\r\n");
+        row({candidate.model, QString::number(candidate.score, 'g', QLocale::FloatingPointShortest),
+             Decimal::whole(candidate.percentage)});
     }
+}
+
+void CsvEmitter::table(const ReportSection::Table &table)
+{
+    row(table.header);
+    for (const QStringList &fields : table.rows)
+        row(fields);
+}
+
+void CsvEmitter::row(const QStringList &fields)
+{
+    QStringList quoted;
+    for (const QString &text : fields)
+        quoted << field(text);
+    m_csv += quoted.join(u',') + QLatin1String("\r\n");
 }

@@ -2,13 +2,16 @@
 
 #include "reportemitter.h"
 
-// A report's candidate list as CSV for spreadsheets (RFC 4180): a header row in the report's language, then
-// model, score (as the catalogue gives it) and percentage (the list's digits) of every candidate; CR LF after
-// every row, fields quoted where they must be. The other sections have no rows.
+// A report's rows as CSV for spreadsheets (RFC 4180), CR LF after every row, fields quoted where they must be:
+// of a candidate list, a header row in the report's language, then model, score (as the catalogue gives it) and
+// percentage (the list's digits) of every candidate; of a table, its headings and its rows as shown. The other
+// sections have no rows.
 class CsvEmitter : public ReportEmitter
 {
 public:
-    explicit CsvEmitter(Language language);
+    explicit CsvEmitter(Language language)
+        : m_language(language)
+    { }
 
     static QString csv(const Report &report);
 
@@ -19,8 +22,12 @@ public:
     void candidates(const ReportSection::Candidates &candidates) override;
     void results(const ReportSection::Results &) override { }
     void text(const ReportSection::Text &) override { }
+    void table(const ReportSection::Table &table) override;
     void reasoning(const ReportSection::Reasoning &) override { }
 
 private:
+    void row(const QStringList &fields);
+
+    Language m_language;
     QString m_csv;
 };

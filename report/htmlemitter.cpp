@@ -30,6 +30,12 @@ void HtmlEmitter::paragraph(const QString &text, Style style)
 void HtmlEmitter::table(const Table &table)
 {
     m_html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
+    if (!table.header.isEmpty()) {
+        m_html += QStringLiteral("<tr>");
+        for (const QString &heading : table.header)
+            m_html += QStringLiteral("<th>%1</th>").arg(escaped(heading));
+        m_html += QStringLiteral("</tr>\n");
+    }
     for (const QStringList &row : table.cells) {
         m_html += QStringLiteral("<tr>");
         for (qsizetype column = 0; column < row.size(); ++column) {

@@ -49,14 +49,19 @@ void PagesEmitter::table(const Table &table)
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setCellSpacing(0);
     format.setCellPadding(3);
+    QList<QStringList> rows = table.cells;
+    if (!table.header.isEmpty()) {
+        rows.prepend(table.header);
+        format.setHeaderRowCount(1);
+    }
     qsizetype columns = 1;
-    for (const QStringList &row : table.cells)
+    for (const QStringList &row : rows)
         columns = std::max(columns, row.size());
-    QTextTable *cells = m_cursor.insertTable(int(table.cells.size()), int(columns), format);
+    QTextTable *cells = m_cursor.insertTable(int(rows.size()), int(columns), format);
     QTextBlockFormat right;
     right.setAlignment(Qt::AlignRight);
-    for (int row = 0; row < table.cells.size(); ++row) {
-        const QStringList &texts = table.cells[row];
+    for (int row = 0; row < rows.size(); ++row) {
+        const QStringList &texts = rows[row];
         if (texts.size() < columns)
             cells->mergeCells(row, int(texts.size()) - 1, 1, int(columns - texts.size()) + 1);
         for (int column = 0; column < texts.size(); ++column) {

@@ -21,6 +21,8 @@ void PlainTextEmitter::paragraph(const QString &text, Style)
 
 void PlainTextEmitter::table(const Table &table)
 {
+    if (!table.header.isEmpty())
+        m_lines << QStringLiteral("  ") + DisplayText::escaped(table.header.join(QStringLiteral(" | ")));
     for (const QString &line : table.lines)
         m_lines << QStringLiteral("  ") + DisplayText::escaped(line);
 }

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <variant>
 
@@ -48,6 +49,12 @@ struct Text {
     QString caption;
     QString text;
 };
+// A table of rows under its caption and its column headings, each cell as shown.
+struct Table {
+    QString caption;
+    QStringList header;
+    QList<QStringList> rows;
+};
 // How the answer was worked out: each step's name and its formula with this answer's figures.
 struct Reasoning {
     QString caption;
@@ -60,7 +67,7 @@ struct Reasoning {
 struct Report {
     using Section = std::variant<ReportSection::Inputs, ReportSection::Catalogue, ReportSection::Heading,
                                  ReportSection::Candidates, ReportSection::Results, ReportSection::Text,
-                                 ReportSection::Reasoning>;
+                                 ReportSection::Table, ReportSection::Reasoning>;
 
     Language language = Language::Chinese;
     QString title;

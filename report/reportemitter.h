@@ -15,5 +15,6 @@ public:
     virtual void candidates(const ReportSection::Candidates &candidates) = 0;
     virtual void results(const ReportSection::Results &results) = 0;
     virtual void text(const ReportSection::Text &text) = 0;
+    virtual void table(const ReportSection::Table &table) = 0;
     virtual void reasoning(const ReportSection::Reasoning &reasoning) = 0;
 };

@@ -29,6 +29,7 @@ void ReportWalker::walk(const Report &report, ReportEmitter &emitter, Scope scop
                               [&](const ReportSection::Candidates &candidates) { emitter.candidates(candidates); },
                               [&](const ReportSection::Results &results) { emitter.results(results); },
                               [&](const ReportSection::Text &text) { emitter.text(text); },
+                              [&](const ReportSection::Table &table) { emitter.table(table); },
                               [&](const ReportSection::Reasoning &reasoning) {
                                   if (scope != Scope::Answer)
                                       emitter.reasoning(reasoning);

@@ -9,6 +9,7 @@
 #include "cpucatalogue.h"
 #include "enabledwith.h"
 #include "entrylistmodel.h"
+#include "farmwindow.h"
 #include "form1texts.h"
 #include "form2.h"
 #include "form3.h"
@@ -191,6 +192,8 @@ void Form1::createMenus(Language language)
     };
     door(Form1Texts::queryWindow, Command2, [this] { Command2->click(); });
     door({"VDI", "VDI"}, Command4, [this] { Command4->click(); });
+    door(Form1Texts::farmPlanning, Command4, [this] { openFarm(); });
+    tools->actions().constLast()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     door(Form1Texts::checkCatalogue, Command1, [this] { checkCatalogue(); });
     door(Form1Texts::openFolder, Command1, [this] { openFolder(); });
     WindowMenus::help(m_menuBar, this, help(), Command1, language);
@@ -209,6 +212,19 @@ void Form1::checkCatalogue()
     auto *dialog = new CatalogueCheckDialog(this, CpuCatalogue::pathIn(m_folder), Module1::language());
     dialog->open();
     dialog->check();
+}
+
+// As the VDI window: one at a time, the main window disabled while it is open.
+void Form1::openFarm()
+{
+    if (!m_farm) {
+        m_farm = new FarmWindow(this, CpuCatalogue::pathIn(m_folder), Module1::language(), help(),
+                                {txbNumber1->text(), taskLevel(), vendor()});
+    }
+    m_farm->show();
+    m_farm->raise();
+    m_farm->activateWindow();
+    setEnabled(false);
 }
 
 void Form1::openFolder()
@@ -297,5 +313,7 @@ void Form1::closeEvent(QCloseEvent *event)
     m_unloading = true;
     if (m_form2)
         m_form2->close();
+    if (m_farm)
+        m_farm->close();
     event->accept();
 }

@@ -9,6 +9,7 @@
 class EntryListModel;
 class Form2;
 class Form3;
+class FarmWindow;
 class Platform;
 class QButtonGroup;
 class QComboBox;
@@ -46,6 +47,7 @@ private:
     WindowHelp help() const;
     void checkCatalogue();
     void openFolder();
+    void openFarm();
 
     TaskLevel taskLevel() const;
     Vendor vendor() const;
@@ -56,6 +58,7 @@ private:
     bool m_unloading = false;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
+    QPointer<FarmWindow> m_farm;
     EntryListModel *m_candidates;
     ReportActions *m_reportActions;
     QButtonGroup *m_levels;

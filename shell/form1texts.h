@@ -76,6 +76,7 @@ inline constexpr Bilingual help{
 // The menus beside those of every window.
 inline constexpr Bilingual exit{"退出", "Exit"};
 inline constexpr Bilingual toolsMenu{"工具(&T)", "&Tools"};
+inline constexpr Bilingual farmPlanning{"服务器群规划…", "Server farm planning…"};
 inline constexpr Bilingual checkCatalogue{"检查CPU数据文件…", "Check the catalogue…"};
 inline constexpr Bilingual openFolder{"打开程序文件夹", "Open the program folder"};
 inline constexpr Bilingual folderNotOpened{"无法打开程序文件夹：%1", "The program folder could not be opened: %1"};

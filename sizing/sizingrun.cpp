@@ -32,6 +32,18 @@ std::optional<Candidate> Sizing::candidate(const CpuRecord &record, qint32 requi
                      ListEntry::make(model, chosen == Vendor::Both ? rule.blanksForBoth : rule.blanks, share)};
 }
 
+SizingResult Sizing::answerAt(double terminals, TaskLevel level, const SizingRule &rule)
+{
+    SizingResult answer;
+    answer.terminals = terminals;
+    answer.scoreLevel = level;
+    answer.requiredScore = rule.requiredScore(terminals, level).value_or(0);
+    answer.hardwareLevel = level;
+    answer.bases = rule.bases(terminals, level);
+    answer.hardware = ServerMinimums::fromBases(answer.bases).value_or(ServerMinimums{});
+    return answer;
+}
+
 SizingOutcome<SizingResult> Sizing::run(const SizingRequest &request, const SizingProgress &progress,
                                         const SizingRule &rule)
 {
@@ -58,12 +70,13 @@ SizingOutcome<SizingResult> Sizing::run(const SizingRequest &request, const Sizi
     default:
         break;
     }
+    const SizingResult answer = answerAt(count->terminals, request.level(), rule);
     result.terminals = count->terminals;
     result.scoreLevel = scoreLevel;
     result.requiredScore = count->requiredScore;
-    result.hardwareLevel = request.level();
-    result.bases = rule.bases(count->terminals, result.hardwareLevel);
-    result.hardware = *ServerMinimums::fromBases(result.bases); // checked at every level by validCount
+    result.hardwareLevel = answer.hardwareLevel;
+    result.bases = answer.bases;
+    result.hardware = answer.hardware;
     result.heading = request.countText + SizingTexts::finalSuffix.in(request.language);
     return {SizingStatus::Done, std::move(result)};
 }

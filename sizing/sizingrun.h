@@ -41,6 +41,8 @@ enum class SizingStatus { Done, InvalidCount, ReadFailed, Abandoned };
 // blanks between a model and its percentage.
 struct SizingRule {
     std::optional<qint32> (*requiredScore)(double terminals, TaskLevel level);
+    // About how many terminals a score carries: the required score's formula turned round, before truncation.
+    double (*terminalsFor)(double score, TaskLevel level);
     MinimumBases (*bases)(double terminals, TaskLevel level);
     bool (*vendorMatches)(const CpuRecord &record, Vendor vendor);
     qsizetype blanks;
@@ -74,6 +76,9 @@ double percentage(double score, qint32 required);
 // vendor choice, read for every record that does, must take it.
 std::optional<Candidate> candidate(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor,
                                    const SizingRule &rule);
+// The answer without the catalogue for so many terminals at one level: the required score and the minimums
+// (a count that validCount accepted).
+SizingResult answerAt(double terminals, TaskLevel level, const SizingRule &rule);
 // Checks the count, reads the catalogue into the list and works out the minimums at the level read last.
 // The count text goes into the headings as typed, leading zeros included.
 SizingOutcome<SizingResult> run(const SizingRequest &request, const SizingProgress &progress, const SizingRule &rule);

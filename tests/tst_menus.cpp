@@ -76,6 +76,7 @@ private slots:
                                                     "Exit",
                                                     "Query the number of terminals the CPU can load",
                                                     "VDI",
+                                                    "Server farm planning…",
                                                     "Check the catalogue…",
                                                     "Open the program folder",
                                                     "Description",
@@ -120,8 +121,8 @@ private slots:
     {
         const WindowUnderTest test(sampleCatalogue, Language::English);
         QWidget *main = test.main;
-        const QStringList tools{"Query the number of terminals the CPU can load", "VDI", "Check the catalogue…",
-                                "Open the program folder"};
+        const QStringList tools{"Query the number of terminals the CPU can load", "VDI", "Server farm planning…",
+                                "Check the catalogue…", "Open the program folder"};
         QCOMPARE(::enabledEntries(main, 0), QStringList{"Exit"});
         QCOMPARE(::enabledEntries(main, 1), tools);
         typeInto(main, "30");
@@ -133,7 +134,7 @@ private slots:
         });
         clickIn(main, "Command1");
         QCOMPARE(file, QStringList{"Exit"});
-        QCOMPARE(toolsWhileReading, QStringList{"VDI"});
+        QCOMPARE(toolsWhileReading, (QStringList{"VDI", "Server farm planning…"}));
         QCOMPARE(help, QStringList());
         QCOMPARE(::enabledEntries(main, 0), (QStringList{"Copy result", "Save as PDF…", "Print…", "Exit"}));
         QCOMPARE(::enabledEntries(main, 2), (QStringList{"Description", "About Quarvel"}));
@@ -220,7 +221,7 @@ private slots:
         QFETCH(QString, verdict);
         QFETCH(QString, report);
         const WindowUnderTest test(catalogue, Language::English);
-        QWidget *check = openedFrom(test.main, Qt::Key_T, 2, "CatalogueCheckDialog");
+        QWidget *check = openedFrom(test.main, Qt::Key_T, 3, "CatalogueCheckDialog");
         QVERIFY(check);
         QCOMPARE(textIn(check, "verdict"), verdict);
         const QStringList lines = textIn(check, "report").split(u'\n');
@@ -241,7 +242,7 @@ private slots:
         FileManager fileManager;
         QDesktopServices::setUrlHandler("file", &fileManager, "open");
         QMenu *tools = openedBy(test.main, Qt::Key_T);
-        tools->actions().at(3)->trigger();
+        tools->actions().at(4)->trigger();
         tools->close();
         QDesktopServices::unsetUrlHandler("file");
         QCOMPARE(fileManager.opened, QUrl::fromLocalFile(test.catalogue.folder()));

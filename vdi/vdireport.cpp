@@ -4,10 +4,8 @@
 #include "vditexts.h"
 #include "version.h"
 
-namespace {
-
 // The steps of the answer with its figures: the score at the level it was worked out for, the minimums at theirs.
-ReportSection::Reasoning reasoning(const VdiSizing::Result &result, Language language)
+ReportSection::Reasoning VdiReport::reasoning(const VdiSizing::Result &result, Language language)
 {
     const QString n = Decimal::whole(result.terminals);
     const auto times = [&n](double figure) { return n + QStringLiteral(" × ") + Decimal::figure(figure); };
@@ -22,8 +20,6 @@ ReportSection::Reasoning reasoning(const VdiSizing::Result &result, Language lan
          times(VdiSizing::hddPerTerminal), times(hardware.network)},
         result, language);
 }
-
-} // namespace
 
 QString VdiReport::windowTitle(Language language)
 {

@@ -49,6 +49,11 @@ double VdiSizing::scoreFormula(double terminals, TaskLevel level)
     return (terminals * figures(level).score + scoreBase) / scoreDivisor;
 }
 
+double VdiSizing::terminalsFor(double score, TaskLevel level)
+{
+    return (score * scoreDivisor - scoreBase) / figures(level).score;
+}
+
 MinimumBases VdiSizing::bases(double terminals, TaskLevel level)
 {
     const LevelFigures perTerminal = figures(level);
@@ -56,15 +61,20 @@ MinimumBases VdiSizing::bases(double terminals, TaskLevel level)
             terminals * hddPerTerminal, terminals * perTerminal.network};
 }
 
-const SizingRule VdiSizing::rule{requiredScore, bases, ofVendorOrEitherWord, 7, 7};
+const SizingRule VdiSizing::rule{requiredScore, terminalsFor, bases, ofVendorOrEitherWord, 7, 7};
 
 VdiSizing::Outcome VdiSizing::calculate(const Request &request, const Progress &progress)
 {
     SizingOutcome<SizingResult> sized = Sizing::run(request, progress, rule);
     if (sized.status != Status::Done)
         return {sized.status, {}};
-    const ServerMinimums hardware = sized.result.hardware;
-    return {Status::Done, {std::move(sized.result), hardwareText(hardware, request.language)}};
+    return {Status::Done, completed(std::move(sized.result), request.language)};
+}
+
+VdiSizing::Result VdiSizing::completed(SizingResult answer, Language language)
+{
+    const ServerMinimums hardware = answer.hardware;
+    return {std::move(answer), hardwareText(hardware, language)};
 }
 
 QString VdiSizing::hardwareText(const ServerMinimums &hardware, Language language)

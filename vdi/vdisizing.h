@@ -22,8 +22,9 @@ constexpr double hddPerTerminal = 50; // GB
 
 // (N × score + 5500) ÷ 0.6, truncated
 std::optional<qint32> requiredScore(double terminals, TaskLevel level);
-// The required score before its truncation into 32 bits.
+// The required score before its truncation into 32 bits, and that formula turned round.
 double scoreFormula(double terminals, TaskLevel level);
+double terminalsFor(double score, TaskLevel level);
 // Memory N × memory ÷ 0.85, SSD N × 30 + 80, HDD N × 50, network N × network.
 MinimumBases bases(double terminals, TaskLevel level);
 // The model text holds the vendor's word; for both vendors, "Intel" or "AMD".
@@ -40,6 +41,8 @@ struct Result : SizingResult {
 using Outcome = SizingOutcome<Result>;
 
 Outcome calculate(const Request &request, const Progress &progress);
+// The texts of an answer: the four-line hardware text.
+Result completed(SizingResult answer, Language language);
 // Four lines joined by CR LF, without a line end after the last.
 QString hardwareText(const ServerMinimums &hardware, Language language);
 } // namespace VdiSizing

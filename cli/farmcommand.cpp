@@ -1,0 +1,87 @@
+#include "farmcommand.h"
+
+#include "clicatalogue.h"
+#include "clioptions.h"
+#include "csvemitter.h"
+#include "farmreport.h"
+#include "farmtexts.h"
+#include "output.h"
+#include "plaintextemitter.h"
+#include "rdpsizing.h"
+#include "reportfile.h"
+#include "sizingtexts.h"
+#include "vdisizing.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+// A plan as the JSON gives it: its figures, and what one server must have under the keys of rdp and vdi.
+QJsonObject planObject(const FarmPlanning::Plan &plan, const FarmPlanning::Result &result, FarmPlanning::Kind kind,
+                       Language language)
+{
+    QJsonObject object{{QStringLiteral("model"), plan.model},
+                       {QStringLiteral("score"), plan.score},
+                       {QStringLiteral("servers"), plan.active + result.spares},
+                       {QStringLiteral("active"), plan.active},
+                       {QStringLiteral("spare"), result.spares},
+                       {QStringLiteral("perServer"), plan.perServer},
+                       {QStringLiteral("percentage"), plan.percentage}};
+    const SizingResult answer = FarmPlanning::perServer(kind, plan, result.level);
+    if (kind == FarmPlanning::Kind::Vdi) {
+        object.insert(QStringLiteral("text"), VdiSizing::completed(answer, language).text);
+        return object;
+    }
+    const RdpSizing::Result server = RdpSizing::completed(answer, language);
+    object.insert(QStringLiteral("memory"), server.memory);
+    object.insert(QStringLiteral("ssd"), server.ssd);
+    object.insert(QStringLiteral("hdd"), server.hdd);
+    object.insert(QStringLiteral("network"), server.network);
+    object.insert(QStringLiteral("graphics"), server.graphics);
+    object.insert(QStringLiteral("system"), server.system);
+    return object;
+}
+
+} // namespace
+
+ExitStatus FarmCommand::run(const CliOptions &options)
+{
+    const FarmPlanning::Kind kind = options.kind.value_or(FarmPlanning::Kind::Rdp);
+    const TaskLevel level = options.level.value_or(TaskLevel::Medium);
+    const Vendor vendor = options.vendor.value_or(Vendor::Intel);
+    const FarmPlanning::Outcome outcome
+        = FarmPlanning::plan({kind, options.argument, level, vendor, options.concurrency, options.spares,
+                              options.catalogue, options.language},
+                             {});
+    switch (outcome.status) {
+    case FarmPlanning::Status::ReadFailed:
+        return CliCatalogue::reportReadFailure(options.catalogue, options.language);
+    case FarmPlanning::Status::InvalidCount:
+        Output::error(SizingTexts::invalidCount.in(options.language));
+        return ExitStatus::Usage;
+    case FarmPlanning::Status::InvalidSettings:
+    case FarmPlanning::Status::Abandoned:
+        Output::error(FarmTexts::invalidSettings.in(options.language));
+        return ExitStatus::Usage;
+    case FarmPlanning::Status::Done:
+        break;
+    }
+    CliCatalogue::warnWhenMissing(options.catalogue, options.language);
+    const FarmPlanning::Result &result = outcome.result;
+    const Report report = FarmReport::make(
+        {kind, options.argument, level, vendor, options.language, QDateTime::currentDateTime()}, result, 0);
+    if (options.csv) {
+        Output::text(CsvEmitter::csv(report));
+    } else if (options.json) {
+        QJsonArray plans;
+        for (const FarmPlanning::Plan &plan : result.plans)
+            plans << planObject(plan, result, kind, options.language);
+        Output::json(QJsonObject{{QStringLiteral("heading"), result.heading}, {QStringLiteral("plans"), plans}});
+    } else {
+        const auto scope = options.explain ? ReportWalker::Scope::Explained : ReportWalker::Scope::Answer;
+        for (const QString &line : PlainTextEmitter::lines(report, scope))
+            Output::line(line);
+    }
+    return ReportFile::write(options, report);
+}

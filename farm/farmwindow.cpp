@@ -1,0 +1,216 @@
+#include "farmwindow.h"
+
+#include "appfont.h"
+#include "calculationrun.h"
+#include "calculationwindowtexts.h"
+#include "cataloguetexts.h"
+#include "clientarea.h"
+#include "countkeyfilter.h"
+#include "farmreport.h"
+#include "farmtexts.h"
+#include "farmwindowtexts.h"
+#include "headingfit.h"
+#include "optiongroup.h"
+#include "plantablemodel.h"
+#include "rdptexts.h"
+#include "reportactions.h"
+#include "reporttexts.h"
+#include "sizingtexts.h"
+#include "twips.h"
+#include "windowplacement.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QTableView>
+
+#include <iterator>
+
+namespace {
+
+constexpr qreal headingPoints = 12;
+
+QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points = 9,
+              bool bold = false)
+{
+    auto *control = Twips::place<QLabel>(container, name, left, top, width, height);
+    control->setFont(AppFont::font(points, bold));
+    control->setTextFormat(Qt::PlainText);
+    return control;
+}
+
+QString lines(const QList<ReportRow> &rows, Language language)
+{
+    QStringList lines;
+    for (const ReportRow &row : rows)
+        lines << row.caption + ReportTexts::separator.in(language) + row.value;
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+FarmWindow::FarmWindow(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help,
+                       const Inputs &inputs)
+    : ChildWindow(mainWindow)
+    , m_catalogue(catalogue)
+    , m_language(language)
+    , m_help(help)
+{
+    createControls();
+    Form_Load(inputs);
+}
+
+void FarmWindow::createControls()
+{
+    setObjectName(QStringLiteral("FarmWindow"));
+    setFont(AppFont::font(9));
+    m_menuBar = new QMenuBar(this);
+    QWidget *area = ClientArea::belowMenuBar(this, m_menuBar, 8415, 8800);
+    Label1 = label(area, "Label1", 120, 120, 8175, 300, 10.5);
+    txbNumber1 = Twips::place<QLineEdit>(area, "txbNumber1", 120, 420, 8175, 375);
+    CountKeyFilter::install(txbNumber1);
+    Label1->setBuddy(txbNumber1);
+    Option7 = Twips::place<QRadioButton>(area, "Option7", 120, 900, 2600, 300);
+    Option8 = Twips::place<QRadioButton>(area, "Option8", 120, 1200, 2600, 300);
+    Option1 = Twips::place<QRadioButton>(area, "Option1", 2850, 900, 2700, 300);
+    Option2 = Twips::place<QRadioButton>(area, "Option2", 2850, 1200, 2700, 300);
+    Option3 = Twips::place<QRadioButton>(area, "Option3", 2850, 1500, 2700, 300);
+    Option4 = Twips::place<QRadioButton>(area, "Option4", 5700, 900, 2595, 300);
+    Option5 = Twips::place<QRadioButton>(area, "Option5", 5700, 1200, 2595, 300);
+    Option6 = Twips::place<QRadioButton>(area, "Option6", 5700, 1500, 2595, 300);
+    m_kinds = OptionGroup::make(this, {Option7, Option8});
+    m_levels = OptionGroup::make(this, {Option1, Option2, Option3});
+    m_vendors = OptionGroup::make(this, {Option4, Option5, Option6});
+    Option7->setChecked(true);
+    Label4 = label(area, "Label4", 120, 1950, 2600, 300);
+    spnConcurrency = Twips::place<QSpinBox>(area, "spnConcurrency", 2850, 1900, 1200, 375);
+    spnConcurrency->setRange(FarmPlanning::leastConcurrency, 100);
+    spnConcurrency->setValue(100);
+    Label4->setBuddy(spnConcurrency);
+    Label5 = label(area, "Label5", 4300, 1950, 2000, 300);
+    spnSpares = Twips::place<QSpinBox>(area, "spnSpares", 6400, 1900, 1000, 375);
+    spnSpares->setRange(0, FarmPlanning::mostSpares);
+    spnSpares->setValue(1);
+    Label5->setBuddy(spnSpares);
+    Command1 = Twips::place<QPushButton>(area, "Command1", 120, 2460, 8175, 495);
+
+    Label2 = label(area, "Label2", 120, 3100, 8175, 375, headingPoints, true);
+    Label2->setAlignment(Qt::AlignCenter);
+    tblPlans = Twips::place<QTableView>(area, "tblPlans", 120, 3550, 8175, 2800);
+    m_plans = new PlanTableModel(this, m_language);
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_plans);
+    m_sorted->setSortRole(Qt::UserRole);
+    tblPlans->setModel(m_sorted);
+    tblPlans->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblPlans->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblPlans->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblPlans->verticalHeader()->hide();
+    tblPlans->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed); // a million rows measure at once
+    tblPlans->verticalHeader()->setDefaultSectionSize(tblPlans->fontMetrics().height() + 6);
+    tblPlans->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblPlans->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    tblPlans->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // in the plans' own order
+    tblPlans->setSortingEnabled(true);
+    Text2 = Twips::place<QPlainTextEdit>(area, "Text2", 120, 6450, 8175, 1700);
+    Text2->setReadOnly(true);
+    Text2->setUndoRedoEnabled(false);
+    Label3 = label(area, "Label3", 120, 8250, 8175, 480);
+
+    QWidget *tabOrder[] = {txbNumber1, Option7, Option1, Option4, spnConcurrency, spnSpares, Command1, tblPlans, Text2};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    txbNumber1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &FarmWindow::Command1_Click);
+    connect(tblPlans->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &FarmWindow::showChosen);
+}
+
+void FarmWindow::Form_Load(const Inputs &inputs)
+{
+    setWindowTitle(FarmReport::windowTitle(m_language));
+    Label1->setText(FarmWindowTexts::label1.in(m_language));
+    QRadioButton *levels[] = {Option1, Option2, Option3};
+    for (int i = 0; i < 3; ++i)
+        levels[i]->setText(RdpTexts::choices.levels[i].in(m_language));
+    QRadioButton *vendors[] = {Option4, Option5, Option6};
+    for (int i = 0; i < 3; ++i)
+        vendors[i]->setText(RdpTexts::choices.vendor(Vendor(i)));
+    Option7->setText(FarmTexts::kinds[0].in(m_language));
+    Option8->setText(FarmTexts::kinds[1].in(m_language));
+    Label4->setText(FarmWindowTexts::concurrency.in(m_language));
+    Label5->setText(FarmWindowTexts::spares.in(m_language));
+    Command1->setText(FarmWindowTexts::command1.in(m_language));
+    Label2->setText(FarmWindowTexts::headingAtStart.in(m_language));
+    txbNumber1->setText(inputs.countText);
+    levels[int(inputs.level)]->setChecked(true);
+    vendors[int(inputs.vendor)]->setChecked(true);
+    m_reportActions = new ReportActions(this, m_language, {Text2});
+    WindowMenus::file(m_menuBar, this, m_reportActions, CalculationWindowTexts::close, m_language);
+    WindowMenus::help(m_menuBar, this, m_help, Command1, m_language);
+    WindowPlacement::centre(this);
+}
+
+void FarmWindow::Command1_Click()
+{
+    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return isUnloading(); });
+    const FarmPlanning::Request request{OptionGroup::chosen<FarmPlanning::Kind>(m_kinds),
+                                        txbNumber1->text(),
+                                        OptionGroup::chosen<TaskLevel>(m_levels),
+                                        OptionGroup::chosen<Vendor>(m_vendors),
+                                        spnConcurrency->value(),
+                                        spnSpares->value(),
+                                        m_catalogue,
+                                        m_language};
+    FarmPlanning::Progress progress;
+    progress.started = [this, &run](const QString &busyHeading) {
+        run.snapshotResults({Label2});
+        HeadingFit::setText(Label2, busyHeading, headingPoints);
+    };
+    progress.pump = [&run] { return run.pump({}); };
+    const FarmPlanning::Outcome outcome = FarmPlanning::plan(request, progress);
+    switch (outcome.status) {
+    case FarmPlanning::Status::Abandoned:
+        return;
+    case FarmPlanning::Status::InvalidCount:
+        run.showMessage(SizingTexts::invalidCount.in(m_language));
+        return;
+    case FarmPlanning::Status::InvalidSettings:
+        run.showMessage(FarmTexts::invalidSettings.in(m_language));
+        return;
+    case FarmPlanning::Status::ReadFailed:
+        run.restoreAndShowMessage(CatalogueTexts::readFailed.in(m_language));
+        return;
+    case FarmPlanning::Status::Done:
+        break;
+    }
+    std::tie(m_kind, m_countText, m_vendor) = std::tuple(request.kind, request.countText, request.vendor);
+    HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
+    m_plans->setPlans(outcome.result);
+    tblPlans->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_sorted->sort(-1);
+    tblPlans->setCurrentIndex(m_sorted->index(0, 0));
+    showChosen();
+}
+
+void FarmWindow::showChosen()
+{
+    const FarmPlanning::Result &result = m_plans->result();
+    const int chosen = m_sorted->mapToSource(tblPlans->currentIndex()).row();
+    m_reportActions->setReport(FarmReport::make(
+        {m_kind, m_countText, result.level, m_vendor, m_language, QDateTime::currentDateTime()}, result, chosen));
+    if (chosen < 0) {
+        Text2->clear();
+        Label3->clear();
+        return;
+    }
+    const FarmPlanning::Plan &plan = result.plans.at(chosen);
+    Text2->setPlainText(lines(FarmReport::perServer(m_kind, plan, result.level, m_language), m_language));
+    const qint32 memory = FarmPlanning::perServer(m_kind, plan, result.level).hardware.memory;
+    Label3->setText(lines(FarmReport::totals(plan, result.spares, memory, m_language), m_language));
+}
