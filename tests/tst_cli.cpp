@@ -64,6 +64,33 @@ private slots:
         QTest::newRow("vdi, CSV, Chinese")
             << QStringList{"vdi", "30", "--vendor", "amd", "--lang", "zh", "--csv"}
             << "型号,分数,百分比(%)\r\nAMD EPYC 7302,25000.5,103\r\nAMD Ryzen 9 5950X,46000,190\r\n";
+        QTest::newRow("farm: 90 % of 100 terminals, both vendors, one spare")
+            << QStringList{"farm", "100", "--vendor", "both", "--concurrency", "90", "--lang", "en"}
+            << "100 terminals - server farm plan:\nServer farm plans:\n"
+               "  Servers | Processor | Terminals per server | Percentage\n  2 + 1 | AMD Ryzen 9 5950X | 45 | 152%\n"
+               "  3 + 1 | Intel Xeon E-2388G | 30 | 112%\n  3 + 1 | AMD EPYC 7302 | 30 | 117%\n"
+               "  3 + 1 | Generic \"9000\" | 30 | 141%\n  4 + 1 | Intel Xeon Silver 4214R | 23 | 107%\n"
+               "Plan: 2 + 1 × AMD Ryzen 9 5950X, 45 terminals each\nMemory Minimum: 48 GB\nSSD Minimum: 420 GB\n"
+               "HDD Minimum: 2500 GB\nNIC Speed Min: 2000 Mbps\nRecommended Graphics Card: GT1030 2GB Or Integrated "
+               "Graphics\nServer System: Windows Server 2012 2016 2019 2022\nServers in all: 3 (2 at work + 1 spare)\n"
+               "Memory across the farm: 144 GB\n";
+        QTest::newRow("farm, VDI, no spare, JSON")
+            << QStringList{"farm",     "100", "--kind",  "vdi", "--level", "light",
+                           "--vendor", "amd", "--spare", "0",   "--json"}
+            << "{\n    \"heading\": \"100 terminals - server farm plan:\",\n    \"plans\": [\n        {\n"
+               "            \"active\": 2,\n            \"model\": \"AMD Ryzen 9 5950X\",\n"
+               "            \"perServer\": 50,\n            \"percentage\": 134,\n            \"score\": 46000,\n"
+               "            \"servers\": 2,\n            \"spare\": 0,\n            \"text\": \"Memory: 120 GB\\r\\n"
+               "SSD: 1620 GB\\r\\nHDD: 3000 GB\\r\\nNIC speed: 2000 Mbps\"\n        },\n        {\n"
+               "            \"active\": 4,\n            \"model\": \"AMD EPYC 7302\",\n            \"perServer\": 25,\n"
+               "            \"percentage\": 115,\n            \"score\": 25000,\n            \"servers\": 4,\n"
+               "            \"spare\": 0,\n            \"text\": \"Memory: 64 GB\\r\\nSSD: 840 GB\\r\\nHDD: 1500 "
+               "GB\\r\\n"
+               "NIC speed: 1000 Mbps\"\n        }\n    ]\n}\n";
+        QTest::newRow("farm, CSV")
+            << QStringList{"farm", "100", "--vendor", "amd", "--csv", "--lang", "en"}
+            << "Servers,Processor,Terminals per server,Percentage\r\n2 + 1,AMD Ryzen 9 5950X,50,138%\r\n"
+               "3 + 1,AMD EPYC 7302,34,105%\r\n";
     }
     void answers()
     {
@@ -86,6 +113,7 @@ private slots:
         QTest::newRow("rdp, beyond 32 bits")
             << QStringList{"rdp", "4294961", "--level", "light", "--lang", "en"} << 2 << invalid;
         QTest::newRow("vdi 0") << QStringList{"vdi", "0", "--lang", "en"} << 2 << invalid;
+        QTest::newRow("farm 00: no terminal") << QStringList{"farm", "00", "--lang", "en"} << 2 << invalid;
         QTest::newRow("rdp, empty, Chinese")
             << QStringList{"rdp", "", "--lang", "zh"} << 2 << "请输入正确的终端数量！\n";
         QTest::newRow("query, too short")
@@ -105,7 +133,11 @@ private slots:
                                              {"query", "1234", "--csv"},
                                              {"rdp", "5", "--csv", "--json"},
                                              {"check-catalogue", "a", "b"},
-                                             {"check-catalogue", "--pdf", "x.pdf"}};
+                                             {"check-catalogue", "--pdf", "x.pdf"},
+                                             {"farm", "5", "--concurrency", "0"},
+                                             {"farm", "5", "--spare", "10"},
+                                             {"farm", "5", "--kind", "sbc"},
+                                             {"rdp", "5", "--spare", "1"}};
         for (const QStringList &arguments : usageErrors)
             QTest::newRow(qPrintable("usage: " + arguments.join(u' '))) << arguments << 2 << "quarvel-cli: ";
     }
