@@ -65,8 +65,9 @@ int main(int argc, char *argv[])
 
     out << "Machine: " << processor() << ", " << QThread::idealThreadCount() << " cores, "
         << QSysInfo::prettyProductName() << ", Qt " << qVersion() << "\n\n";
-    out << "| lines | floor | RDP core | query core | VDI core | RDP window | query window | VDI window |\n"
-        << "|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+    out << "| lines | floor | RDP core | query core | VDI core | farm core | RDP window | query window | VDI window "
+           "| farm window |\n"
+        << "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     QString millionLines;
     const auto row = [&](const QString &label, const QString &folder, int runs) {
         const QString catalogue = QDir(folder).filePath(QStringLiteral("data.dll"));
@@ -75,8 +76,10 @@ int main(int argc, char *argv[])
         out << "| " << label << " | " << QStringLiteral("%1 ms").arg(floor, 0, 'f', floor < 10 ? 2 : 1) << " | "
             << figure(Measurements::coreRdp(catalogue, runs), floor) << " | "
             << figure(Measurements::coreQuery(catalogue, runs), floor) << " | "
-            << figure(Measurements::coreVdi(catalogue, runs), floor) << " | " << figure(windows.rdp, floor) << " | "
-            << figure(windows.query, floor) << " | " << figure(windows.vdi, floor) << " |\n";
+            << figure(Measurements::coreVdi(catalogue, runs), floor) << " | "
+            << figure(Measurements::coreFarm(catalogue, runs), floor) << " | " << figure(windows.rdp, floor) << " | "
+            << figure(windows.query, floor) << " | " << figure(windows.vdi, floor) << " | "
+            << figure(windows.farm, floor) << " |\n";
         out.flush();
     };
     if (onlyLines == 0)

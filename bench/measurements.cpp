@@ -3,12 +3,14 @@
 #include "barescan.h"
 #include "benchplatform.h"
 #include "capacityquery.h"
+#include "farmplan.h"
 #include "form1.h"
 #include "rdpsizing.h"
 #include "startup.h"
 #include "stopwatch.h"
 #include "vdisizing.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -55,6 +57,15 @@ double Measurements::coreVdi(const QString &catalogue, int runs)
     });
 }
 
+double Measurements::coreFarm(const QString &catalogue, int runs)
+{
+    return bestOf(runs, [&] {
+        FarmPlanning::plan({FarmPlanning::Kind::Rdp, QStringLiteral("30"), TaskLevel::Light, Vendor::Intel, 100, 1,
+                            catalogue, Language::English},
+                           {});
+    });
+}
+
 namespace {
 
 QWidget *openedWindow(const char *name)
@@ -96,6 +107,15 @@ Measurements::WindowFigures Measurements::windows(const QString &folder, int run
     vdi->findChild<QRadioButton *>(QStringLiteral("Option2"))->setChecked(true);
     figures.vdi = timeRunButton(vdi, QStringLiteral("10"), runs);
     vdi->close();
+
+    main->findChild<QRadioButton *>(QStringLiteral("Option1"))->setChecked(true);
+    for (QAction *action : main->findChildren<QAction *>()) {
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_G))
+            action->trigger();
+    }
+    QWidget *farm = openedWindow("FarmWindow");
+    figures.farm = timeRunButton(farm, QStringLiteral("30"), runs);
+    farm->close();
     main->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return figures;

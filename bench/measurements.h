@@ -12,6 +12,8 @@ double floor(const QString &catalogue, int runs);
 double coreRdp(const QString &catalogue, int runs);
 double coreQuery(const QString &catalogue, int runs);
 double coreVdi(const QString &catalogue, int runs);
+// The farm plan of the RDP request, every terminal at work, one spare server.
+double coreFarm(const QString &catalogue, int runs);
 
 // The real windows (the main window, and the query and VDI windows its buttons open) pressing their
 // buttons, with the event pump and the list and text boxes; folder holds the catalogue as data.dll.
@@ -19,6 +21,7 @@ struct WindowFigures {
     double rdp;
     double query;
     double vdi;
+    double farm; // the farm planning window, opened by its shortcut
 };
 WindowFigures windows(const QString &folder, int runs);
 

@@ -65,7 +65,7 @@ ReportActions::ReportActions(QWidget *window, Language language, std::initialize
     update();
 }
 
-void ReportActions::setReport(Report report)
+void ReportActions::setReport(ReportMaker report)
 {
     m_report = std::move(report);
     update();
@@ -85,7 +85,7 @@ void ReportActions::setFileChooser(FileChooser chooser)
 void ReportActions::update()
 {
     for (QAction *action : std::as_const(m_actions))
-        action->setEnabled(m_report && !m_busy);
+        action->setEnabled(bool(m_report) && !m_busy);
 }
 
 void ReportActions::showMenu(QWidget *area, const QPoint &position)
@@ -105,8 +105,9 @@ void ReportActions::copyToClipboard()
     if (!m_report)
         return;
     auto *data = new QMimeData;
-    data->setText(PlainTextEmitter::text(*m_report));
-    data->setHtml(HtmlEmitter::html(*m_report));
+    const Report report = m_report();
+    data->setText(PlainTextEmitter::text(report));
+    data->setHtml(HtmlEmitter::html(report));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -114,7 +115,7 @@ void ReportActions::saveAsPdf()
 {
     if (!m_report)
         return;
-    const Report report = *m_report;
+    const Report report = m_report();
     const QString suggested
         = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
               .filePath(QStringLiteral("Quarvel-%1.pdf").arg(report.created.toString(QStringLiteral("yyyyMMdd-HHmm"))));
@@ -141,7 +142,7 @@ void ReportActions::printReport()
         InformationBox::show(m_window, m_window->windowTitle(), CalculationWindowTexts::noPrinter.in(m_language));
         return;
     }
-    const Report report = *m_report;
+    const Report report = m_report();
     QPrinter printer;
     printer.setPageSize(QPageSize(ReportPdf::pageSize(QLocale::system())));
     printer.setDocName(report.title);

@@ -22,8 +22,10 @@ class ReportActions : public QObject
 public:
     ReportActions(QWidget *window, Language language, std::initializer_list<QPlainTextEdit *> textAreas = {});
 
-    // The report of a calculation that has just finished.
-    void setReport(Report report);
+    // The report of a calculation that has just finished, made when an action asks for it: a report of a million
+    // processors is not made for nothing.
+    using ReportMaker = std::function<Report()>;
+    void setReport(ReportMaker report);
     // While a calculation runs, nothing is handed over.
     void setBusy(bool busy);
     // Copy, save as PDF and print (where this Qt prints), for a menu.
@@ -42,7 +44,7 @@ private:
 
     QWidget *m_window;
     Language m_language;
-    std::optional<Report> m_report;
+    ReportMaker m_report;
     bool m_busy = false;
     QList<QAction *> m_actions;
 };

@@ -1,5 +1,6 @@
 #include "cataloguereader.h"
 
+#include "blanks.h"
 #include "scoretext.h"
 #include "soughttext.h"
 #include "systemtext.h"
@@ -267,6 +268,29 @@ QStringView CatalogueReader::model() const
         m_decoded = true;
     }
     return m_text;
+}
+
+QString CatalogueReader::trimmedModel() const
+{
+    QString text;
+    appendTrimmedModel(text);
+    return text;
+}
+
+void CatalogueReader::appendTrimmedModel(QString &text) const
+{
+    if (m_decoded) {
+        text += Blanks::trimmed(m_text);
+        return;
+    }
+    // Plain ASCII: straight from the bytes, in one copy.
+    qsizetype begin = 0;
+    qsizetype end = m_modelLength;
+    while (begin < end && m_modelBytes[begin] == ' ')
+        ++begin;
+    while (end > begin && m_modelBytes[end - 1] == ' ')
+        --end;
+    text += QLatin1String(m_modelBytes + begin, end - begin);
 }
 
 bool CatalogueReader::modelContains(const SoughtText &sought) const

@@ -54,6 +54,8 @@ private:
     bool decode(const char *bytes, qsizetype length, QString &text) const; // false where they are no valid text
     Line classify(const char *bytes, qsizetype length);
     QStringView model() const;
+    QString trimmedModel() const;
+    void appendTrimmedModel(QString &text) const;
     bool modelContains(const SoughtText &sought) const;
 
     RegularFile m_file;

@@ -7,6 +7,16 @@ QStringView CpuRecord::model() const
     return m_reader->model();
 }
 
+QString CpuRecord::trimmedModel() const
+{
+    return m_reader->trimmedModel();
+}
+
+void CpuRecord::appendTrimmedModel(QString &text) const
+{
+    m_reader->appendTrimmedModel(text);
+}
+
 bool CpuRecord::modelIsEmpty() const
 {
     return m_reader->m_modelLength == 0;

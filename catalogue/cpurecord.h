@@ -14,6 +14,9 @@ public:
     double score() const { return m_score; }
     // Field 0 exactly as read, blanks included; decoded only when asked for.
     QStringView model() const;
+    // The model text without its leading and trailing blanks, as the lists show it; or that appended to a text.
+    QString trimmedModel() const;
+    void appendTrimmedModel(QString &text) const;
     bool modelIsEmpty() const;
     // Whether the model text holds the sought text, case-sensitively, code unit by code unit.
     bool modelContains(const SoughtText &sought) const;

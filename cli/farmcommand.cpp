@@ -75,8 +75,8 @@ ExitStatus FarmCommand::run(const CliOptions &options)
         Output::text(CsvEmitter::csv(report));
     } else if (options.json) {
         QJsonArray plans;
-        for (const FarmPlanning::Plan &plan : result.plans)
-            plans << planObject(plan, result, kind, options.language);
+        for (qsizetype rank = 0; rank < result.count(); ++rank)
+            plans << planObject(result.plan(rank), result, kind, options.language);
         Output::json(QJsonObject{{QStringLiteral("heading"), result.heading}, {QStringLiteral("plans"), plans}});
     } else {
         const auto scope = options.explain ? ReportWalker::Scope::Explained : ReportWalker::Scope::Answer;

@@ -1,6 +1,5 @@
 #include "farmplan.h"
 
-#include "blanks.h"
 #include "farmtexts.h"
 #include "rdpsizing.h"
 #include "vdisizing.h"
@@ -8,12 +7,55 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
 qint64 ceilingOf(qint64 numerator, qint64 denominator)
 {
     return (numerator + denominator - 1) / denominator;
+}
+
+// The places of the plans in their order: fewest servers first, then the lowest score, then file order. Servers
+// and score are packed into 64 bits and sorted a byte at a time (a million in a few passes); scores that do not
+// fit 32 bits are compared as they are.
+QList<qint32> planOrder(const QList<FarmPlanning::Plan> &found)
+{
+    struct Key {
+        quint64 packed;
+        qint32 index;
+    };
+    const bool packable = std::all_of(found.cbegin(), found.cend(), [](const FarmPlanning::Plan &one) {
+        return one.score >= 0 && one.score < 4294967296.0;
+    });
+    std::vector<Key> keys(size_t(found.size()));
+    for (qsizetype i = 0; i < found.size(); ++i)
+        keys[i] = {(quint64(quint32(found[i].active)) << 32) | quint32(packable ? found[i].score : 0), qint32(i)};
+    if (packable) {
+        std::vector<Key> other(keys.size());
+        for (int shift = 0; shift < 64; shift += 8) {
+            size_t counts[257] = {};
+            for (const Key &key : keys)
+                ++counts[((key.packed >> shift) & 0xFF) + 1];
+            if (counts[((keys.empty() ? 0 : keys.front().packed >> shift) & 0xFF) + 1] == keys.size())
+                continue; // every key has this byte alike
+            for (int byte = 0; byte < 256; ++byte)
+                counts[byte + 1] += counts[byte];
+            for (const Key &key : keys)
+                other[counts[(key.packed >> shift) & 0xFF]++] = key;
+            keys.swap(other);
+        }
+    } else {
+        std::stable_sort(keys.begin(), keys.end(), [&found](const Key &one, const Key &other) {
+            return one.packed != other.packed ? one.packed < other.packed
+                                              : found[one.index].score < found[other.index].score;
+        });
+    }
+    QList<qint32> order;
+    order.reserve(found.size());
+    for (const Key &key : keys)
+        order.append(key.index);
+    return order;
 }
 
 } // namespace
@@ -78,8 +120,8 @@ FarmPlanning::Outcome FarmPlanning::plan(const Request &request, const Progress 
         const qint32 active = qint32(ceilingOf(result.concurrent, carried));
         const qint32 perServer = qint32(ceilingOf(result.concurrent, active));
         const qint32 required = *rule.requiredScore(perServer, request.level); // perServer ≤ capacity
-        result.plans.append({Blanks::trimmed(record.model()).toString(), score, carried, active, perServer,
-                             Sizing::percentage(score, required)});
+        result.found.append(
+            {record.trimmedModel(), score, carried, active, perServer, Sizing::percentage(score, required)});
     };
     switch (CpuCatalogue::read(request.catalogue, onRecord, progress.pump, &result.catalogue)) {
     case CpuCatalogue::Outcome::Abandoned:
@@ -89,9 +131,7 @@ FarmPlanning::Outcome FarmPlanning::plan(const Request &request, const Progress 
     default:
         break;
     }
-    std::stable_sort(result.plans.begin(), result.plans.end(), [](const Plan &one, const Plan &other) {
-        return one.active != other.active ? one.active < other.active : one.score < other.score;
-    });
+    result.order = planOrder(result.found);
     result.heading = request.countText + FarmTexts::finalSuffix.in(request.language);
     return {Status::Done, std::move(result)};
 }
@@ -99,4 +139,13 @@ FarmPlanning::Outcome FarmPlanning::plan(const Request &request, const Progress 
 SizingResult FarmPlanning::perServer(Kind kind, const Plan &plan, TaskLevel level)
 {
     return Sizing::answerAt(plan.perServer, level, ruleOf(kind));
+}
+
+QList<FarmPlanning::Plan> FarmPlanning::Result::plans() const
+{
+    QList<Plan> ordered;
+    ordered.reserve(count());
+    for (const qint32 place : order)
+        ordered.append(found.at(place));
+    return ordered;
 }

@@ -42,8 +42,16 @@ struct Result {
     int spares = 0;
     TaskLevel level = TaskLevel::Medium;
     QString heading;
-    QList<Plan> plans; // fewest servers first, then the lowest score, then file order
+    // The plans in file order, and their places in the plans' order: fewest servers first, then the lowest score,
+    // then file order. A million of them are made, and freed, in the order of their memory.
+    QList<Plan> found;
+    QList<qint32> order;
     CpuCatalogue::Facts catalogue;
+
+    qsizetype count() const { return order.size(); }
+    // The plan at that place in the plans' order.
+    const Plan &plan(qsizetype rank) const { return found.at(order.at(rank)); }
+    QList<Plan> plans() const;
 };
 
 enum class Status { Done, InvalidCount, InvalidSettings, ReadFailed, Abandoned };

@@ -103,14 +103,15 @@ Report FarmReport::make(const Inputs &inputs, const FarmPlanning::Result &result
                                {FarmTexts::servers.in(language), FarmTexts::processor.in(language),
                                 FarmTexts::perServer.in(language), FarmTexts::percentage.in(language)},
                                {}};
-    for (const FarmPlanning::Plan &plan : result.plans) {
+    for (qsizetype rank = 0; rank < result.count(); ++rank) {
+        const FarmPlanning::Plan &plan = result.plan(rank);
         plans.rows.append({servers(plan, result.spares), plan.model, QString::number(plan.perServer),
                            Decimal::whole(plan.percentage) + u'%'});
     }
     report.sections << plans;
-    if (result.plans.isEmpty())
+    if (result.count() == 0)
         return report;
-    const FarmPlanning::Plan &plan = result.plans.at(std::clamp<qsizetype>(chosen, 0, result.plans.size() - 1));
+    const FarmPlanning::Plan &plan = result.plan(std::clamp<qsizetype>(chosen, 0, result.count() - 1));
     QList<ReportRow> rows{
         {FarmTexts::plan.in(language),
          FarmTexts::planText.in(language).arg(servers(plan, result.spares), plan.model).arg(plan.perServer)}};

@@ -23,7 +23,7 @@ QList<ReportRow> perServer(FarmPlanning::Kind kind, const FarmPlanning::Plan &pl
 // The plan chosen and the farm's totals: servers, and memory across the farm.
 QList<ReportRow> totals(const FarmPlanning::Plan &plan, int spares, qint32 memoryPerServer, Language language);
 // The inputs, the catalogue, the heading, every plan, the chosen plan (the first where none is chosen) with what
-// one server must have and the totals, and how it was worked out.
+// one server must have and the totals, and how it was worked out. chosen: its place in the plans' order.
 Report make(const Inputs &inputs, const FarmPlanning::Result &result, qsizetype chosen);
 
 } // namespace FarmReport

@@ -23,10 +23,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTableView>
 
@@ -104,26 +102,23 @@ void FarmWindow::createControls()
     Label2->setAlignment(Qt::AlignCenter);
     tblPlans = Twips::place<QTableView>(area, "tblPlans", 120, 3550, 8175, 2800);
     m_plans = new PlanTableModel(this, m_language);
-    m_sorted = new QSortFilterProxyModel(this);
-    m_sorted->setSourceModel(m_plans);
-    m_sorted->setSortRole(Qt::UserRole);
-    tblPlans->setModel(m_sorted);
+    tblPlans->setModel(m_plans);
     tblPlans->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblPlans->setSelectionMode(QAbstractItemView::SingleSelection);
     tblPlans->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblPlans->verticalHeader()->hide();
     tblPlans->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed); // a million rows measure at once
     tblPlans->verticalHeader()->setDefaultSectionSize(tblPlans->fontMetrics().height() + 6);
-    tblPlans->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths set once, from the headings: measured on every answer they would cost more than the answer.
+    tblPlans->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblPlans->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tblPlans->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // in the plans' own order
     tblPlans->setSortingEnabled(true);
-    Text2 = Twips::place<QPlainTextEdit>(area, "Text2", 120, 6450, 8175, 1700);
-    Text2->setReadOnly(true);
-    Text2->setUndoRedoEnabled(false);
+    Label6 = label(area, "Label6", 120, 6450, 8175, 1700);
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3 = label(area, "Label3", 120, 8250, 8175, 480);
 
-    QWidget *tabOrder[] = {txbNumber1, Option7, Option1, Option4, spnConcurrency, spnSpares, Command1, tblPlans, Text2};
+    QWidget *tabOrder[] = {txbNumber1, Option7, Option1, Option4, spnConcurrency, spnSpares, Command1, tblPlans};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     txbNumber1->setFocus();
@@ -146,11 +141,16 @@ void FarmWindow::Form_Load(const Inputs &inputs)
     Label4->setText(FarmWindowTexts::concurrency.in(m_language));
     Label5->setText(FarmWindowTexts::spares.in(m_language));
     Command1->setText(FarmWindowTexts::command1.in(m_language));
+    const QFontMetrics metrics = tblPlans->horizontalHeader()->fontMetrics();
+    for (int column : {0, 2, 3}) {
+        const QString heading = m_plans->headerData(column, Qt::Horizontal).toString();
+        tblPlans->setColumnWidth(column, metrics.horizontalAdvance(heading) + 24);
+    }
     Label2->setText(FarmWindowTexts::headingAtStart.in(m_language));
     txbNumber1->setText(inputs.countText);
     levels[int(inputs.level)]->setChecked(true);
     vendors[int(inputs.vendor)]->setChecked(true);
-    m_reportActions = new ReportActions(this, m_language, {Text2});
+    m_reportActions = new ReportActions(this, m_language);
     WindowMenus::file(m_menuBar, this, m_reportActions, CalculationWindowTexts::close, m_language);
     WindowMenus::help(m_menuBar, this, m_help, Command1, m_language);
     WindowPlacement::centre(this);
@@ -191,26 +191,28 @@ void FarmWindow::Command1_Click()
     }
     std::tie(m_kind, m_countText, m_vendor) = std::tuple(request.kind, request.countText, request.vendor);
     HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
-    m_plans->setPlans(outcome.result);
     tblPlans->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_sorted->sort(-1);
-    tblPlans->setCurrentIndex(m_sorted->index(0, 0));
-    showChosen();
+    m_plans->setPlans(outcome.result);
+    if (m_plans->rowCount() > 0)
+        tblPlans->setCurrentIndex(m_plans->index(0, 0)); // which shows it
+    else
+        showChosen();
 }
 
 void FarmWindow::showChosen()
 {
     const FarmPlanning::Result &result = m_plans->result();
-    const int chosen = m_sorted->mapToSource(tblPlans->currentIndex()).row();
-    m_reportActions->setReport(FarmReport::make(
-        {m_kind, m_countText, result.level, m_vendor, m_language, QDateTime::currentDateTime()}, result, chosen));
+    const qsizetype chosen = tblPlans->currentIndex().isValid() ? m_plans->rankAt(tblPlans->currentIndex().row()) : -1;
+    const FarmReport::Inputs inputs{m_kind,   m_countText, result.level,
+                                    m_vendor, m_language,  QDateTime::currentDateTime()};
+    m_reportActions->setReport([inputs, result, chosen] { return FarmReport::make(inputs, result, chosen); });
     if (chosen < 0) {
-        Text2->clear();
+        Label6->clear();
         Label3->clear();
         return;
     }
-    const FarmPlanning::Plan &plan = result.plans.at(chosen);
-    Text2->setPlainText(lines(FarmReport::perServer(m_kind, plan, result.level, m_language), m_language));
+    const FarmPlanning::Plan &plan = result.plan(chosen);
+    Label6->setText(lines(FarmReport::perServer(m_kind, plan, result.level, m_language), m_language));
     const qint32 memory = FarmPlanning::perServer(m_kind, plan, result.level).hardware.memory;
     Label3->setText(lines(FarmReport::totals(plan, result.spares, memory, m_language), m_language));
 }

@@ -8,10 +8,8 @@ class PlanTableModel;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QSortFilterProxyModel;
 class QSpinBox;
 class QTableView;
 class ReportActions;
@@ -50,7 +48,6 @@ private:
     QButtonGroup *m_levels;
     QButtonGroup *m_vendors;
     PlanTableModel *m_plans;
-    QSortFilterProxyModel *m_sorted;
     FarmPlanning::Kind m_kind = FarmPlanning::Kind::Rdp; // of the plans shown
     QString m_countText;                                 // of the plans shown
     Vendor m_vendor = Vendor::Intel;                     // of the plans shown
@@ -72,6 +69,6 @@ private:
     QPushButton *Command1;
     QLabel *Label2;
     QTableView *tblPlans;
-    QPlainTextEdit *Text2;
+    QLabel *Label6;
     QLabel *Label3;
 };

@@ -4,6 +4,9 @@
 #include "farmreport.h"
 #include "farmtexts.h"
 
+#include <algorithm>
+#include <numeric>
+
 PlanTableModel::PlanTableModel(QObject *parent, Language language)
     : QAbstractTableModel(parent)
     , m_language(language)
@@ -13,12 +16,13 @@ void PlanTableModel::setPlans(const FarmPlanning::Result &result)
 {
     beginResetModel();
     m_result = result;
+    m_rows.clear();
     endResetModel();
 }
 
 int PlanTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_result.plans.size());
+    return parent.isValid() ? 0 : int(m_result.count());
 }
 
 int PlanTableModel::columnCount(const QModelIndex &parent) const
@@ -28,13 +32,9 @@ int PlanTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant PlanTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_result.plans.size())
+    if (!index.isValid() || index.row() >= m_result.count())
         return {};
-    const FarmPlanning::Plan &plan = m_result.plans.at(index.row());
-    if (role == Qt::UserRole) {
-        const QVariant figures[] = {plan.active + m_result.spares, plan.model, plan.perServer, plan.percentage};
-        return figures[index.column()];
-    }
+    const FarmPlanning::Plan &plan = m_result.plan(rankAt(index.row()));
     if (role == Qt::TextAlignmentRole)
         return int((index.column() == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
@@ -51,4 +51,35 @@ QVariant PlanTableModel::headerData(int section, Qt::Orientation orientation, in
     const Bilingual *const headings[]
         = {&FarmTexts::servers, &FarmTexts::processor, &FarmTexts::perServer, &FarmTexts::percentage};
     return headings[section]->in(m_language);
+}
+
+void PlanTableModel::sort(int column, Qt::SortOrder order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QList<qsizetype> ranks;
+    for (const QModelIndex &index : before)
+        ranks << rankAt(index.row());
+    m_rows.clear();
+    if (column >= 0) {
+        m_rows.resize(m_result.count());
+        std::iota(m_rows.begin(), m_rows.end(), 0);
+        const auto key = [this, column](qsizetype rank) {
+            const FarmPlanning::Plan &plan = m_result.plan(rank);
+            return column == 0 ? double(plan.active) : column == 2 ? double(plan.perServer) : plan.percentage;
+        };
+        const auto less = [&](qsizetype one, qsizetype other) {
+            return column == 1 ? m_result.plan(one).model < m_result.plan(other).model : key(one) < key(other);
+        };
+        std::stable_sort(m_rows.begin(), m_rows.end(), [&](qsizetype one, qsizetype other) {
+            return order == Qt::AscendingOrder ? less(one, other) : less(other, one);
+        });
+    }
+    QModelIndexList after;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const qsizetype row = m_rows.isEmpty() ? ranks[i] : m_rows.indexOf(ranks[i]);
+        after << index(int(row), before[i].column());
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

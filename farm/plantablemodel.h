@@ -4,8 +4,8 @@
 
 #include <QAbstractTableModel>
 
-// The plans of a farm as a table: servers ("4 + 1"), processor, terminals per server, percentage. Each cell
-// gives its figure for sorting (Qt::UserRole).
+// The plans of a farm as a table: servers ("4 + 1"), processor, terminals per server, percentage; in the plans'
+// own order, or sorted by a column (the sort is the model's own: a million rows need no proxy between).
 class PlanTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -15,13 +15,18 @@ public:
 
     void setPlans(const FarmPlanning::Result &result);
     const FarmPlanning::Result &result() const { return m_result; }
+    // The place in the plans' order of the plan a row shows.
+    qsizetype rankAt(int row) const { return m_rows.isEmpty() ? row : m_rows.at(row); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // A column below 0 goes back to the plans' order.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
     Language m_language;
     FarmPlanning::Result m_result;
+    QList<qsizetype> m_rows; // the rows' places in the plans' order, where sorted by a column
 };

@@ -109,7 +109,8 @@ void Form2::Command1_Click()
     }
     showPendingEntries();
     Text2->moveCursor(QTextCursor::Start); // the view opens on the first entry
-    m_reportActions->setReport(QueryReport::make(typed, outcome, language, QDateTime::currentDateTime()));
+    m_reportActions->setReport(
+        [=, created = QDateTime::currentDateTime()] { return QueryReport::make(typed, outcome, language, created); });
 }
 
 void Form2::showPendingEntries()

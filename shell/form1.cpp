@@ -273,8 +273,8 @@ void Form1::Command1_Click()
     Label13->setText(result.graphics);
     HeadingFit::setText(Label15, result.heading, headingPoints);
     Label19->setText(result.system);
-    m_reportActions->setReport(
-        RdpReport::make({request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, result));
+    const SizingReport::Inputs inputs{request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()};
+    m_reportActions->setReport([inputs, result] { return RdpReport::make(inputs, result); });
 }
 
 void Form1::Command2_Click()

@@ -1,6 +1,5 @@
 #include "sizingrun.h"
 
-#include "blanks.h"
 #include "listentry.h"
 #include "sizingtexts.h"
 
@@ -26,10 +25,10 @@ std::optional<Candidate> Sizing::candidate(const CpuRecord &record, qint32 requi
     const Vendor chosen = vendor();
     if (!rule.vendorMatches(record, chosen))
         return std::nullopt;
-    const QStringView model = Blanks::trimmed(record.model());
+    QString model = record.trimmedModel();
     const double share = percentage(record.score(), required);
-    return Candidate{model.toString(), record.score(), share,
-                     ListEntry::make(model, chosen == Vendor::Both ? rule.blanksForBoth : rule.blanks, share)};
+    QString entry = ListEntry::make(model, chosen == Vendor::Both ? rule.blanksForBoth : rule.blanks, share);
+    return Candidate{std::move(model), record.score(), share, std::move(entry)};
 }
 
 SizingResult Sizing::answerAt(double terminals, TaskLevel level, const SizingRule &rule)

@@ -90,7 +90,7 @@ private slots:
         const auto outcome = planned(kind, count, TaskLevel::Medium, concurrency, spares, catalogue.path());
         QCOMPARE(outcome.status, FarmPlanning::Status::Done);
         QList<qint32> found;
-        for (const FarmPlanning::Plan &p : outcome.result.plans)
+        for (const FarmPlanning::Plan &p : outcome.result.plans())
             found << p.capacity << p.active << p.perServer << qint32(std::min(p.percentage, 2147483647.0));
         QCOMPARE(found, plan);
         QCOMPARE(outcome.result.spares, spares);
@@ -102,7 +102,7 @@ private slots:
         const TestCatalogue catalogue(TestCatalogue::lines(
             {"Intel D,9200", "AMD A,60000", "Generic B,9300", "Intel C,9200", "AMD E,20000", "Intel F,3000"}));
         QStringList models;
-        for (const auto &plan : planned(Kind::Rdp, "30", TaskLevel::Medium, 100, 1, catalogue.path()).result.plans)
+        for (const auto &plan : planned(Kind::Rdp, "30", TaskLevel::Medium, 100, 1, catalogue.path()).result.plans())
             models << plan.model + u' ' + QString::number(plan.active);
         QCOMPARE(models, (QStringList{"AMD A 1", "AMD E 2", "Intel D 3", "Intel C 3", "Generic B 3"}));
     }
@@ -145,7 +145,7 @@ private slots:
                         for (const Candidate &candidate : Sizing::run(request, {}, *rule).result.candidates)
                             listed << candidate.model;
                         QStringList oneServer;
-                        for (const auto &plan : planned(kind, count, level, 100, 0, catalogue.path()).result.plans) {
+                        for (const auto &plan : planned(kind, count, level, 100, 0, catalogue.path()).result.plans()) {
                             if (plan.active == 1)
                                 oneServer << plan.model;
                         }
@@ -216,7 +216,7 @@ private slots:
         for (int column = 0; column < 4; ++column)
             first << table->model()->index(0, column).data().toString();
         QCOMPARE(table->currentIndex().row(), 0);
-        QCOMPARE((QStringList{textIn(farm, "Label2"), first.join(" | "), textIn(farm, "Text2").section(u'\n', 0, 0),
+        QCOMPARE((QStringList{textIn(farm, "Label2"), first.join(" | "), textIn(farm, "Label6").section(u'\n', 0, 0),
                               textIn(farm, "Label3")}),
                  shown);
         QCOMPARE(table->model()->rowCount(), 4);

@@ -146,6 +146,6 @@ void Form3::Command1_Click()
         return;
     HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
     Text2->setPlainText(outcome.result.text);
-    m_reportActions->setReport(VdiReport::make(
-        {request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()}, outcome.result));
+    const SizingReport::Inputs inputs{request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()};
+    m_reportActions->setReport([inputs, result = outcome.result] { return VdiReport::make(inputs, result); });
 }
