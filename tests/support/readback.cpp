@@ -1,5 +1,7 @@
 #include "readback.h"
 
+#include <QRegularExpression>
+
 #include <libxml/HTMLparser.h>
 
 namespace {
@@ -37,41 +39,21 @@ QList<Readback::HtmlBlock> Readback::htmlBlocks(const QString &html)
 
 std::optional<QList<QStringList>> Readback::csvRows(const QString &csv)
 {
+    // A field, quoted (any character, a quote doubled) or plain (no comma, quote or line end), then a comma or the
+    // CR LF that ends every row, the last too.
+    static const QRegularExpression field(QStringLiteral("(?:\"((?:[^\"]|\"\")*)\"|([^,\"\\r\\n]*))(,|\\r\\n)"));
     QList<QStringList> rows;
     QStringList row;
-    QString field;
-    qsizetype i = 0;
-    while (i < csv.size()) {
-        if (csv[i] == u'"') { // a quoted field: any character, a quote doubled
-            for (++i;; ++i) {
-                if (i >= csv.size())
-                    return std::nullopt;
-                if (csv[i] == u'"') {
-                    if (i + 1 < csv.size() && csv[i + 1] == u'"')
-                        field += csv[++i];
-                    else
-                        break;
-                } else {
-                    field += csv[i];
-                }
-            }
-            ++i;
-        } else {
-            while (i < csv.size() && csv[i] != u',' && csv[i] != u'\r' && csv[i] != u'\n') {
-                if (csv[i] == u'"')
-                    return std::nullopt;
-                field += csv[i++];
-            }
-        }
-        row << std::exchange(field, QString());
-        if (i < csv.size() && csv[i] == u',') {
-            ++i;
-            continue;
-        }
-        if (csv.mid(i, 2) != u"\r\n")
-            return std::nullopt; // every row ends with CR LF, the last too
-        i += 2;
-        rows << std::exchange(row, QStringList());
+    for (qsizetype at = 0; at < csv.size();) {
+        const QRegularExpressionMatch match
+            = field.match(csv, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!match.hasMatch())
+            return std::nullopt;
+        row << (match.capturedStart(1) >= 0 ? match.captured(1).replace(QStringLiteral("\"\""), QStringLiteral("\""))
+                                            : match.captured(2));
+        if (match.captured(3) != u",")
+            rows << std::exchange(row, QStringList());
+        at = match.capturedEnd();
     }
-    return rows;
+    return row.isEmpty() ? std::optional(rows) : std::nullopt;
 }

@@ -33,6 +33,10 @@ struct MessageBoxCatcher {
     QList<Box> boxes;
 };
 
+// Four processors: AMD, two Intel, one of neither vendor.
+inline const QByteArray sampleCatalogue = TestCatalogue::lines(
+    {"AMD EPYC 7302,25000", "Intel Xeon E-2388G,23761", "Intel Xeon Silver 4214R,18200", "Sample 1234,5000"});
+
 template <class Control> Control *in(QWidget *window, const char *name)
 {
     return window->findChild<Control *>(QLatin1String(name));
