@@ -62,7 +62,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
     const QCommandLineOption csvOption(
         QStringLiteral("csv"),
-        QStringLiteral("rdp and vdi: print the candidate list as CSV (model, score, percentage)."));
+        QStringLiteral("rdp and vdi: the candidate list as CSV (model, score, percentage); farm: the plans."));
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("Also write the report as a PDF file."),
                                        QStringLiteral("file"));
     const QCommandLineOption kindOption(QStringLiteral("kind"), QStringLiteral("farm: the servers, rdp or vdi."),

@@ -118,7 +118,9 @@ void FarmWindow::createControls()
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3 = label(area, "Label3", 120, 8250, 8175, 480);
 
-    QWidget *tabOrder[] = {txbNumber1, Option7, Option1, Option4, spnConcurrency, spnSpares, Command1, tblPlans};
+    // Every option in the chain: Tab stops at whichever of a group is selected.
+    QWidget *tabOrder[] = {txbNumber1, Option7, Option8,        Option1,   Option2,  Option3, Option4,
+                           Option5,    Option6, spnConcurrency, spnSpares, Command1, tblPlans};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     txbNumber1->setFocus();

@@ -191,7 +191,8 @@ private slots:
                                                 "服务器总数：2（1台工作 + 1台备用）\n全部服务器内存：64 GB"};
     }
     // Opened by its shortcut, it takes over the main window's count, level and vendor, which it holds disabled;
-    // 90 % of 25 typed and chosen, its plans in a table, the first chosen, what one server must have and the totals.
+    // Tab stops at each option group's choice; 90 % of 25 typed and chosen, its plans in a table, the first chosen,
+    // what one server must have and the totals.
     void window()
     {
         QFETCH(Language, language);
@@ -204,12 +205,16 @@ private slots:
         QTest::keyClick(test.main, Qt::Key_G, Qt::ControlModifier);
         QPointer<QWidget> farm = openedWindow("FarmWindow");
         const auto goes = qScopeGuard([&farm] { delete farm.data(); });
-        QVERIFY(farm && !test.main->isEnabled());
+        QVERIFY(farm && !test.main->isEnabled() && QTest::qWaitForWindowActive(farm));
+        QCOMPARE(QApplication::focusWidget(), in<QWidget>(farm, "txbNumber1"));
         QCOMPARE(textIn(farm, "txbNumber1"), "25");
         QVERIFY(in<QRadioButton>(farm, "Option2")->isChecked() && in<QRadioButton>(farm, "Option6")->isChecked());
-        auto *concurrency = in<QSpinBox>(farm, "spnConcurrency");
-        concurrency->selectAll();
-        QTest::keyClicks(concurrency, "90");
+        for (const char *stop : {"Option7", "Option2", "Option6", "spnConcurrency"}) { // a stop for each group
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), stop);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "90");
         clickIn(farm, "Command1");
         const auto *table = in<QTableView>(farm, "tblPlans");
         QStringList first;

@@ -1,13 +1,10 @@
-// Start-up: the probe that registers the common-controls components, the language rule, the POSIX locale, the
-// en.dll marker.
+// Start-up: the probe that registers the common-controls components, the language rule, the POSIX locale.
 
 #include "fakeplatform.h"
 #include "languageselection.h"
 #include "posixplatform.h"
 #include "startupprobe.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -138,20 +135,6 @@ private slots:
         qputenv("LANG", lang.toLatin1());
         QCOMPARE(QString::fromStdString(PosixPlatform::messagesLocale()), locale);
         QCOMPARE(QString::fromStdString(PosixPlatform::languageCode(locale.toStdString())), code);
-    }
-
-    // An en.dll folder is no marker, an empty file is.
-    void marker()
-    {
-        QTemporaryDir folder;
-        const std::string path = folder.filePath("en.dll").toStdString();
-        PosixPlatform platform;
-        QVERIFY(!platform.isOrdinaryFile(path) && QDir(folder.path()).mkdir("en.dll"));
-        QVERIFY(!platform.isOrdinaryFile(path));
-        QVERIFY(QDir(folder.path()).rmdir("en.dll"));
-        QFile empty(folder.filePath("en.dll"));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        QVERIFY(platform.isOrdinaryFile(path));
     }
 };
 

@@ -1,9 +1,8 @@
 // The catalogue reader against a plain reading of the format, and files that only a POSIX system lets a test
-// make: FIFOs and links, a disk that fails, a line of 256 MiB, no descriptor left.
+// make: FIFOs and links, a line of 256 MiB, no descriptor left.
 
 #include "cataloguereader.h"
 #include "cpucatalogue.h"
-#include "faultydisk.h"
 #include "fuzzsupport.h"
 #include "testcatalogue.h"
 
@@ -58,18 +57,6 @@ private slots:
         QCOMPARE(CpuCatalogue::read(folder + "/dangling.dll", {}), CpuCatalogue::Outcome::Missing);
         QVERIFY(mkfifo(QFile::encodeName(folder + "/fifo.dll").constData(), 0600) == 0);
         QVERIFY(!CatalogueReader(folder + "/fifo.dll").isOpen());
-    }
-
-    // A disk that fails after the first 64 KiB, where a line ends: the lines read before are no answer.
-    void readError()
-    {
-        QByteArray content;
-        for (int i = 0; content.size() < 200000; ++i)
-            content += "Intel Xeon " + QByteArray::number(i).rightJustified(13, '0') + ",61312\r\n";
-        QCOMPARE(content.indexOf("\r\n", 64 * 1024 - 2), 64 * 1024 - 2);
-        const TestCatalogue catalogue(content);
-        const FaultyDisk disk(catalogue.path(), 64 * 1024);
-        QCOMPARE(CpuCatalogue::read(catalogue.path(), [](const CpuRecord &) {}), CpuCatalogue::Outcome::Failed);
     }
 
     // A line of 256 MiB is let go as it is read: the peak memory stays flat and the pump keeps running.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
@@ -17,6 +18,14 @@ public:
 
     QString folder() const { return m_folder.path(); }
     QString path() const { return m_folder.filePath(QStringLiteral("data.dll")); }
+
+    // Makes the catalogue a file whose reading fails with an I/O error: a link to this process's memory from
+    // address 0, where Linux has one. False where there is none.
+    bool makeUnreadable() const
+    {
+        return QFileInfo(QStringLiteral("/proc/self/mem")).isFile() && QFile::remove(path())
+            && QFile::link(QStringLiteral("/proc/self/mem"), path());
+    }
 
     // CR LF after every line, each in the encoding the reader expects: UTF-8, or on Windows the ANSI code page
     // (GBK in the Chinese locale the tests run in there).

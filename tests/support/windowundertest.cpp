@@ -83,18 +83,6 @@ QStringList itemsIn(QWidget *window)
     return items;
 }
 
-QStringList resultsShown(QWidget *window)
-{
-    QStringList shown;
-    for (const QLabel *label : window->findChildren<QLabel *>())
-        shown << label->objectName() + u'=' + label->text() + u'@' + label->font().toString();
-    for (const QPlainTextEdit *box : window->findChildren<QPlainTextEdit *>())
-        shown << box->objectName() + u'=' + box->toPlainText();
-    if (const auto *list = in<QComboBox>(window, "Combo1"))
-        shown << itemsIn(window) << QString::number(list->currentIndex());
-    return shown;
-}
-
 void atPump(int n, std::function<void()> action)
 {
     // Events posted while posted events are delivered wait for the next round, so each round is one pump.

@@ -46,7 +46,5 @@ void typeInto(QWidget *window, const QString &keys);
 void clickIn(QWidget *window, const char *name); // where a user clicks, on an option's circle or caption
 QString textIn(QWidget *window, const char *name);
 QStringList itemsIn(QWidget *window); // the entries of its processor list
-// Everything a window's labels, result boxes and processor list show, with the list's current entry.
-QStringList resultsShown(QWidget *window);
 // Runs an action inside the n-th event pump from now (1: the next one), e.g. during a catalogue reading.
 void atPump(int n, std::function<void()> action);
