@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-# A copy of the shared planted-fault tool, with report/ among the folders it plants faults in.
+# A copy of the shared planted-fault tool, with every room of the program among the folders it plants faults in
+# (the sizing flow, the calculation windows and the farm planning too), and the farm window's layout left alone.
 """Seeded mutation testing for the project: how many planted faults does its own test suite catch?
 
   tools/mutate.py --repo CHECKOUT [--seed N] [--count K] [--jobs 2]
@@ -10,7 +11,8 @@ incrementally, runs ctest, and restores the file. A mutant is killed when a test
 does not compile (not counted). Prints the survivors and, last, 'killed X of Y mutants (Z %)'."""
 import argparse, os, random, re, shutil, subprocess, sys, tempfile, time
 
-DIRS = ["catalogue", "common", "rdp", "query", "vdi", "report", "widgets", "shell", "cli"]
+DIRS = ["catalogue", "common", "sizing", "rdp", "query", "vdi", "farm", "report", "widgets", "calculationwindow",
+        "shell", "cli"]
 SKIP = re.compile(r"(platform|main\.cpp|win32|bench)")
 OPS = [
     (r"(?<![<>=!])<=(?!=)", "<"), (r"(?<![<>=!-])<(?![<=])", "<="), (r"(?<![<>=!-])>=", ">"),
@@ -36,7 +38,7 @@ def candidates(root):
                     if "template" in s or "#include" in s or "static_cast<" in s or "std::" in s and "<" in s:
                         continue
                     for k, (pat, rep) in enumerate(OPS):
-                        if rep is None and re.search(r"form\d|texts|placement|appfont", f):
+                        if rep is None and re.search(r"form\d|farmwindow|texts|placement|appfont", f):
                             continue  # layout and font sizes: a twip more is no fault
                         for m in re.finditer(pat, line):
                             out.append((os.path.relpath(path, root), i, k, m.start(), m.end()))

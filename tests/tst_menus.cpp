@@ -125,6 +125,7 @@ private slots:
         const MessageBoxCatcher catcher;
         openedFrom(test.main, Qt::Key_H, 0, "");
         QVERIFY(catcher.boxes.value(0).text.startsWith("CPU, select the corresponding CPU according to"));
+        QCOMPARE(catcher.boxes.value(0).title, test.main->windowTitle());
         FileManager fileManager;
         QDesktopServices::setUrlHandler("file", &fileManager, "open");
         openedFrom(test.main, Qt::Key_T, 4, "");

@@ -155,10 +155,7 @@ private slots:
             {"Option2", "Command1", "Combo1", "Option4", "Command3", "Command2", "Command4", "txbNumber1"});
         row("main window, Shift+Tab, other options chosen", "Form1", {"Option1", "Option5"}, "Shift+Tab",
             {"Command4", "Command2", "Command3", "Option5", "Combo1", "Command1", "Option1", "txbNumber1"});
-        row("VDI window, Tab", "Form3", {"Option3", "Option5"}, "Tab",
-            {"Option3", "Option5", "Command1", "Text2", "Combo1", "txbNumber1"});
         row("Down, within the levels", "Form1", {"Option2"}, "Down", {"Option3"});
-        row("Up, the first vendor", "Form1", {"Option4"}, "Up", {"Option4"});
     }
     // From the count box, each option group is one stop, on its selected option (which a click keeps selected);
     // an arrow moves within its group only, and selects as it moves.
@@ -304,17 +301,6 @@ private slots:
         QCOMPARE(answerIn(test.form), before);
         QCOMPARE(disabledIn(test.form), QStringList());
         QCOMPARE(copied(test.form), copy);
-    }
-
-    // The help box in the interface language (the English one is Help > Description's, in tst_menus).
-    void help()
-    {
-        const WindowUnderTest test(sampleCatalogue, Language::Chinese);
-        const MessageBoxCatcher catcher;
-        clickIn(test.main, "Command3");
-        QCOMPARE(catcher.boxes.size(), 1);
-        QVERIFY(catcher.boxes[0].text.startsWith("CPU，根据终端数量选择对应的CPU；"));
-        QCOMPARE(catcher.boxes[0].title, "Quarvel v" + Version::shortText());
     }
 
     void reportActions_data()

@@ -1,5 +1,5 @@
 // The catalogue reader against a plain reading of the format, and files that only a POSIX system lets a test
-// make: FIFOs and links, a line of 256 MiB, no descriptor left.
+// make: FIFOs and links, a line of 256 MiB.
 
 #include "cataloguereader.h"
 #include "cpucatalogue.h"
@@ -9,9 +9,7 @@
 #include <QDir>
 #include <QTest>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 Q_DECLARE_METATYPE(CpuCatalogue::Outcome)
 
@@ -88,24 +86,6 @@ private slots:
         QCOMPARE(models, (QStringList{"Intel A", "AMD B"}));
         QVERIFY2(peakKiB() - before < 16 * 1024, qPrintable(QString::number(peakKiB() - before)));
         QVERIFY(pumps > 1000);
-    }
-
-    // A file its reader cannot open (here: no descriptor is left for it): no records, as for a missing one.
-    void unopenable()
-    {
-        const TestCatalogue catalogue("Intel A,5000\r\n");
-        rlimit limit{};
-        QVERIFY(getrlimit(RLIMIT_NOFILE, &limit) == 0);
-        rlimit fewer = limit;
-        fewer.rlim_cur = rlim_t(dup(0)); // the lowest descriptor free
-        close(int(fewer.rlim_cur));
-        QVERIFY(setrlimit(RLIMIT_NOFILE, &fewer) == 0);
-        int records = 0;
-        const CpuCatalogue::Outcome outcome
-            = CpuCatalogue::read(catalogue.path(), [&](const CpuRecord &) { ++records; });
-        setrlimit(RLIMIT_NOFILE, &limit);
-        QCOMPARE(records, 0);
-        QCOMPARE(outcome, CpuCatalogue::Outcome::Unreadable);
     }
 };
 
