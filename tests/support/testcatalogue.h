@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringEncoder>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 // A catalogue file data.dll with the given bytes, in a folder of its own that goes away with it.
@@ -20,10 +20,10 @@ public:
     QString path() const { return m_folder.filePath(QStringLiteral("data.dll")); }
 
     // Makes the catalogue a file whose reading fails with an I/O error: a link to this process's memory from
-    // address 0, where Linux has one. False where there is none.
+    // address 0, on Linux. False elsewhere.
     bool makeUnreadable() const
     {
-        return QFileInfo(QStringLiteral("/proc/self/mem")).isFile() && QFile::remove(path())
+        return QSysInfo::kernelType() == QLatin1String("linux") && QFile::remove(path())
             && QFile::link(QStringLiteral("/proc/self/mem"), path());
     }
 
