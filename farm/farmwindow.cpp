@@ -34,15 +34,6 @@ namespace {
 
 constexpr qreal headingPoints = 12;
 
-QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points = 9,
-              bool bold = false)
-{
-    auto *control = Twips::place<QLabel>(container, name, left, top, width, height);
-    control->setFont(AppFont::font(points, bold));
-    control->setTextFormat(Qt::PlainText);
-    return control;
-}
-
 QString lines(const QList<ReportRow> &rows, Language language)
 {
     QStringList lines;
@@ -70,7 +61,7 @@ void FarmWindow::createControls()
     setFont(AppFont::font(9));
     m_menuBar = new QMenuBar(this);
     QWidget *area = ClientArea::belowMenuBar(this, m_menuBar, 8415, 8800);
-    Label1 = label(area, "Label1", 120, 120, 8175, 300, 10.5);
+    Label1 = Twips::label(area, "Label1", 120, 120, 8175, 300, 10.5);
     txbNumber1 = Twips::place<QLineEdit>(area, "txbNumber1", 120, 420, 8175, 375);
     CountKeyFilter::install(txbNumber1);
     Label1->setBuddy(txbNumber1);
@@ -86,19 +77,19 @@ void FarmWindow::createControls()
     m_levels = OptionGroup::make(this, {Option1, Option2, Option3});
     m_vendors = OptionGroup::make(this, {Option4, Option5, Option6});
     Option7->setChecked(true);
-    Label4 = label(area, "Label4", 120, 1950, 2600, 300);
+    Label4 = Twips::label(area, "Label4", 120, 1950, 2600, 300);
     spnConcurrency = Twips::place<QSpinBox>(area, "spnConcurrency", 2850, 1900, 1200, 375);
     spnConcurrency->setRange(FarmPlanning::leastConcurrency, 100);
     spnConcurrency->setValue(100);
     Label4->setBuddy(spnConcurrency);
-    Label5 = label(area, "Label5", 4300, 1950, 2000, 300);
+    Label5 = Twips::label(area, "Label5", 4300, 1950, 2000, 300);
     spnSpares = Twips::place<QSpinBox>(area, "spnSpares", 6400, 1900, 1000, 375);
     spnSpares->setRange(0, FarmPlanning::mostSpares);
     spnSpares->setValue(1);
     Label5->setBuddy(spnSpares);
     Command1 = Twips::place<QPushButton>(area, "Command1", 120, 2460, 8175, 495);
 
-    Label2 = label(area, "Label2", 120, 3100, 8175, 375, headingPoints, true);
+    Label2 = Twips::label(area, "Label2", 120, 3100, 8175, 375, headingPoints, true);
     Label2->setAlignment(Qt::AlignCenter);
     tblPlans = Twips::place<QTableView>(area, "tblPlans", 120, 3550, 8175, 2800);
     m_plans = new PlanTableModel(this, m_language);
@@ -114,9 +105,9 @@ void FarmWindow::createControls()
     tblPlans->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tblPlans->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // in the plans' own order
     tblPlans->setSortingEnabled(true);
-    Label6 = label(area, "Label6", 120, 6450, 8175, 1700);
+    Label6 = Twips::label(area, "Label6", 120, 6450, 8175, 1700);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3 = label(area, "Label3", 120, 8250, 8175, 480);
+    Label3 = Twips::label(area, "Label3", 120, 8250, 8175, 480);
 
     // Every option in the chain: Tab stops at whichever of a group is selected.
     QWidget *tabOrder[] = {txbNumber1, Option7, Option8,        Option1,   Option2,  Option3, Option4,

@@ -52,15 +52,6 @@ namespace {
 
 constexpr qreal headingPoints = 14.25;
 
-QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points,
-              bool bold = false)
-{
-    auto *control = Twips::place<QLabel>(container, name, left, top, width, height);
-    control->setFont(AppFont::font(points, bold));
-    control->setTextFormat(Qt::PlainText);
-    return control;
-}
-
 void fillWith(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -92,7 +83,7 @@ void Form1::createControls()
     fillWith(clientArea, palette().color(QPalette::Base));
 
     Frame1 = Twips::place<QFrame>(clientArea, "Frame1", 120, 0, 8175, 3135);
-    Label1 = label(Frame1, "Label1", 120, 240, 7905, 375, 12);
+    Label1 = Twips::label(Frame1, "Label1", 120, 240, 7905, 375, 12);
     txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 120, 600, 7935, 390);
     txbNumber1->setFont(AppFont::font(10.5));
     CountKeyFilter::install(txbNumber1);
@@ -117,35 +108,35 @@ void Form1::createControls()
     Frame2 = Twips::place<QFrame>(clientArea, "Frame2", 120, 2880, 8175, 5175);
     Frame2->setFrameStyle(QFrame::Box | QFrame::Plain);
     fillWith(Frame2, Qt::white);
-    Label15 = label(Frame2, "Label15", 120, 360, 7935, 375, headingPoints);
+    Label15 = Twips::label(Frame2, "Label15", 120, 360, 7935, 375, headingPoints);
     Label15->setAlignment(Qt::AlignCenter);
-    Label16 = label(Frame2, "Label16", 120, 900, 3255, 375, 12, true);
-    Label17 = label(Frame2, "Label17", 3360, 900, 4695, 375, 12, true);
+    Label16 = Twips::label(Frame2, "Label16", 120, 900, 3255, 375, 12, true);
+    Label17 = Twips::label(Frame2, "Label17", 3360, 900, 4695, 375, 12, true);
     fillWith(Label16, buttonFace);
     fillWith(Label17, buttonFace);
-    Label3 = label(Frame2, "Label3", 120, 1305, 7935, 375, 12);
+    Label3 = Twips::label(Frame2, "Label3", 120, 1305, 7935, 375, 12);
     Combo1 = Twips::place<QComboBox>(Frame2, "Combo1", 120, 1660, 7935, 375);
     m_candidates = EntryListModel::attachTo(Combo1);
     Label3->setBuddy(Combo1);
-    Label4 = label(Frame2, "Label4", 120, 2050, 3255, 375, 12);
-    Label9 = label(Frame2, "Label9", 3360, 2050, 4695, 375, 12);
-    Label5 = label(Frame2, "Label5", 120, 2410, 3255, 375, 12);
-    Label10 = label(Frame2, "Label10", 3360, 2410, 4695, 375, 12);
-    Label6 = label(Frame2, "Label6", 120, 2770, 3255, 375, 12);
-    Label11 = label(Frame2, "Label11", 3360, 2770, 4695, 375, 12);
-    Label7 = label(Frame2, "Label7", 120, 3130, 3255, 375, 12);
-    Label12 = label(Frame2, "Label12", 3360, 3130, 4695, 375, 12);
+    Label4 = Twips::label(Frame2, "Label4", 120, 2050, 3255, 375, 12);
+    Label9 = Twips::label(Frame2, "Label9", 3360, 2050, 4695, 375, 12);
+    Label5 = Twips::label(Frame2, "Label5", 120, 2410, 3255, 375, 12);
+    Label10 = Twips::label(Frame2, "Label10", 3360, 2410, 4695, 375, 12);
+    Label6 = Twips::label(Frame2, "Label6", 120, 2770, 3255, 375, 12);
+    Label11 = Twips::label(Frame2, "Label11", 3360, 2770, 4695, 375, 12);
+    Label7 = Twips::label(Frame2, "Label7", 120, 3130, 3255, 375, 12);
+    Label12 = Twips::label(Frame2, "Label12", 3360, 3130, 4695, 375, 12);
     // Label8 and Label18 as wide as the rows above, so that "Recommended Graphics Card" fits in the fonts
     // that stand in for 微软雅黑.
-    Label8 = label(Frame2, "Label8", 120, 3490, 3255, 375, 12);
-    Label13 = label(Frame2, "Label13", 3360, 3490, 4695, 375, 12);
-    Label18 = label(Frame2, "Label18", 120, 3850, 3255, 375, 12);
-    Label19 = label(Frame2, "Label19", 3360, 3850, 4695, 375, 12);
+    Label8 = Twips::label(Frame2, "Label8", 120, 3490, 3255, 375, 12);
+    Label13 = Twips::label(Frame2, "Label13", 3360, 3490, 4695, 375, 12);
+    Label18 = Twips::label(Frame2, "Label18", 120, 3850, 3255, 375, 12);
+    Label19 = Twips::label(Frame2, "Label19", 3360, 3850, 4695, 375, 12);
     Command2 = Twips::place<QPushButton>(Frame2, "Command2", 120, 4280, 4815, 495);
     Command4 = Twips::place<QPushButton>(Frame2, "Command4", 5040, 4280, 1455, 495);
     Command3 = Twips::place<QPushButton>(Frame2, "Command3", 6600, 4280, 1455, 495);
     Command4->setText(QStringLiteral("VDI"));
-    Label14 = label(Frame2, "Label14", 120, 4800, 7935, 345, 10.5);
+    Label14 = Twips::label(Frame2, "Label14", 120, 4800, 7935, 345, 10.5);
     Label14->setAlignment(Qt::AlignCenter);
     QPalette blue = Label14->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);

@@ -73,11 +73,6 @@ Run size(Kind kind, const QString &count, TaskLevel level, Vendor vendor, const 
         kind, count, [level] { return level; }, [vendor] { return vendor; }, catalogue, language);
 }
 
-QString entry(const QString &model, int blanks, const char *percentage)
-{
-    return model + QString(blanks, u' ') + QLatin1String(percentage);
-}
-
 } // namespace
 
 class TestSizing : public QObject
@@ -133,7 +128,6 @@ private slots:
         rdp("RDP, medium, 14", "14", TaskLevel::Medium, 11600, {24, 180, 1000, 1000});
         rdp("RDP, medium, 15", "15", TaskLevel::Medium, 12200, {24, 240, 1000, 1000});
         rdp("RDP, heavy, 20: bases already multiples", "20", TaskLevel::Heavy, 17200, {40, 240, 1500, 2000});
-        rdp("RDP, light, 30", "30", TaskLevel::Light, 18200, {24, 300, 2000, 1000});
         rdp("RDP, light, 57: SSD base one below a step", "57", TaskLevel::Light, 31700, {32, 480, 3000, 2000});
         const auto vdi = [](const char *name, const char *count, TaskLevel level, qint32 required, Minimums minimums) {
             QTest::newRow(name) << Kind::Vdi << count << level << required << minimums;

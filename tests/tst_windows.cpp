@@ -86,12 +86,6 @@ bool inOrder(const QStringList &shown, const QString &report)
     return next == shown.size();
 }
 
-// A list's line: the model, a run of blanks, the percentage.
-QString entry(const QString &model, int blanks, const char *percentage)
-{
-    return model + QString(blanks, u' ') + QLatin1String(percentage);
-}
-
 } // namespace
 
 class TestWindows : public QObject

@@ -31,15 +31,6 @@ namespace {
 
 constexpr qreal headingPoints = 15;
 
-QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points = 9,
-              bool bold = false)
-{
-    auto *control = Twips::place<QLabel>(container, name, left, top, width, height);
-    control->setFont(AppFont::font(points, bold));
-    control->setTextFormat(Qt::PlainText);
-    return control;
-}
-
 } // namespace
 
 Form3::Form3(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help)
@@ -60,7 +51,7 @@ void Form3::createControls()
     QWidget *clientArea = ClientArea::belowMenuBar(this, m_menuBar, 8295, 7935);
 
     Frame1 = Twips::place<QFrame>(clientArea, "Frame1", 120, 0, 8055, 3495);
-    Label1 = label(Frame1, "Label1", 120, 240, 7815, 255);
+    Label1 = Twips::label(Frame1, "Label1", 120, 240, 7815, 255);
     txbNumber1 = Twips::place<QLineEdit>(Frame1, "txbNumber1", 120, 480, 7815, 375);
     CountKeyFilter::install(txbNumber1);
     Label1->setBuddy(txbNumber1);
@@ -83,13 +74,13 @@ void Form3::createControls()
 
     Frame4 = Twips::place<QFrame>(clientArea, "Frame4", 120, 3480, 8055, 4335);
     Frame4->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Label2 = label(Frame4, "Label2", 120, 240, 7815, 375, headingPoints, true);
+    Label2 = Twips::label(Frame4, "Label2", 120, 240, 7815, 375, headingPoints, true);
     Label2->setAlignment(Qt::AlignCenter);
-    Label3 = label(Frame4, "Label3", 120, 840, 7815, 255, 9, true);
+    Label3 = Twips::label(Frame4, "Label3", 120, 840, 7815, 255, 9, true);
     Combo1 = Twips::place<QComboBox>(Frame4, "Combo1", 120, 1080, 7815, 375);
     m_candidates = EntryListModel::attachTo(Combo1);
     Label3->setBuddy(Combo1);
-    Label4 = label(Frame4, "Label4", 120, 1680, 7815, 255, 9, true);
+    Label4 = Twips::label(Frame4, "Label4", 120, 1680, 7815, 255, 9, true);
     Line1 = Twips::place<QFrame>(Frame4, "Line1", 120, 1965, 7800, 15);
     Line1->setAutoFillBackground(true);
     QPalette lightGrey = Line1->palette();
@@ -99,7 +90,7 @@ void Form3::createControls()
     Text2->setReadOnly(true);
     Text2->setUndoRedoEnabled(false);
     Label4->setBuddy(Text2);
-    Label5 = label(Frame4, "Label5", 120, 3960, 7815, 255, 9, true);
+    Label5 = Twips::label(Frame4, "Label5", 120, 3960, 7815, 255, 9, true);
     Label5->setAlignment(Qt::AlignCenter);
     QPalette blue = Label5->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);

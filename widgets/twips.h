@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QWidget>
 
+class QLabel;
+
 // The window layouts are given in twips; at 96 dpi a pixel is 15 twips.
 namespace Twips {
 inline int toPixels(int twips)
@@ -23,4 +25,8 @@ template <class Control> Control *place(QWidget *container, const char *name, in
     control->setGeometry(rect(left, top, width, height));
     return control;
 }
+
+// A new label of plain text in the program's font at that size, at its place in its container.
+QLabel *label(QWidget *container, const char *name, int left, int top, int width, int height, qreal points = 9,
+              bool bold = false);
 } // namespace Twips

@@ -40,3 +40,9 @@ public:
 private:
     QTemporaryDir m_folder;
 };
+
+// A list's line: the model, a run of blanks, the percentage.
+inline QString entry(const QString &model, int blanks, const char *percentage)
+{
+    return model + QString(blanks, u' ') + QLatin1String(percentage);
+}
