@@ -169,10 +169,6 @@ private slots:
             "无法完整读取CPU数据文件");
         row("a full disk", "exec \"$CLI\" rdp 5 --lang en --catalogue \"$CAT\" >/dev/full",
             "quarvel-cli: cannot write the output: No space left on device");
-        row("a long check to a full disk",
-            "awk 'BEGIN { while (n++ < 2000) print \"x\" }' >\"$CAT\"; exec \"$CLI\" check-catalogue \"$CAT\" "
-            ">/dev/full",
-            "cannot write the output");
     }
     // Through a POSIX shell, its redirections, /proc and /dev/full: exit status 3 and the reason.
     void failures()

@@ -313,19 +313,21 @@ private slots:
         QTest::addColumn<CapacityQuery::Status>("status");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("capacity"); // the first step of the report's reasoning
-        QTest::newRow("three characters") << "123" << Language::English << CapacityQuery::Status::TooShort << ""
-                                          << "";
-        QTest::newRow("case counts") << "xeon" << Language::English << CapacityQuery::Status::Done << ""
-                                     << "";
-        QTest::newRow("blanks around, the last match first")
-            << "  E-2 " << Language::English << CapacityQuery::Status::Done
-            << "CPU model: Intel Xeon E-2288G\r\nCPU performance is too low!\r\n\r\n"
-               "CPU model: Intel Xeon E-2388G\r\nNumber of loadable terminals: 34\r\nServer memory minimum:56 GB\r\n"
-               "Server SSD min:360 GB\r\nServer HDD min:2000 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n"
-            << "T = (score − 3200) ÷ 600, truncated; Intel Xeon E-2388G: (23761 − 3200) ÷ 600 = 34.27, truncated: 34";
-        QTest::newRow("in Chinese, a blank inside") << "w 22" << Language::Chinese << CapacityQuery::Status::Done
-                                                    << "CPU型号：Low 2288\r\nCPU性能过低！\r\n\r\n"
-                                                    << "";
+        const auto row = [](const char *name, const char *typed, Language language, CapacityQuery::Status status,
+                            const char *text, const char *capacity = "") {
+            QTest::newRow(name) << QString::fromUtf8(typed) << language << status << QString::fromUtf8(text)
+                                << QString::fromUtf8(capacity);
+        };
+        row("three characters", "123", Language::English, CapacityQuery::Status::TooShort, "");
+        row("case counts", "xeon", Language::English, CapacityQuery::Status::Done, "");
+        row("Chinese text in ASCII lines", "至强至强", Language::Chinese, CapacityQuery::Status::Done, "");
+        row("blanks around, the last match first", "  E-2 ", Language::English, CapacityQuery::Status::Done,
+            "CPU model: Intel Xeon E-2288G\r\nCPU performance is too low!\r\n\r\nCPU model: Intel Xeon E-2388G\r\n"
+            "Number of loadable terminals: 34\r\nServer memory minimum:56 GB\r\nServer SSD min:360 GB\r\n"
+            "Server HDD min:2000 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n",
+            "T = (score − 3200) ÷ 600, truncated; Intel Xeon E-2388G: (23761 − 3200) ÷ 600 = 34.27, truncated: 34");
+        row("in Chinese, a blank inside", "w 22", Language::Chinese, CapacityQuery::Status::Done,
+            "CPU型号：Low 2288\r\nCPU性能过低！\r\n\r\n");
     }
     // Each entry goes in front of the ones before it as it is found; the search ends at the first empty line. The
     // report's reasoning gives the capacity of the first processor shown that carries a terminal.

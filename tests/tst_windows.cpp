@@ -119,12 +119,12 @@ private slots:
         typeInto(window.main, "1a2 .-3");
         QApplication::clipboard()->setText("x9");
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        for (const char *commit : {"中文", "１２", "a", "67"}) {
+        for (const char *commit : {"中文", "１２", "a", "60"}) {
             QInputMethodEvent event;
             event.setCommitString(QString::fromUtf8(commit));
             QApplication::sendEvent(box, &event);
         }
-        QCOMPARE(box->text(), "12367");
+        QCOMPARE(box->text(), "12360");
     }
 
     void keyboard_data()

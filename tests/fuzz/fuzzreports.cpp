@@ -13,6 +13,7 @@
 #include "reporttexts.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -58,21 +59,29 @@ void Fuzz::checkReports(const QByteArray &bytes)
     QStringList lines; // the plain text's list
     for (const Candidate &candidate : result.candidates) {
         const QString percentage = QString::number(qint64(candidate.percentage));
-        cells << DisplayText::escaped(candidate.model) << percentage + u'%';
+        cells << QStringLiteral("td: ") + DisplayText::escaped(candidate.model)
+              << QStringLiteral("td right: ") + percentage + u'%';
         rows << spreadsheetText(candidate.model)
              << QString::number(candidate.score, 'g', QLocale::FloatingPointShortest) << percentage;
         lines << QStringLiteral("  ") + DisplayText::escaped(candidate.entry);
     }
 
-    QStringList tableCells;
-    QStringList paragraphs;
-    for (const Readback::HtmlBlock &block : Readback::htmlBlocks(HtmlEmitter::html(report)))
-        (block.tag == u"td" ? tableCells : paragraphs) << block.text;
-    // The candidates' table first, the reasoning's after it.
-    FUZZ_REQUIRE(result.candidates.isEmpty() ? tableCells.value(0) == ReportTexts::none.in(language)
-                                             : tableCells.mid(0, cells.size()) == cells);
+    // The title and the heading whole, no text outside the blocks, every paragraph a line of the plain text, the
+    // candidates' table first.
+    const QStringList plain = PlainTextEmitter::text(report).split(QStringLiteral("\r\n"));
+    const QStringList blocks = Readback::htmlBlocks(HtmlEmitter::html(report));
+    for (const QString &block : blocks.filter(QRegularExpression("^(h3|h4|p): ")))
+        FUZZ_REQUIRE(plain.contains(block.section(QStringLiteral(": "), 1)));
+    FUZZ_REQUIRE(blocks.value(0) == QStringLiteral("title: ") + report.title
+                 && blocks.filter(QRegularExpression("^: ")).isEmpty());
+    FUZZ_REQUIRE(blocks.contains(QStringLiteral("h4: ") + DisplayText::escaped(result.heading)));
+    const QStringList tableCells = blocks.filter(QRegularExpression("^td"));
+    FUZZ_REQUIRE(result.candidates.isEmpty()
+                     ? tableCells.value(0) == QStringLiteral("td: ") + ReportTexts::none.in(language)
+                     : tableCells.mid(0, cells.size()) == cells);
     const QString separator = ReportTexts::separator.in(language);
-    FUZZ_REQUIRE(paragraphs.contains(ReportTexts::terminals.in(language) + separator + DisplayText::escaped(count)));
+    FUZZ_REQUIRE(blocks.contains(QStringLiteral("p: ") + ReportTexts::terminals.in(language) + separator
+                                 + DisplayText::escaped(count)));
 
     const auto csv = Readback::csvRows(CsvEmitter::csv(report));
     FUZZ_REQUIRE(csv && csv->size() == result.candidates.size() + 1);
@@ -81,7 +90,6 @@ void Fuzz::checkReports(const QByteArray &bytes)
         csvFields << csv->at(row);
     FUZZ_REQUIRE(csvFields == rows);
 
-    const QStringList plain = PlainTextEmitter::text(report).split(QStringLiteral("\r\n"));
     const qsizetype list = plain.indexOf(RdpTexts::candidatesCaption.in(language) + separator.trimmed());
     FUZZ_REQUIRE(result.candidates.isEmpty() || plain.mid(list + 1, lines.size()) == lines);
 }

@@ -45,18 +45,11 @@ private slots:
         QCOMPARE(table->cellAt(0, 1).firstCursorPosition().block().text(), "135%");
     }
 
-    void paper_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QPageSize::PageSizeId>("paper");
-        QTest::newRow("China: A4") << "zh_CN" << QPageSize::A4;
-        QTest::newRow("the United States: Letter") << "en_US" << QPageSize::Letter;
-    }
+    // A4, or Letter where the locale measures in US units.
     void paper()
     {
-        QFETCH(QString, locale);
-        QFETCH(QPageSize::PageSizeId, paper);
-        QCOMPARE(ReportPdf::pageSize(QLocale(locale)), paper);
+        QCOMPARE(ReportPdf::pageSize(QLocale("zh_CN")), QPageSize::A4);
+        QCOMPARE(ReportPdf::pageSize(QLocale("en_US")), QPageSize::Letter);
     }
 };
 

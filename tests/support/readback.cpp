@@ -6,17 +6,27 @@
 
 namespace {
 
-void collect(xmlNode *node, QList<Readback::HtmlBlock> &blocks)
+QString contentOf(xmlNode *node)
 {
+    xmlChar *content = xmlNodeGetContent(node);
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
+    xmlFree(content);
+    return text;
+}
+
+void collect(xmlNode *node, QStringList &blocks)
+{
+    static const QStringList blockTags{"title", "h3", "h4", "p", "th", "td"};
     for (; node; node = node->next) {
-        if (node->type != XML_ELEMENT_NODE)
-            continue;
         const QString tag = QString::fromUtf8(reinterpret_cast<const char *>(node->name));
-        if (tag == u"p" || tag == u"h3" || tag == u"h4" || tag == u"td") {
-            xmlChar *content = xmlNodeGetContent(node);
-            blocks.append({tag, QString::fromUtf8(reinterpret_cast<const char *>(content))});
-            xmlFree(content);
-        } else {
+        if (node->type == XML_TEXT_NODE && !contentOf(node).trimmed().isEmpty()) {
+            blocks << QStringLiteral(": ") + contentOf(node);
+        } else if (node->type == XML_ELEMENT_NODE && blockTags.contains(tag)) {
+            xmlChar *align = xmlGetProp(node, reinterpret_cast<const xmlChar *>("align"));
+            blocks << tag + (align ? u' ' + QString::fromUtf8(reinterpret_cast<const char *>(align)) : QString())
+                    + QStringLiteral(": ") + contentOf(node);
+            xmlFree(align);
+        } else if (node->type == XML_ELEMENT_NODE) {
             collect(node->children, blocks);
         }
     }
@@ -24,10 +34,10 @@ void collect(xmlNode *node, QList<Readback::HtmlBlock> &blocks)
 
 } // namespace
 
-QList<Readback::HtmlBlock> Readback::htmlBlocks(const QString &html)
+QStringList Readback::htmlBlocks(const QString &html)
 {
     const QByteArray bytes = html.toUtf8();
-    QList<HtmlBlock> blocks;
+    QStringList blocks;
     htmlDocPtr document = htmlReadMemory(bytes.constData(), int(bytes.size()), nullptr, "UTF-8",
                                          HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
     if (!document)
