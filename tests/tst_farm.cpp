@@ -119,6 +119,7 @@ private slots:
         QTest::newRow("a blank pasted") << " 1" << 100 << 1 << FarmPlanning::Status::InvalidCount;
         QTest::newRow("a full-width digit pasted") << "１" << 100 << 1 << FarmPlanning::Status::InvalidCount;
         QTest::newRow("no one at work") << "10" << 0 << 1 << FarmPlanning::Status::InvalidSettings;
+        QTest::newRow("more than all") << "10" << 101 << 1 << FarmPlanning::Status::InvalidSettings;
         QTest::newRow("ten spares") << "10" << 100 << 10 << FarmPlanning::Status::InvalidSettings;
     }
     void refused()

@@ -284,7 +284,6 @@ private slots:
         QTest::addColumn<Minimums>("minimums");
         QTest::newRow("3800: one terminal") << 3800.0 << 1 << Minimums{8, 120, 500, 100};
         QTest::newRow("5600: memory base 8") << 5600.0 << 4 << Minimums{16, 120, 500, 1000};
-        QTest::newRow("9799.9: the fraction kept") << 9799.9 << 10 << Minimums{24, 180, 1000, 1000};
         QTest::newRow("294200: HDD base one below a step") << 294200.0 << 485 << Minimums{736, 3480, 24500, 25000};
     }
     void capacity()

@@ -2,8 +2,10 @@
 // back by libxml2), the CSV (RFC 4180) and the plain text; the pages of a PDF, whose paper follows the locale.
 
 #include "fuzzreports.h"
+#include "htmlemitter.h"
 #include "pagesemitter.h"
 #include "rdpreport.h"
+#include "readback.h"
 #include "reportpdf.h"
 
 #include <QDir>
@@ -29,6 +31,15 @@ private slots:
     {
         QFETCH(QByteArray, texts);
         Fuzz::checkReports(texts); // ends the program with the invariant that failed
+    }
+
+    // A table's headings and cells read back whole, whatever markup their texts look like.
+    void table()
+    {
+        const Report report{
+            Language::English, "T", {}, {ReportSection::Table{"C", {"<th>", "=1"}, {{"a&b", "</td>"}}}}};
+        QCOMPARE(Readback::htmlBlocks(HtmlEmitter::html(report)).mid(3), // after the title and the time
+                 (QStringList{"p: C:", "th: <th>", "th: =1", "td: a&b", "td right: </td>"}));
     }
 
     // A page holds a model text as text, whatever markup it looks like; controls shown escaped.
