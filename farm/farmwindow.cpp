@@ -135,9 +135,9 @@ void FarmWindow::Form_Load(const Inputs &inputs)
     Label5->setText(FarmWindowTexts::spares.in(m_language));
     Command1->setText(FarmWindowTexts::command1.in(m_language));
     const QFontMetrics metrics = tblPlans->horizontalHeader()->fontMetrics();
-    for (int column : {0, 2, 3}) {
+    for (int column : {0, 2, 3}) { // the heading and room for the sort arrow
         const QString heading = m_plans->headerData(column, Qt::Horizontal).toString();
-        tblPlans->setColumnWidth(column, metrics.horizontalAdvance(heading) + 24);
+        tblPlans->setColumnWidth(column, metrics.horizontalAdvance(heading) + 36);
     }
     Label2->setText(FarmWindowTexts::headingAtStart.in(m_language));
     txbNumber1->setText(inputs.countText);
