@@ -6,18 +6,9 @@
 
 #include <QtTest>
 
-namespace {
-
 const QByteArray sampleCatalogue
     = TestCatalogue::lines({"AMD EPYC 7302,25000.5", "Intel Xeon E-2388G,23761", "Intel Xeon Silver 4214R,18200",
                             "  AMD Ryzen 9 5950X ,46000", "Generic \"9000\",30000"});
-
-QString blanks(int count)
-{
-    return QString(count, u' ');
-}
-
-} // namespace
 
 class TestCli : public QObject
 {
@@ -36,7 +27,7 @@ private slots:
             "HDD-最小值：5500 GB\n网卡速度-最小值：6000 Mbps\n建议的显卡：GT1030 2GB 或 集成显卡\n"
             "服务器系统：Windows Server 2012 2016 2019 2022\n");
         row("rdp, JSON, typed 00", "rdp 00 --vendor amd --lang en --json",
-            "{\"candidates\":[\"AMD EPYC 7302" + blanks(24) + "781%\",\"AMD Ryzen 9 5950X" + blanks(24)
+            "{\"candidates\":[\"AMD EPYC 7302" + QString(24, u' ') + "781%\",\"AMD Ryzen 9 5950X" + QString(24, u' ')
                 + "1437%\"],\"graphics\":\"GT1030 2GB Or Integrated Graphics\",\"hdd\":\"500 GB\",\"heading\":\"00 "
                   "terminals - server configuration information:\",\"memory\":\"8 GB\",\"network\":\"100 Mbps\","
                   "\"ssd\":\"120 GB\",\"system\":\"Windows 7 10 Or Server 2012 2016\"}");
@@ -98,7 +89,7 @@ private slots:
         for (const char *usage : {"rdp", "sizes 5", "rdp 5 --level extreme", "rdp 5 --vendor arm", "rdp 5 --lang fr",
                                   "query 1234 --level light", "query 1234 --csv", "rdp 5 --csv --json",
                                   "check-catalogue a b", "check-catalogue --pdf x.pdf", "farm 5 --concurrency 0",
-                                  "farm 5 --spare 10", "farm 5 --kind sbc", "rdp 5 --spare 1"})
+                                  "farm 5 --spare 10", "farm 5 --kind sbc", "rdp 5 --kind vdi", "vdi 5 --spare 1"})
             row(qPrintable(QStringLiteral("usage: ") + usage), usage, 2, "quarvel-cli: ");
     }
     void exitStatuses()

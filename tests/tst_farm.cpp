@@ -95,15 +95,23 @@ private slots:
         QCOMPARE(outcome.result.spares, spares);
     }
 
-    // Fewest servers in all first, then the least processor that does it, then file order.
+    // Fewest servers in all first, then the least processor that does it, then file order; scores beyond 32 bits
+    // too, which the ranking compares rather than sorts by their bits.
     void order()
     {
-        const TestCatalogue catalogue(TestCatalogue::lines(
-            {"Intel D,9200", "AMD A,60000", "Generic B,9300", "Intel C,9200", "AMD E,20000", "Intel F,3000"}));
-        QStringList models;
-        for (const auto &plan : planned(Kind::Rdp, "30", TaskLevel::Medium, 100, 1, catalogue.path()).result.plans())
-            models << plan.model + u' ' + QString::number(plan.active);
-        QCOMPARE(models, (QStringList{"AMD A 1", "AMD E 2", "Intel D 3", "Intel C 3", "Generic B 3"}));
+        const auto ranked = [](const QByteArray &lines) {
+            const TestCatalogue catalogue(lines);
+            QStringList models;
+            for (const auto &plan :
+                 planned(Kind::Rdp, "30", TaskLevel::Medium, 100, 1, catalogue.path()).result.plans())
+                models << plan.model + u' ' + QString::number(plan.active);
+            return models;
+        };
+        QCOMPARE(ranked(TestCatalogue::lines(
+                     {"Intel D,9200", "AMD A,60000", "Generic B,9300", "Intel C,9200", "AMD E,20000", "Intel F,3000"})),
+                 (QStringList{"AMD A 1", "AMD E 2", "Intel D 3", "Intel C 3", "Generic B 3"}));
+        QCOMPARE(ranked(TestCatalogue::lines({"Intel D,5e9", "Intel C,5e9", "Intel B,4.5e9"})),
+                 (QStringList{"Intel B 1", "Intel D 1", "Intel C 1"}));
     }
 
     void refused_data()

@@ -312,19 +312,21 @@ private slots:
         QTest::addColumn<CapacityQuery::Status>("status");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("capacity"); // the first step of the report's reasoning
-        const auto row = [](const char *name, const char *typed, Language language, CapacityQuery::Status status,
-                            const char *text, const char *capacity = "") {
-            QTest::newRow(name) << QString::fromUtf8(typed) << language << status << QString::fromUtf8(text)
-                                << QString::fromUtf8(capacity);
+        const auto row = [](const char *name, const QString &typed, Language language, CapacityQuery::Status status,
+                            const QString &text, const QString &capacity = {}) {
+            QTest::newRow(name) << typed << language << status << text << capacity;
         };
+        const QString xeons
+            = "CPU model: Intel Xeon E-2288G\r\nCPU performance is too low!\r\n\r\nCPU model: Intel Xeon "
+              "E-2388G\r\nNumber of loadable terminals: 34\r\nServer memory minimum:56 GB\r\nServer SSD "
+              "min:360 GB\r\nServer HDD min:2000 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n";
         row("three characters", "123", Language::English, CapacityQuery::Status::TooShort, "");
         row("case counts", "xeon", Language::English, CapacityQuery::Status::Done, "");
         row("Chinese text in ASCII lines", "至强至强", Language::Chinese, CapacityQuery::Status::Done, "");
-        row("blanks around, the last match first", "  E-2 ", Language::English, CapacityQuery::Status::Done,
-            "CPU model: Intel Xeon E-2288G\r\nCPU performance is too low!\r\n\r\nCPU model: Intel Xeon E-2388G\r\n"
-            "Number of loadable terminals: 34\r\nServer memory minimum:56 GB\r\nServer SSD min:360 GB\r\n"
-            "Server HDD min:2000 GB\r\nServer NIC speed min:2000 Mbps\r\n\r\n",
+        row("blanks around, the last match first", "  E-2 ", Language::English, CapacityQuery::Status::Done, xeons,
             "T = (score − 3200) ÷ 600, truncated; Intel Xeon E-2388G: (23761 − 3200) ÷ 600 = 34.27, truncated: 34");
+        row("only blanks: every line with a model text", "    ", Language::English, CapacityQuery::Status::Done,
+            "CPU model: Low 2288\r\nCPU performance is too low!\r\n\r\n" + xeons);
         row("in Chinese, a blank inside", "w 22", Language::Chinese, CapacityQuery::Status::Done,
             "CPU型号：Low 2288\r\nCPU性能过低！\r\n\r\n");
     }
@@ -338,7 +340,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, capacity);
         const TestCatalogue catalogue(TestCatalogue::lines(
-            {"Intel Xeon E-2388G,23761", "Intel Xeon E-2288G,100", "Low 2288,100", "", "Low 2,1"}));
+            {"Intel Xeon E-2388G,23761", ",30000", "Intel Xeon E-2288G,100", "Low 2288,100", "", "Low 2,1"}));
         QString shown;
         CapacityQuery::Progress progress;
         progress.entry = [&](const QString &entry) { shown.prepend(entry); };
