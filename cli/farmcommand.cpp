@@ -5,6 +5,7 @@
 #include "csvemitter.h"
 #include "farmreport.h"
 #include "farmtexts.h"
+#include "minimumsjson.h"
 #include "output.h"
 #include "plaintextemitter.h"
 #include "rdpsizing.h"
@@ -21,25 +22,16 @@ namespace {
 QJsonObject planObject(const FarmPlanning::Plan &plan, const FarmPlanning::Result &result, FarmPlanning::Kind kind,
                        Language language)
 {
-    QJsonObject object{{QStringLiteral("model"), plan.model},
-                       {QStringLiteral("score"), plan.score},
-                       {QStringLiteral("servers"), plan.active + result.spares},
-                       {QStringLiteral("active"), plan.active},
-                       {QStringLiteral("spare"), result.spares},
-                       {QStringLiteral("perServer"), plan.perServer},
-                       {QStringLiteral("percentage"), plan.percentage}};
     const SizingResult answer = FarmPlanning::perServer(kind, plan, result.level);
-    if (kind == FarmPlanning::Kind::Vdi) {
-        object.insert(QStringLiteral("text"), VdiSizing::completed(answer, language).text);
-        return object;
-    }
-    const RdpSizing::Result server = RdpSizing::completed(answer, language);
-    object.insert(QStringLiteral("memory"), server.memory);
-    object.insert(QStringLiteral("ssd"), server.ssd);
-    object.insert(QStringLiteral("hdd"), server.hdd);
-    object.insert(QStringLiteral("network"), server.network);
-    object.insert(QStringLiteral("graphics"), server.graphics);
-    object.insert(QStringLiteral("system"), server.system);
+    QJsonObject object = kind == FarmPlanning::Kind::Vdi ? MinimumsJson::vdi(VdiSizing::completed(answer, language))
+                                                         : MinimumsJson::rdp(RdpSizing::completed(answer, language));
+    object.insert(QStringLiteral("model"), plan.model);
+    object.insert(QStringLiteral("score"), plan.score);
+    object.insert(QStringLiteral("servers"), plan.active + result.spares);
+    object.insert(QStringLiteral("active"), plan.active);
+    object.insert(QStringLiteral("spare"), result.spares);
+    object.insert(QStringLiteral("perServer"), plan.perServer);
+    object.insert(QStringLiteral("percentage"), plan.percentage);
     return object;
 }
 

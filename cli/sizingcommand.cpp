@@ -3,6 +3,7 @@
 #include "clicatalogue.h"
 #include "clioptions.h"
 #include "csvemitter.h"
+#include "minimumsjson.h"
 #include "output.h"
 #include "plaintextemitter.h"
 #include "rdpreport.h"
@@ -59,11 +60,10 @@ ExitStatus run(const CliOptions &options, TaskLevel defaultLevel, Calculate calc
 ExitStatus SizingCommand::rdp(const CliOptions &options)
 {
     return run(options, TaskLevel::Medium, RdpSizing::calculate, RdpReport::make, [](const RdpSizing::Result &result) {
-        return QJsonObject{
-            {QStringLiteral("heading"), result.heading},   {QStringLiteral("candidates"), entries(result)},
-            {QStringLiteral("memory"), result.memory},     {QStringLiteral("ssd"), result.ssd},
-            {QStringLiteral("hdd"), result.hdd},           {QStringLiteral("network"), result.network},
-            {QStringLiteral("graphics"), result.graphics}, {QStringLiteral("system"), result.system}};
+        QJsonObject object = MinimumsJson::rdp(result);
+        object.insert(QStringLiteral("heading"), result.heading);
+        object.insert(QStringLiteral("candidates"), entries(result));
+        return object;
     });
 }
 
@@ -71,8 +71,9 @@ ExitStatus SizingCommand::vdi(const CliOptions &options)
 {
     // As the VDI window opens: light tasks, Intel.
     return run(options, TaskLevel::Light, VdiSizing::calculate, VdiReport::make, [](const VdiSizing::Result &result) {
-        return QJsonObject{{QStringLiteral("heading"), result.heading},
-                           {QStringLiteral("candidates"), entries(result)},
-                           {QStringLiteral("text"), result.text}};
+        QJsonObject object = MinimumsJson::vdi(result);
+        object.insert(QStringLiteral("heading"), result.heading);
+        object.insert(QStringLiteral("candidates"), entries(result));
+        return object;
     });
 }
