@@ -1,6 +1,7 @@
 #include "readback.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <libxml/HTMLparser.h>
 
@@ -9,7 +10,9 @@ namespace {
 QString contentOf(xmlNode *node)
 {
     xmlChar *content = xmlNodeGetContent(node);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
+    // A text may start with U+FEFF, which fromUtf8 would take for a byte-order mark and drop.
+    const QString text = QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(
+        reinterpret_cast<const char *>(content));
     xmlFree(content);
     return text;
 }
