@@ -59,11 +59,9 @@ double Measurements::coreVdi(const QString &catalogue, int runs)
 
 double Measurements::coreFarm(const QString &catalogue, int runs)
 {
-    return bestOf(runs, [&] {
-        FarmPlanning::plan({FarmPlanning::Kind::Rdp, QStringLiteral("30"), TaskLevel::Light, Vendor::Intel, 100, 1,
-                            catalogue, Language::English},
-                           {});
-    });
+    const SitePlan site = *FarmPlanning::oneGroup(FarmPlanning::Kind::Rdp, QStringLiteral("30"), TaskLevel::Light,
+                                                  Vendor::Intel, 100, 1);
+    return bestOf(runs, [&] { FarmPlanning::plan(site, catalogue, Language::English); });
 }
 
 namespace {

@@ -6,9 +6,10 @@
 
 #include <QWidget>
 
-CalculationRun::CalculationRun(QWidget *window, const QList<QWidget *> &locked, ReportActions *reports,
-                               std::function<bool()> closing)
+CalculationRun::CalculationRun(QWidget *window, Language language, const QList<QWidget *> &locked,
+                               ReportActions *reports, std::function<bool()> closing)
     : m_window(window)
+    , m_language(language)
     , m_reports(reports)
     , m_closing(std::move(closing))
 {
@@ -42,14 +43,12 @@ bool CalculationRun::pump(const std::function<void()> &showPending)
     return m_window && !m_closing();
 }
 
-void CalculationRun::showMessage(const QString &message)
+bool CalculationRun::finish(CalculationEnd end, const QString &refusal)
 {
-    if (m_window)
+    if (end == CalculationEnd::ReadFailed)
+        m_earlier.restore();
+    const QString message = CalculationEnds::message(end, refusal, m_language);
+    if (m_window && !message.isEmpty())
         InformationBox::show(m_window, m_window->windowTitle(), message);
-}
-
-void CalculationRun::restoreAndShowMessage(const QString &message)
-{
-    m_earlier.restore();
-    showMessage(message);
+    return end == CalculationEnd::Done && m_window;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculationend.h"
 #include "resultsnapshot.h"
 
 #include <QList>
@@ -19,7 +20,7 @@ class CalculationRun
 {
 public:
     // closing: whether the window is being closed, which abandons the reading.
-    CalculationRun(QWidget *window, const QList<QWidget *> &locked, ReportActions *reports,
+    CalculationRun(QWidget *window, Language language, const QList<QWidget *> &locked, ReportActions *reports,
                    std::function<bool()> closing);
     ~CalculationRun(); // unlocks what is still there
 
@@ -28,13 +29,14 @@ public:
     // For the rule's progress: brings the window's controls up to date and processes its events; false when
     // the window went or is closing, which abandons the reading.
     bool pump(const std::function<void()> &showPending);
-    // A message box in the window's title (a refused input).
-    void showMessage(const QString &message);
-    // The snapshot's results put back, then the message: a reading that failed leaves the earlier answer.
-    void restoreAndShowMessage(const QString &message);
+    // The end of the calculation in the window: for a refused input its message, for a failed reading the
+    // snapshot's results put back (the earlier answer stays) and the message; nothing more for an abandoned one.
+    // Whether there is an answer to show.
+    bool finish(CalculationEnd end, const QString &refusal);
 
 private:
     QPointer<QWidget> m_window;
+    Language m_language;
     QList<QPointer<QWidget>> m_locked;
     QPointer<ReportActions> m_reports;
     std::function<bool()> m_closing;

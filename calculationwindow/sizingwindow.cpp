@@ -2,10 +2,8 @@
 
 #include "calculationrun.h"
 #include "calculationwindowtexts.h"
-#include "cataloguetexts.h"
 #include "entrylistmodel.h"
 #include "headingfit.h"
-#include "sizingtexts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -28,21 +26,11 @@ SizingProgress SizingWindow::progress(CalculationRun &run, const SizingView &vie
     return progress;
 }
 
-bool SizingWindow::showListOrMessage(CalculationRun &run, const SizingView &view, SizingStatus status,
-                                     Language language)
+bool SizingWindow::showListOrMessage(CalculationRun &run, const SizingView &view, CalculationEnd end,
+                                     const QString &refusal, Language language)
 {
-    switch (status) {
-    case SizingStatus::Abandoned:
+    if (!run.finish(end, refusal))
         return false;
-    case SizingStatus::InvalidCount:
-        run.showMessage(SizingTexts::invalidCount.in(language));
-        return false;
-    case SizingStatus::ReadFailed:
-        run.restoreAndShowMessage(CatalogueTexts::readFailed.in(language));
-        return false;
-    case SizingStatus::Done:
-        break;
-    }
     view.entries->showAdded();
     if (view.list->count() > 0)
         view.list->setCurrentIndex(0);

@@ -24,8 +24,8 @@ struct SizingView {
 namespace SizingWindow {
 // The busy heading and an empty list once the count is valid, the entries in batches as the window pumps.
 SizingProgress progress(CalculationRun &run, const SizingView &view);
-// The end of a reading: for a refused count or a failed reading, the window's message (the earlier results back
-// after a failure); for a finished one, the whole list shown with its first entry current. Whether there is an
-// answer to write into the window (not when the window went).
-bool showListOrMessage(CalculationRun &run, const SizingView &view, SizingStatus status, Language language);
+// The end of a reading (CalculationRun::finish); for a finished one, the whole list shown with its first entry
+// current. Whether there is an answer to write into the window (not when the window went).
+bool showListOrMessage(CalculationRun &run, const SizingView &view, CalculationEnd end, const QString &refusal,
+                       Language language);
 } // namespace SizingWindow

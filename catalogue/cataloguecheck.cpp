@@ -31,15 +31,15 @@ CatalogueCheck::Result CatalogueCheck::run(const QString &path, const std::funct
                                            const CpuCatalogue::Pump &pump)
 {
     Result result;
-    const auto ended = [&result](Status status) {
-        result.status = status;
+    const auto ended = [&result](CpuCatalogue::Outcome reading) {
+        result.reading = reading;
         return result;
     };
     if (!CpuCatalogue::exists(path))
-        return ended(Status::Missing);
+        return ended(CpuCatalogue::Outcome::Missing);
     CatalogueReader reader(path);
     if (!reader.isOpen())
-        return ended(Status::Unreadable);
+        return ended(CpuCatalogue::Outcome::Unreadable);
     static const SoughtText intel(u"Intel");
     static const SoughtText amd(u"AMD");
     const auto find = [&](Finding finding, QStringView text) {
@@ -51,9 +51,9 @@ CatalogueCheck::Result CatalogueCheck::run(const QString &path, const std::funct
     };
     for (CatalogueReader::Line line = reader.next(); line != CatalogueReader::Line::EndOfFile; line = reader.next()) {
         if (pump && !pump())
-            return ended(Status::Abandoned);
+            return ended(CpuCatalogue::Outcome::Abandoned);
         if (line == CatalogueReader::Line::ReadError)
-            return ended(Status::Failed);
+            return ended(CpuCatalogue::Outcome::Failed);
         if (line == CatalogueReader::Line::Skipping)
             continue;
         result.lastLine = reader.lineNumber();
@@ -126,15 +126,15 @@ QStringList CatalogueCheck::reportLines(const Result &result, Language language)
 QString CatalogueCheck::verdict(const Result &result, const QString &path, Language language)
 {
     const QString file = QDir::toNativeSeparators(path);
-    switch (result.status) {
-    case Status::Missing:
+    switch (result.reading) {
+    case CpuCatalogue::Outcome::Missing:
         return CatalogueTexts::missing.in(language).arg(file);
-    case Status::Unreadable:
+    case CpuCatalogue::Outcome::Unreadable:
         return CatalogueTexts::unopenable.in(language).arg(file);
-    case Status::Failed:
-    case Status::Abandoned:
+    case CpuCatalogue::Outcome::Failed:
+    case CpuCatalogue::Outcome::Abandoned:
         return CatalogueTexts::cutShort.in(language).arg(file);
-    case Status::Done:
+    case CpuCatalogue::Outcome::Complete:
         break;
     }
     if (result.skipped == 1)

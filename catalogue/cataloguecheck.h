@@ -21,16 +21,8 @@ struct FoundLine {
     QString text; // the line (of a record, its model text) as shown: escaped, cut after 80 characters
 };
 
-enum class Status {
-    Missing,    // no ordinary file at the path
-    Unreadable, // the file cannot be opened
-    Failed,     // the file could not be read to its end
-    Abandoned,  // the pump asked to stop
-    Done,
-};
-
 struct Result {
-    Status status = Status::Done;
+    CpuCatalogue::Outcome reading = CpuCatalogue::Outcome::Complete;
     QList<FoundLine> found; // in line order
     qint64 records = 0;
     qint64 intel = 0;
@@ -42,7 +34,10 @@ struct Result {
 
     bool linesLost() const { return emptyLine != 0 && lastLine > emptyLine; }
     // Every line read and a record, and one at least.
-    bool sound() const { return status == Status::Done && skipped == 0 && !linesLost() && records > 0; }
+    bool sound() const
+    {
+        return reading == CpuCatalogue::Outcome::Complete && skipped == 0 && !linesLost() && records > 0;
+    }
 };
 
 // Reads the catalogue as the windows do, the pump after every line; sizable says which scores the capacity query

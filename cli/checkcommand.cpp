@@ -12,17 +12,18 @@ ExitStatus CheckCommand::run(const CliOptions &options)
     const Language language = options.language;
     const CatalogueCheck::Result result
         = CatalogueCheck::run(options.catalogue, [](double score) { return Capacity::of(score).has_value(); });
-    switch (result.status) {
-    case CatalogueCheck::Status::Missing:
+    switch (result.reading) {
+    case CpuCatalogue::Outcome::Missing:
         Output::error(CliTexts::noCatalogue.in(language) + options.catalogue);
         return ExitStatus::Findings;
-    case CatalogueCheck::Status::Unreadable:
+    case CpuCatalogue::Outcome::Unreadable:
         Output::error(CliTexts::unreadableCatalogue.in(language) + options.catalogue);
         return ExitStatus::Findings;
-    case CatalogueCheck::Status::Failed:
-    case CatalogueCheck::Status::Abandoned:
-        return CliCatalogue::reportReadFailure(options.catalogue, language);
-    case CatalogueCheck::Status::Done:
+    case CpuCatalogue::Outcome::Failed:
+        return CliCatalogue::unfinished(CalculationEnd::ReadFailed, {}, options.catalogue, language);
+    case CpuCatalogue::Outcome::Abandoned:
+        return CliCatalogue::unfinished(CalculationEnd::Abandoned, {}, options.catalogue, language);
+    case CpuCatalogue::Outcome::Complete:
         break;
     }
     for (const QString &line : CatalogueCheck::reportLines(result, language))

@@ -1,6 +1,5 @@
 #include "clicatalogue.h"
 
-#include "cataloguetexts.h"
 #include "clitexts.h"
 #include "cpucatalogue.h"
 #include "output.h"
@@ -15,8 +14,20 @@ void CliCatalogue::warnWhenMissing(const QString &path, Language language)
         Output::error(CliTexts::unreadableCatalogue.in(language) + path);
 }
 
-ExitStatus CliCatalogue::reportReadFailure(const QString &path, Language language)
+ExitStatus CliCatalogue::unfinished(CalculationEnd end, const QString &refusal, const QString &path, Language language)
 {
-    Output::error(CatalogueTexts::readFailed.in(language) + QLatin1Char(' ') + path);
-    return ExitStatus::IoFailure;
+    switch (end) {
+    case CalculationEnd::InvalidInput:
+        Output::error(refusal);
+        return ExitStatus::Usage;
+    case CalculationEnd::ReadFailed:
+        Output::error(CalculationEnds::message(end, refusal, language) + QLatin1Char(' ') + path);
+        return ExitStatus::IoFailure;
+    case CalculationEnd::Abandoned:
+        Output::error(CliTexts::abandoned.in(language));
+        return ExitStatus::IoFailure;
+    case CalculationEnd::Done:
+        break;
+    }
+    return ExitStatus::Success;
 }

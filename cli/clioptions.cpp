@@ -1,32 +1,144 @@
 #include "clioptions.h"
 
 #include "cpucatalogue.h"
-#include "farmplan.h"
+#include "siteplan.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
-const char *const commands = "Commands:\n"
-                             "  rdp COUNT     size a terminal (RDP) server for COUNT terminals\n"
-                             "  query TEXT    how many terminals each processor whose model holds TEXT carries\n"
-                             "  vdi COUNT     size a VDI server for COUNT terminals\n"
-                             "  farm COUNT    plan a farm of RDP or VDI servers for COUNT terminals\n"
-                             "  check-catalogue [FILE]\n"
-                             "                report the catalogue's lines that the program would skip or never read\n";
+enum class Option { Level, Vendor, Kind, Concurrency, Spare, Lang, Catalogue, Json, Csv, Explain, Pdf };
 
-template <class Value>
-std::optional<Value> pick(const QString &text, std::initializer_list<std::pair<const char *, Value>> choices)
+// An option: its name, its value (none for a switch) and what it takes: one of its choices (in the order of the
+// enumeration it stands for), a whole number within its range, or a file.
+struct OptionRow {
+    Option option;
+    const char *name;
+    const char *value;
+    const char *help;
+    std::vector<const char *> choices;
+    SitePlanLimits::Range range{0, 0};
+};
+
+// In the order of Option, by which they are found.
+const std::vector<OptionRow> &optionRows()
 {
-    for (const auto &[name, value] : choices) {
-        if (text == QLatin1String(name))
-            return value;
+    static const std::vector<OptionRow> rows{
+        {Option::Level, "level", "level", "Task level.", {"light", "medium", "heavy"}},
+        {Option::Vendor, "vendor", "vendor", "Processor vendor.", {"intel", "amd", "both"}},
+        {Option::Kind, "kind", "kind", "The farm's servers.", {"rdp", "vdi"}},
+        {Option::Concurrency,
+         "concurrency",
+         "percent",
+         "Per cent of the terminals at work at once.",
+         {},
+         SitePlanLimits::concurrency},
+        {Option::Spare, "spare", "count", "Spare servers.", {}, SitePlanLimits::spares},
+        {Option::Lang, "lang", "lang", "Language of the texts (default: as the program).", {"zh", "en"}},
+        {Option::Catalogue, "catalogue", "file", "Catalogue file (default: data.dll beside the program).", {}},
+        {Option::Json, "json", nullptr, "Print one JSON object.", {}},
+        {Option::Csv, "csv", nullptr, "Print the candidates or the plans as CSV.", {}},
+        {Option::Explain, "explain", nullptr, "Plain text: how the answer was calculated, after it.", {}},
+        {Option::Pdf, "pdf", "file", "Also write the report as a PDF file.", {}},
+    };
+    return rows;
+}
+
+// A command: its name, its argument and the options it takes.
+struct CommandRow {
+    Command command;
+    const char *name;
+    const char *argument; // in brackets where it may be left out
+    const char *help;
+    std::vector<Option> options;
+};
+
+const std::vector<CommandRow> &commandRows()
+{
+    using O = Option;
+    static const std::vector<CommandRow> rows{
+        {Command::Rdp,
+         "rdp",
+         "COUNT",
+         "size a terminal (RDP) server for COUNT terminals",
+         {O::Level, O::Vendor, O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain, O::Pdf}},
+        {Command::Query,
+         "query",
+         "TEXT",
+         "how many terminals each processor whose model holds TEXT carries",
+         {O::Lang, O::Catalogue, O::Json, O::Explain, O::Pdf}},
+        {Command::Vdi,
+         "vdi",
+         "COUNT",
+         "size a VDI server for COUNT terminals",
+         {O::Level, O::Vendor, O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain, O::Pdf}},
+        {Command::Farm,
+         "farm",
+         "COUNT",
+         "plan a farm of RDP or VDI servers for COUNT terminals",
+         {O::Kind, O::Level, O::Vendor, O::Concurrency, O::Spare, O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain,
+          O::Pdf}},
+        {Command::Plan,
+         "plan",
+         "FILE",
+         "plan the farms of a site's plan file (.quarvel)",
+         {O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain, O::Pdf}},
+        {Command::CheckCatalogue,
+         "check-catalogue",
+         "[FILE]",
+         "report the catalogue's lines that the program would skip or never read",
+         {O::Lang, O::Catalogue}},
+    };
+    return rows;
+}
+
+// At most one of them: each is a whole output of its own.
+constexpr Option outputs[] = {Option::Json, Option::Csv, Option::Explain};
+
+QString dashed(const OptionRow &row)
+{
+    return QStringLiteral("--") + QLatin1String(row.name);
+}
+
+// "light, medium or heavy"
+QString alternatives(const std::vector<const char *> &choices)
+{
+    QString text;
+    for (size_t i = 0; i < choices.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == choices.size() ? QStringLiteral(" or ") : QStringLiteral(", ");
+        text += QLatin1String(choices[i]);
     }
-    return std::nullopt;
+    return text;
+}
+
+// What a value takes, for the help and for a usage error.
+QString takes(const OptionRow &row)
+{
+    if (!row.choices.empty())
+        return alternatives(row.choices);
+    if (row.range.most > 0)
+        return QStringLiteral("a whole number from %1 to %2").arg(row.range.least).arg(row.range.most);
+    return QStringLiteral("a file name");
+}
+
+QString commandsHelp()
+{
+    QString text = QStringLiteral("Commands:\n");
+    for (const CommandRow &command : commandRows()) {
+        QStringList options;
+        for (const Option option : command.options)
+            options << QLatin1Char('[') + dashed(optionRows()[size_t(option)]) + QLatin1Char(']');
+        text += QStringLiteral("  %1 %2\n      %3\n      %4\n")
+                    .arg(QLatin1String(command.name), QLatin1String(command.argument), QLatin1String(command.help),
+                         options.join(u' '));
+    }
+    return text;
 }
 
 ExitStatus usageError(const QString &message)
@@ -36,6 +148,27 @@ ExitStatus usageError(const QString &message)
     return ExitStatus::Usage;
 }
 
+// The value of an option as the command takes it: the place of its choice, or the whole number; nothing after a
+// usage error, which it reports.
+std::optional<qint64> valueOf(const OptionRow &row, const QString &text)
+{
+    if (!row.choices.empty()) {
+        const auto chosen = std::find_if(row.choices.cbegin(), row.choices.cend(),
+                                         [&text](const char *choice) { return text == QLatin1String(choice); });
+        if (chosen != row.choices.cend())
+            return chosen - row.choices.cbegin();
+    } else if (row.range.most > 0) {
+        bool number = false;
+        const qint64 value = text.toLongLong(&number);
+        if (number && row.range.holds(value))
+            return value;
+    } else if (!text.isEmpty()) {
+        return 0;
+    }
+    usageError(dashed(row) + QStringLiteral(" takes ") + takes(row));
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitStatus &exitStatus,
@@ -43,162 +176,121 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Sizes terminal servers from the Quarvel CPU catalogue.\n\n")
-                                     + QLatin1String(commands));
+                                     + commandsHelp());
     // Not addHelpOption(): it also lists --help-all, for options this tool does not have.
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
                                         QStringLiteral("Displays help on commandline options."));
     parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Task level: light, medium or heavy."),
-                                         QStringLiteral("level"));
-    const QCommandLineOption vendorOption(
-        QStringLiteral("vendor"), QStringLiteral("Processor vendor: intel, amd or both."), QStringLiteral("vendor"));
-    const QCommandLineOption langOption(QStringLiteral("lang"),
-                                        QStringLiteral("Language of the texts: zh or en (default: as the program)."),
-                                        QStringLiteral("lang"));
-    const QCommandLineOption catalogueOption(QStringLiteral("catalogue"),
-                                             QStringLiteral("Catalogue file (default: data.dll beside the program)."),
-                                             QStringLiteral("file"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
-    const QCommandLineOption csvOption(
-        QStringLiteral("csv"),
-        QStringLiteral("rdp and vdi: the candidate list as CSV (model, score, percentage); farm: the plans."));
-    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("Also write the report as a PDF file."),
-                                       QStringLiteral("file"));
-    const QCommandLineOption kindOption(QStringLiteral("kind"), QStringLiteral("farm: the servers, rdp or vdi."),
-                                        QStringLiteral("kind"));
-    const QCommandLineOption concurrencyOption(
-        QStringLiteral("concurrency"), QStringLiteral("farm: per cent of the terminals at work at once, 1 to 100."),
-        QStringLiteral("percent"));
-    const QCommandLineOption spareOption(QStringLiteral("spare"), QStringLiteral("farm: spare servers, 0 to 9."),
-                                         QStringLiteral("count"));
-    const QCommandLineOption explainOption(QStringLiteral("explain"),
-                                           QStringLiteral("Plain text: how the answer was calculated, after it."));
-    parser.addOptions({levelOption, vendorOption, kindOption, concurrencyOption, spareOption, langOption,
-                       catalogueOption, jsonOption, csvOption, explainOption, pdfOption});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("rdp, query, vdi, farm or check-catalogue"));
-    parser.addPositionalArgument(QStringLiteral("argument"),
-                                 QStringLiteral("the terminal count, the model text sought, or the catalogue file"));
+    std::vector<QCommandLineOption> options;
+    for (const OptionRow &row : optionRows()) {
+        const QString help = QLatin1String(row.help)
+            + (row.value && row.option != Option::Catalogue && row.option != Option::Pdf
+                   ? QStringLiteral(" Takes ") + takes(row) + u'.'
+                   : QString());
+        options.emplace_back(QLatin1String(row.name), help, row.value ? QLatin1String(row.value) : QString());
+        parser.addOption(options.back());
+    }
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("one of the commands above"));
+    parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("the command's argument"));
 
+    exitStatus = ExitStatus::Usage;
     if (!parser.parse(arguments)) {
-        exitStatus = usageError(parser.errorText());
+        usageError(parser.errorText());
         return std::nullopt;
     }
+    exitStatus = ExitStatus::Success;
     if (parser.isSet(helpOption)) {
         QTextStream(stdout) << parser.helpText();
-        exitStatus = ExitStatus::Success;
         return std::nullopt;
     }
     if (parser.isSet(versionOption)) {
         QTextStream(stdout) << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
                             << '\n';
-        exitStatus = ExitStatus::Success;
         return std::nullopt;
     }
 
-    CliOptions options;
+    exitStatus = ExitStatus::Usage;
     const QStringList positional = parser.positionalArguments();
-    options.command = positional.value(0);
-    const bool check = options.command == QLatin1String("check-catalogue");
-    if (!check
-        && !QStringList{QStringLiteral("rdp"), QStringLiteral("query"), QStringLiteral("vdi"), QStringLiteral("farm")}
-                .contains(options.command)) {
-        exitStatus = usageError(positional.isEmpty() ? QStringLiteral("expected a command")
-                                                     : QStringLiteral("unknown command: ") + options.command);
+    const auto command = std::find_if(commandRows().cbegin(), commandRows().cend(), [&](const CommandRow &row) {
+        return positional.value(0) == QLatin1String(row.name);
+    });
+    if (command == commandRows().cend()) {
+        usageError(positional.isEmpty() ? QStringLiteral("expected a command")
+                                        : QStringLiteral("unknown command: ") + positional.constFirst());
         return std::nullopt;
     }
-    if (positional.size() != 2 && !(check && positional.size() == 1)) {
-        exitStatus = usageError(check ? QStringLiteral("check-catalogue takes one file at the most")
-                                      : QStringLiteral("expected a command and its argument"));
+    const QString name = QLatin1String(command->name);
+    const bool optional = command->argument[0] == '[';
+    if (positional.size() > 2 || (positional.size() < 2 && !optional)) {
+        usageError(name + QStringLiteral(" takes one argument: ") + QLatin1String(command->argument));
         return std::nullopt;
     }
-    options.argument = positional.value(1);
-    const bool farm = options.command == QLatin1String("farm");
-    if (options.command != QLatin1String("rdp") && options.command != QLatin1String("vdi") && !farm
-        && (parser.isSet(levelOption) || parser.isSet(vendorOption))) {
-        exitStatus = usageError(options.command + QStringLiteral(" takes no --level or --vendor"));
-        return std::nullopt;
-    }
-    if (!farm && (parser.isSet(kindOption) || parser.isSet(concurrencyOption) || parser.isSet(spareOption))) {
-        exitStatus = usageError(options.command + QStringLiteral(" takes no --kind, --concurrency or --spare"));
-        return std::nullopt;
-    }
-    if (parser.isSet(kindOption)) {
-        options.kind = pick<FarmPlanning::Kind>(parser.value(kindOption),
-                                                {{"rdp", FarmPlanning::Kind::Rdp}, {"vdi", FarmPlanning::Kind::Vdi}});
-        if (!options.kind) {
-            exitStatus = usageError(QStringLiteral("--kind takes rdp or vdi"));
-            return std::nullopt;
-        }
-    }
-    const auto whole = [&parser](const QCommandLineOption &option, int least, int most, int &value) {
+    CliOptions parsed;
+    parsed.command = command->command;
+    parsed.argument = positional.value(1);
+    int outputCount = 0;
+    for (const OptionRow &row : optionRows()) {
+        const QCommandLineOption &option = options[size_t(row.option)];
         if (!parser.isSet(option))
-            return true;
-        bool number = false;
-        value = parser.value(option).toInt(&number);
-        return number && value >= least && value <= most;
-    };
-    if (!whole(concurrencyOption, FarmPlanning::leastConcurrency, 100, options.concurrency)) {
-        exitStatus = usageError(QStringLiteral("--concurrency takes a whole number from 1 to 100"));
-        return std::nullopt;
-    }
-    if (!whole(spareOption, 0, FarmPlanning::mostSpares, options.spares)) {
-        exitStatus = usageError(QStringLiteral("--spare takes a whole number from 0 to 9"));
-        return std::nullopt;
-    }
-    if (check && (parser.isSet(csvOption) || parser.isSet(pdfOption) || parser.isSet(explainOption))) {
-        exitStatus = usageError(QStringLiteral("check-catalogue takes no --csv, --explain or --pdf"));
-        return std::nullopt;
-    }
-    if (options.command == QLatin1String("query") && parser.isSet(csvOption)) {
-        exitStatus = usageError(QStringLiteral("query takes no --csv: it lists no percentages"));
-        return std::nullopt;
-    }
-    if (int(parser.isSet(csvOption)) + int(parser.isSet(jsonOption)) + int(parser.isSet(explainOption)) > 1) {
-        exitStatus = usageError(QStringLiteral("--csv, --json and --explain exclude each other"));
-        return std::nullopt;
-    }
-    if (parser.isSet(pdfOption) && parser.value(pdfOption).isEmpty()) {
-        exitStatus = usageError(QStringLiteral("--pdf takes a file name"));
-        return std::nullopt;
-    }
-    if (parser.isSet(levelOption)) {
-        options.level = pick<TaskLevel>(
-            parser.value(levelOption),
-            {{"light", TaskLevel::Light}, {"medium", TaskLevel::Medium}, {"heavy", TaskLevel::Heavy}});
-        if (!options.level) {
-            exitStatus = usageError(QStringLiteral("--level takes light, medium or heavy"));
+            continue;
+        if (std::find(command->options.cbegin(), command->options.cend(), row.option) == command->options.cend()) {
+            usageError(name + QStringLiteral(" takes no ") + dashed(row));
             return std::nullopt;
         }
-    }
-    if (parser.isSet(vendorOption)) {
-        options.vendor = pick<Vendor>(parser.value(vendorOption),
-                                      {{"intel", Vendor::Intel}, {"amd", Vendor::Amd}, {"both", Vendor::Both}});
-        if (!options.vendor) {
-            exitStatus = usageError(QStringLiteral("--vendor takes intel, amd or both"));
+        outputCount += int(std::find(std::cbegin(outputs), std::cend(outputs), row.option) != std::cend(outputs));
+        const auto value = row.value ? valueOf(row, parser.value(option)) : std::optional<qint64>(1);
+        if (!value)
             return std::nullopt;
+        switch (row.option) {
+        case Option::Level:
+            parsed.level = TaskLevel(*value);
+            break;
+        case Option::Vendor:
+            parsed.vendor = Vendor(*value);
+            break;
+        case Option::Kind:
+            parsed.kind = FarmPlanning::Kind(*value);
+            break;
+        case Option::Concurrency:
+            parsed.concurrency = int(*value);
+            break;
+        case Option::Spare:
+            parsed.spares = int(*value);
+            break;
+        case Option::Lang:
+            parsed.language = Language(*value);
+            break;
+        case Option::Catalogue:
+            parsed.catalogue = parser.value(option);
+            break;
+        case Option::Json:
+            parsed.json = true;
+            break;
+        case Option::Csv:
+            parsed.csv = true;
+            break;
+        case Option::Explain:
+            parsed.explain = true;
+            break;
+        case Option::Pdf:
+            parsed.pdf = parser.value(option);
+            break;
         }
     }
-    if (parser.isSet(langOption)) {
-        const auto language
-            = pick<Language>(parser.value(langOption), {{"zh", Language::Chinese}, {"en", Language::English}});
-        if (!language) {
-            exitStatus = usageError(QStringLiteral("--lang takes zh or en"));
-            return std::nullopt;
-        }
-        options.language = *language;
-    } else {
-        options.language = systemLanguage();
+    if (outputCount > 1) {
+        QStringList names;
+        for (const Option output : outputs)
+            names << dashed(optionRows()[size_t(output)]);
+        usageError(names.join(QStringLiteral(", ")) + QStringLiteral(" exclude each other"));
+        return std::nullopt;
     }
-    if (check && !options.argument.isEmpty())
-        options.catalogue = options.argument;
-    else if (parser.isSet(catalogueOption))
-        options.catalogue = parser.value(catalogueOption);
-    else
-        options.catalogue = CpuCatalogue::pathIn(QCoreApplication::applicationDirPath());
-    options.json = parser.isSet(jsonOption);
-    options.csv = parser.isSet(csvOption);
-    options.explain = parser.isSet(explainOption);
-    options.pdf = parser.value(pdfOption);
-    return options;
+    if (!parser.isSet(options[size_t(Option::Lang)]))
+        parsed.language = systemLanguage();
+    if (parsed.command == Command::CheckCatalogue && !parsed.argument.isEmpty())
+        parsed.catalogue = parsed.argument;
+    else if (parsed.catalogue.isEmpty())
+        parsed.catalogue = CpuCatalogue::pathIn(QCoreApplication::applicationDirPath());
+    exitStatus = ExitStatus::Success;
+    return parsed;
 }

@@ -12,12 +12,12 @@
 #include <functional>
 #include <optional>
 
-// The command line: quarvel-cli COMMAND ARGUMENT [--level L] [--vendor V] [--lang zh|en] [--catalogue FILE]
-// [--json | --csv | --explain] [--pdf FILE], farm with [--kind K] [--concurrency PCT] [--spare K] too, or
-// quarvel-cli check-catalogue [FILE]. Parsing prints help, version and
-// usage errors itself.
+// The command line: quarvel-cli COMMAND ARGUMENT [OPTIONS], each command with the options of its row in the
+// commands' table (clioptions.cpp), from which the help, the usage errors and the limits' texts come.
+enum class Command { Rdp, Query, Vdi, Farm, Plan, CheckCatalogue };
+
 struct CliOptions {
-    QString command;
+    Command command = Command::Rdp;
     QString argument;
     std::optional<TaskLevel> level;
     std::optional<Vendor> vendor;
@@ -27,7 +27,7 @@ struct CliOptions {
     Language language = Language::Chinese;
     QString catalogue;
     bool json = false;
-    bool csv = false;     // rdp and vdi: the candidate list as CSV
+    bool csv = false;     // rdp and vdi: the candidate list as CSV; farm and plan: the plans
     bool explain = false; // plain text: how the answer was calculated, after it
     QString pdf;          // where the report goes as well, if anywhere
 

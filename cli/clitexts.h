@@ -8,4 +8,5 @@ inline constexpr Bilingual noCatalogue{"警告：找不到CPU列表文件，CPU�
                                        "warning: no catalogue file, the CPU list is empty: "};
 inline constexpr Bilingual unreadableCatalogue{"警告：CPU列表文件无法读取，CPU列表为空：",
                                                "warning: the catalogue file cannot be read, the CPU list is empty: "};
+inline constexpr Bilingual abandoned{"计算已中止，没有结果。", "The calculation was abandoned: there is no answer."};
 } // namespace CliTexts

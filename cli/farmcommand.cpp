@@ -8,10 +8,8 @@
 #include "minimumsjson.h"
 #include "output.h"
 #include "plaintextemitter.h"
-#include "rdpsizing.h"
 #include "reportfile.h"
 #include "sizingtexts.h"
-#include "vdisizing.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -19,18 +17,18 @@
 namespace {
 
 // A plan as the JSON gives it: its figures, and what one server must have under the keys of rdp and vdi.
-QJsonObject planObject(const FarmPlanning::Plan &plan, const FarmPlanning::Result &result, FarmPlanning::Kind kind,
-                       Language language)
+QJsonObject planObject(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan, Language language)
 {
-    const SizingResult answer = FarmPlanning::perServer(kind, plan, result.level);
-    QJsonObject object = kind == FarmPlanning::Kind::Vdi ? MinimumsJson::vdi(VdiSizing::completed(answer, language))
-                                                         : MinimumsJson::rdp(RdpSizing::completed(answer, language));
+    const SizingResult server = farm.server(plan.active);
+    QJsonObject object = farm.kind == FarmPlanning::Kind::Vdi
+        ? MinimumsJson::vdi(server, language)
+        : MinimumsJson::rdp(RdpSizing::completed(server, language));
     object.insert(QStringLiteral("model"), plan.model);
     object.insert(QStringLiteral("score"), plan.score);
-    object.insert(QStringLiteral("servers"), plan.active + result.spares);
-    object.insert(QStringLiteral("active"), plan.active);
-    object.insert(QStringLiteral("spare"), result.spares);
-    object.insert(QStringLiteral("perServer"), plan.perServer);
+    object.insert(QStringLiteral("servers"), double(farm.servers(plan)));
+    object.insert(QStringLiteral("active"), double(plan.active));
+    object.insert(QStringLiteral("spare"), farm.spares);
+    object.insert(QStringLiteral("perServer"), double(FarmReport::terminalsPerServer(farm, plan)));
     object.insert(QStringLiteral("percentage"), plan.percentage);
     return object;
 }
@@ -42,34 +40,26 @@ ExitStatus FarmCommand::run(const CliOptions &options)
     const FarmPlanning::Kind kind = options.kind.value_or(FarmPlanning::Kind::Rdp);
     const TaskLevel level = options.level.value_or(TaskLevel::Medium);
     const Vendor vendor = options.vendor.value_or(Vendor::Intel);
-    const FarmPlanning::Outcome outcome
-        = FarmPlanning::plan({kind, options.argument, level, vendor, options.concurrency, options.spares,
-                              options.catalogue, options.language},
-                             {});
-    switch (outcome.status) {
-    case FarmPlanning::Status::ReadFailed:
-        return CliCatalogue::reportReadFailure(options.catalogue, options.language);
-    case FarmPlanning::Status::InvalidCount:
-        Output::error(SizingTexts::invalidCount.in(options.language));
-        return ExitStatus::Usage;
-    case FarmPlanning::Status::InvalidSettings:
-    case FarmPlanning::Status::Abandoned:
-        Output::error(FarmTexts::invalidSettings.in(options.language));
-        return ExitStatus::Usage;
-    case FarmPlanning::Status::Done:
-        break;
-    }
+    const auto site
+        = FarmPlanning::oneGroup(kind, options.argument, level, vendor, options.concurrency, options.spares);
+    const FarmPlanning::Outcome outcome = site
+        ? FarmPlanning::plan(*site, options.catalogue, options.language)
+        : FarmPlanning::Outcome::refused(SizingTexts::invalidCount.in(options.language));
+    if (!outcome.done())
+        return CliCatalogue::unfinished(outcome.end, outcome.refusal, options.catalogue, options.language);
     CliCatalogue::warnWhenMissing(options.catalogue, options.language);
-    const FarmPlanning::Result &result = outcome.result;
+    const FarmPlanning::Farm &farm = *outcome.result.farms[int(kind)];
     const Report report = FarmReport::make(
-        {kind, options.argument, level, vendor, options.language, QDateTime::currentDateTime()}, result, 0);
+        {kind, options.argument, level, vendor, options.language, QDateTime::currentDateTime()}, outcome.result, 0);
     if (options.csv) {
         Output::text(CsvEmitter::csv(report));
     } else if (options.json) {
         QJsonArray plans;
-        for (qsizetype rank = 0; rank < result.count(); ++rank)
-            plans << planObject(result.plan(rank), result, kind, options.language);
-        Output::json(QJsonObject{{QStringLiteral("heading"), result.heading}, {QStringLiteral("plans"), plans}});
+        for (qsizetype rank = 0; rank < farm.count(); ++rank)
+            plans << planObject(farm, farm.plan(rank), options.language);
+        Output::json(
+            QJsonObject{{QStringLiteral("heading"), options.argument + FarmTexts::finalSuffix.in(options.language)},
+                        {QStringLiteral("plans"), plans}});
     } else {
         const auto scope = options.explain ? ReportWalker::Scope::Explained : ReportWalker::Scope::Answer;
         for (const QString &line : PlainTextEmitter::lines(report, scope))

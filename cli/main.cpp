@@ -4,6 +4,7 @@
 #include "farmcommand.h"
 #include "languageselection.h"
 #include "output.h"
+#include "plancommand.h"
 #include "querycommand.h"
 #include "sizingcommand.h"
 #include "systemplatform.h"
@@ -19,15 +20,21 @@ namespace {
 
 ExitStatus run(const CliOptions &options)
 {
-    if (options.command == QLatin1String("query"))
+    switch (options.command) {
+    case Command::Rdp:
+        return SizingCommand::rdp(options);
+    case Command::Query:
         return QueryCommand::run(options);
-    if (options.command == QLatin1String("check-catalogue"))
-        return CheckCommand::run(options);
-    if (options.command == QLatin1String("vdi"))
+    case Command::Vdi:
         return SizingCommand::vdi(options);
-    if (options.command == QLatin1String("farm"))
+    case Command::Farm:
         return FarmCommand::run(options);
-    return SizingCommand::rdp(options);
+    case Command::Plan:
+        return PlanCommand::run(options);
+    case Command::CheckCatalogue:
+        break;
+    }
+    return CheckCommand::run(options);
 }
 
 // The language the windows would speak: the system's, or English where en.dll lies beside the program.

@@ -1,5 +1,7 @@
 #include "minimumsjson.h"
 
+#include "vdireport.h"
+
 QJsonObject MinimumsJson::rdp(const RdpSizing::Result &result)
 {
     return QJsonObject{{QStringLiteral("memory"), result.memory},     {QStringLiteral("ssd"), result.ssd},
@@ -7,7 +9,7 @@ QJsonObject MinimumsJson::rdp(const RdpSizing::Result &result)
                        {QStringLiteral("graphics"), result.graphics}, {QStringLiteral("system"), result.system}};
 }
 
-QJsonObject MinimumsJson::vdi(const VdiSizing::Result &result)
+QJsonObject MinimumsJson::vdi(const VdiSizing::Result &result, Language language)
 {
-    return QJsonObject{{QStringLiteral("text"), result.text}};
+    return QJsonObject{{QStringLiteral("text"), VdiReport::hardwareText(result.hardware, language)}};
 }

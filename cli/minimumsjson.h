@@ -10,5 +10,5 @@ namespace MinimumsJson {
 // system.
 QJsonObject rdp(const RdpSizing::Result &result);
 // The same for vdi and farm (VDI): the window's text under "text".
-QJsonObject vdi(const VdiSizing::Result &result);
+QJsonObject vdi(const VdiSizing::Result &result, Language language);
 } // namespace MinimumsJson

@@ -6,7 +6,6 @@
 #include "output.h"
 #include "plaintextemitter.h"
 #include "queryreport.h"
-#include "querytexts.h"
 #include "reportfile.h"
 
 #include <QJsonObject>
@@ -15,16 +14,13 @@ ExitStatus QueryCommand::run(const CliOptions &options)
 {
     const CapacityQuery::Outcome outcome
         = CapacityQuery::run(options.argument, options.catalogue, options.language, {});
-    if (outcome.status == CapacityQuery::Status::ReadFailed)
-        return CliCatalogue::reportReadFailure(options.catalogue, options.language);
-    if (outcome.status != CapacityQuery::Status::Done) {
-        Output::error(QueryTexts::tooShort.in(options.language));
-        return ExitStatus::Usage;
-    }
+    if (!outcome.done())
+        return CliCatalogue::unfinished(outcome.end, outcome.refusal, options.catalogue, options.language);
     CliCatalogue::warnWhenMissing(options.catalogue, options.language);
-    const Report report = QueryReport::make(options.argument, outcome, options.language, QDateTime::currentDateTime());
+    const Report report
+        = QueryReport::make(options.argument, outcome.result, options.language, QDateTime::currentDateTime());
     if (options.json) {
-        Output::json(QJsonObject{{QStringLiteral("text"), outcome.text}});
+        Output::json(QJsonObject{{QStringLiteral("text"), CapacityQuery::text(outcome.result, options.language)}});
     } else {
         const auto scope = options.explain ? ReportWalker::Scope::Explained : ReportWalker::Scope::Answer;
         for (const QString &line : PlainTextEmitter::lines(report, scope))

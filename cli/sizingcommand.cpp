@@ -8,7 +8,6 @@
 #include "plaintextemitter.h"
 #include "rdpreport.h"
 #include "reportfile.h"
-#include "sizingtexts.h"
 #include "vdireport.h"
 
 #include <QJsonArray>
@@ -34,12 +33,8 @@ ExitStatus run(const CliOptions &options, TaskLevel defaultLevel, Calculate calc
     const auto outcome = calculate(SizingRequest{options.argument, [level] { return level; },
                                                  [vendor] { return vendor; }, options.catalogue, options.language},
                                    SizingProgress{});
-    if (outcome.status == SizingStatus::ReadFailed)
-        return CliCatalogue::reportReadFailure(options.catalogue, options.language);
-    if (outcome.status != SizingStatus::Done) {
-        Output::error(SizingTexts::invalidCount.in(options.language));
-        return ExitStatus::Usage;
-    }
+    if (!outcome.done())
+        return CliCatalogue::unfinished(outcome.end, outcome.refusal, options.catalogue, options.language);
     CliCatalogue::warnWhenMissing(options.catalogue, options.language);
     const Report report
         = describe({options.argument, level, vendor, options.language, QDateTime::currentDateTime()}, outcome.result);
@@ -70,10 +65,12 @@ ExitStatus SizingCommand::rdp(const CliOptions &options)
 ExitStatus SizingCommand::vdi(const CliOptions &options)
 {
     // As the VDI window opens: light tasks, Intel.
-    return run(options, TaskLevel::Light, VdiSizing::calculate, VdiReport::make, [](const VdiSizing::Result &result) {
-        QJsonObject object = MinimumsJson::vdi(result);
-        object.insert(QStringLiteral("heading"), result.heading);
-        object.insert(QStringLiteral("candidates"), entries(result));
-        return object;
-    });
+    const Language language = options.language;
+    return run(options, TaskLevel::Light, VdiSizing::calculate, VdiReport::make,
+               [language](const VdiSizing::Result &result) {
+                   QJsonObject object = MinimumsJson::vdi(result, language);
+                   object.insert(QStringLiteral("heading"), result.heading);
+                   object.insert(QStringLiteral("candidates"), entries(result));
+                   return object;
+               });
 }

@@ -11,45 +11,28 @@
 #include "vditexts.h"
 #include "version.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
-// A label of the VDI window's hardware text without what stands between it and its value.
-QString captionOf(const Bilingual &label, Language language)
+qint64 sum(const QList<qint64> &values)
 {
-    QString caption = label.in(language);
-    while (caption.endsWith(u' ') || caption.endsWith(u':') || caption.endsWith(u'：'))
-        caption.chop(1);
-    return caption;
+    return std::accumulate(values.cbegin(), values.cend(), qint64(0));
 }
 
-// The steps of the plan, then those of one server at its P terminals.
-ReportSection::Reasoning reasoning(const FarmReport::Inputs &inputs, const FarmPlanning::Result &result,
-                                   const FarmPlanning::Plan &plan)
+QString joined(const QList<qint64> &values)
 {
-    const Language language = inputs.language;
-    const auto number = [](qint64 value) { return QString::number(value); };
-    const SizingResult answer = FarmPlanning::perServer(inputs.kind, plan, result.level);
-    ReportSection::Reasoning steps{
-        SizingTexts::reasoningCaption.in(language),
-        {{FarmTexts::concurrent.in(language),
-          FarmTexts::concurrentRule.in(language).arg(Decimal::whole(result.terminals), number(result.concurrency),
-                                                     number(result.concurrent))},
-         {FarmTexts::capacity.in(language),
-          FarmTexts::capacityRule.in(language).arg(number(plan.capacity), Decimal::whole(plan.score))},
-         {FarmTexts::active.in(language),
-          FarmTexts::activeRule.in(language).arg(number(result.concurrent), number(plan.capacity),
-                                                 number(plan.active))},
-         {FarmTexts::totalServers.in(language),
-          FarmTexts::allRule.in(language).arg(number(plan.active), number(result.spares),
-                                              number(plan.active + result.spares))},
-         {FarmTexts::perServer.in(language),
-          FarmTexts::perServerRule.in(language).arg(number(result.concurrent), number(plan.active),
-                                                    number(plan.perServer))}}};
-    const ReportSection::Reasoning server = inputs.kind == FarmPlanning::Kind::Rdp
-        ? RdpReport::reasoning(RdpSizing::completed(answer, language), language)
-        : VdiReport::reasoning(VdiSizing::completed(answer, language), language);
-    steps.steps << server.steps;
-    return steps;
+    QStringList texts;
+    for (const qint64 value : values)
+        texts << QString::number(value);
+    return texts.join(QStringLiteral(" + "));
+}
+
+// The required score of a load as its formula gives it, also where it leaves 32 bits.
+QString required(const SizingRule &rule, const TerminalLoad &load)
+{
+    return Decimal::whole(std::trunc(rule.scoreOf(load)));
 }
 
 } // namespace
@@ -59,36 +42,116 @@ QString FarmReport::windowTitle(Language language)
     return FarmTexts::titlePrefix.in(language) + Version::shortText();
 }
 
-QString FarmReport::servers(const FarmPlanning::Plan &plan, int spares)
+QString FarmReport::servers(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan)
 {
-    return QStringLiteral("%1 + %2").arg(plan.active).arg(spares);
+    return QStringLiteral("%1 + %2").arg(plan.active).arg(farm.spares);
 }
 
-QList<ReportRow> FarmReport::perServer(FarmPlanning::Kind kind, const FarmPlanning::Plan &plan, TaskLevel level,
+qint64 FarmReport::terminalsPerServer(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan)
+{
+    return sum(farm.perServer(plan.active));
+}
+
+ReportSection::Table FarmReport::plans(const FarmPlanning::Farm &farm, const QString &caption, Language language)
+{
+    ReportSection::Table table{caption,
+                               {FarmTexts::servers.in(language), FarmTexts::processor.in(language),
+                                FarmTexts::perServer.in(language), FarmTexts::percentage.in(language)},
+                               {}};
+    table.rows.reserve(farm.count());
+    for (qsizetype rank = 0; rank < farm.count(); ++rank) {
+        const FarmPlanning::Plan &plan = farm.plan(rank);
+        table.rows.append({servers(farm, plan), plan.model, ReportCell::number(double(terminalsPerServer(farm, plan))),
+                           ReportCell::percentage(plan.percentage)});
+    }
+    return table;
+}
+
+QList<ReportRow> FarmReport::perServer(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan,
                                        Language language)
 {
-    const SizingResult answer = FarmPlanning::perServer(kind, plan, level);
-    if (kind == FarmPlanning::Kind::Rdp)
-        return RdpReport::results(RdpSizing::completed(answer, language), language).rows;
-    const ServerMinimums &hardware = answer.hardware;
-    return {{captionOf(VdiTexts::memory, language), Decimal::gigabytes(hardware.memory)},
-            {captionOf(VdiTexts::ssd, language), Decimal::gigabytes(hardware.ssd)},
-            {captionOf(VdiTexts::hdd, language), Decimal::gigabytes(hardware.hdd)},
-            {captionOf(VdiTexts::network, language), Decimal::megabits(hardware.network)}};
+    const SizingResult server = farm.server(plan.active);
+    if (farm.kind == FarmPlanning::Kind::Rdp)
+        return RdpReport::results(RdpSizing::completed(server, language), language).rows;
+    return VdiReport::hardware(server.hardware, language);
 }
 
-QList<ReportRow> FarmReport::totals(const FarmPlanning::Plan &plan, int spares, qint32 memoryPerServer,
-                                    Language language)
+QList<ReportRow> FarmReport::chosen(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan, Language language)
 {
-    const qint64 all = qint64(plan.active) + spares;
-    return {{FarmTexts::totalServers.in(language),
-             FarmTexts::totalServersText.in(language).arg(all).arg(plan.active).arg(spares)},
-            {FarmTexts::totalMemory.in(language), QString::number(all * memoryPerServer) + QStringLiteral(" GB")}};
+    QList<ReportRow> rows{
+        {FarmTexts::plan.in(language),
+         FarmTexts::planText.in(language).arg(servers(farm, plan), plan.model).arg(terminalsPerServer(farm, plan))}};
+    return rows << perServer(farm, plan, language);
 }
 
-Report FarmReport::make(const Inputs &inputs, const FarmPlanning::Result &result, qsizetype chosen)
+QList<ReportRow> FarmReport::totals(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan, Language language)
+{
+    const qint64 all = farm.servers(plan);
+    const qint64 memory = farm.server(plan.active).hardware.memory;
+    return {{FarmTexts::totalServers.in(language),
+             FarmTexts::totalServersText.in(language).arg(all).arg(plan.active).arg(farm.spares)},
+            {FarmTexts::totalMemory.in(language), QString::number(all * memory) + QStringLiteral(" GB")}};
+}
+
+QList<ReportRow> FarmReport::reasoning(const SitePlan &site, const FarmPlanning::Farm &farm,
+                                       const FarmPlanning::Plan &plan, Language language)
+{
+    const auto number = [](qint64 value) { return QString::number(value); };
+    const bool several = farm.groups.size() > 1;
+    const auto caption = [&](const Bilingual &text, qsizetype i) {
+        if (!several)
+            return text.in(language);
+        const QString &name = site.groups[farm.groups[i]].name;
+        return FarmTexts::ofGroup.in(language).arg(
+            text.in(language), name.isEmpty() ? FarmTexts::numberedGroup.in(language).arg(farm.groups[i] + 1) : name);
+    };
+    QList<ReportRow> steps;
+    for (qsizetype i = 0; i < farm.groups.size(); ++i) {
+        const SitePlan::Group &group = site.groups[farm.groups[i]];
+        if (site.growthYears > 0) {
+            QStringList years;
+            for (const qint64 count : FarmPlanning::growth(group.terminals, site.growthPercent, site.growthYears))
+                years << number(count);
+            steps.append({caption(FarmTexts::growthOfGroup, i),
+                          FarmTexts::growthRule.in(language).arg(years.join(QStringLiteral(" → ")))});
+        }
+        steps.append({caption(FarmTexts::concurrent, i),
+                      FarmTexts::concurrentRule.in(language).arg(number(farm.grown[i]), number(group.concurrency),
+                                                                 number(farm.atWork[i]))});
+    }
+    const SizingRule &rule = FarmPlanning::ruleOf(farm.kind);
+    const QString score = Decimal::whole(plan.score);
+    const QString ceiling = number(farm.cpuCeiling);
+    steps.append({FarmTexts::ceiling.in(language), FarmTexts::ceilingRule.in(language).arg(ceiling)});
+    steps.append(
+        {FarmTexts::active.in(language), FarmTexts::activeRule.in(language).arg(score, ceiling, number(plan.active))});
+    const auto tried = [&](const Bilingual &text, qint64 active) {
+        return text.in(language).arg(number(active), joined(farm.perServer(active)), required(rule, farm.load(active)),
+                                     score, ceiling);
+    };
+    steps.append({FarmTexts::active.in(language), tried(FarmTexts::fitsAt, plan.active)});
+    if (plan.active > 1)
+        steps.append({FarmTexts::active.in(language), tried(FarmTexts::failsAt, plan.active - 1)});
+    steps.append(
+        {FarmTexts::totalServers.in(language),
+         FarmTexts::allRule.in(language).arg(number(plan.active), number(farm.spares), number(farm.servers(plan)))});
+    for (qsizetype i = 0; i < farm.groups.size(); ++i) {
+        steps.append({caption(FarmTexts::perServer, i),
+                      FarmTexts::perServerRule.in(language).arg(number(farm.atWork[i]), number(plan.active),
+                                                                number(farm.perServer(plan.active)[i]))});
+    }
+    const SizingResult server = farm.server(plan.active);
+    const ReportSection::Reasoning one = farm.kind == FarmPlanning::Kind::Rdp
+        ? RdpReport::reasoning(farm.mix(plan.active), RdpSizing::completed(server, language), language)
+        : VdiReport::reasoning(farm.mix(plan.active), server, language);
+    return steps << one.steps;
+}
+
+Report FarmReport::make(const Inputs &inputs, const FarmPlanning::Result &result, qsizetype rank)
 {
     const Language language = inputs.language;
+    const FarmPlanning::Farm &farm = *result.farms[int(inputs.kind)];
+    const SitePlan::Group &group = result.site.groups.constFirst();
     const ChoiceNames &choices = inputs.kind == FarmPlanning::Kind::Rdp ? RdpTexts::choices : VdiTexts::choices;
     Report report{language, windowTitle(language), inputs.created, {}};
     report.sections
@@ -96,28 +159,16 @@ Report FarmReport::make(const Inputs &inputs, const FarmPlanning::Result &result
                                   {FarmTexts::kind.in(language), FarmTexts::kinds[int(inputs.kind)].in(language)},
                                   {ReportTexts::level.in(language), choices.level(inputs.level, language)},
                                   {ReportTexts::vendor.in(language), choices.vendor(inputs.vendor)},
-                                  {FarmTexts::concurrency.in(language), QString::number(result.concurrency) + u'%'},
-                                  {FarmTexts::spares.in(language), QString::number(result.spares)}}}
-        << SizingReport::catalogueSection(result.catalogue) << ReportSection::Heading{result.heading};
-    ReportSection::Table plans{FarmTexts::plans.in(language),
-                               {FarmTexts::servers.in(language), FarmTexts::processor.in(language),
-                                FarmTexts::perServer.in(language), FarmTexts::percentage.in(language)},
-                               {}};
-    for (qsizetype rank = 0; rank < result.count(); ++rank) {
-        const FarmPlanning::Plan &plan = result.plan(rank);
-        plans.rows.append({servers(plan, result.spares), plan.model, QString::number(plan.perServer),
-                           Decimal::whole(plan.percentage) + u'%'});
-    }
-    report.sections << plans;
-    if (result.count() == 0)
+                                  {FarmTexts::concurrency.in(language), QString::number(group.concurrency) + u'%'},
+                                  {FarmTexts::spares.in(language), QString::number(farm.spares)}}}
+        << SizingReport::catalogueSection(result.catalogue)
+        << ReportSection::Heading{inputs.countText + FarmTexts::finalSuffix.in(language)}
+        << plans(farm, FarmTexts::plans.in(language), language);
+    if (farm.count() == 0)
         return report;
-    const FarmPlanning::Plan &plan = result.plan(std::clamp<qsizetype>(chosen, 0, result.count() - 1));
-    QList<ReportRow> rows{
-        {FarmTexts::plan.in(language),
-         FarmTexts::planText.in(language).arg(servers(plan, result.spares), plan.model).arg(plan.perServer)}};
-    rows << perServer(inputs.kind, plan, result.level, language)
-         << totals(plan, result.spares, FarmPlanning::perServer(inputs.kind, plan, result.level).hardware.memory,
-                   language);
-    report.sections << ReportSection::Results{rows} << reasoning(inputs, result, plan);
+    const FarmPlanning::Plan &plan = farm.plan(std::clamp<qsizetype>(rank, 0, farm.count() - 1));
+    report.sections << ReportSection::Results{chosen(farm, plan, language) << totals(farm, plan, language)}
+                    << ReportSection::Reasoning{SizingTexts::reasoningCaption.in(language),
+                                                reasoning(result.site, farm, plan, language)};
     return report;
 }

@@ -79,12 +79,12 @@ void FarmWindow::createControls()
     Option7->setChecked(true);
     Label4 = Twips::label(area, "Label4", 120, 1950, 2600, 300);
     spnConcurrency = Twips::place<QSpinBox>(area, "spnConcurrency", 2850, 1900, 1200, 375);
-    spnConcurrency->setRange(FarmPlanning::leastConcurrency, 100);
+    spnConcurrency->setRange(int(SitePlanLimits::concurrency.least), int(SitePlanLimits::concurrency.most));
     spnConcurrency->setValue(100);
     Label4->setBuddy(spnConcurrency);
     Label5 = Twips::label(area, "Label5", 4300, 1950, 2000, 300);
     spnSpares = Twips::place<QSpinBox>(area, "spnSpares", 6400, 1900, 1000, 375);
-    spnSpares->setRange(0, FarmPlanning::mostSpares);
+    spnSpares->setRange(int(SitePlanLimits::spares.least), int(SitePlanLimits::spares.most));
     spnSpares->setValue(1);
     Label5->setBuddy(spnSpares);
     Command1 = Twips::place<QPushButton>(area, "Command1", 120, 2460, 8175, 495);
@@ -151,41 +151,27 @@ void FarmWindow::Form_Load(const Inputs &inputs)
 
 void FarmWindow::Command1_Click()
 {
-    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return isUnloading(); });
-    const FarmPlanning::Request request{OptionGroup::chosen<FarmPlanning::Kind>(m_kinds),
-                                        txbNumber1->text(),
-                                        OptionGroup::chosen<TaskLevel>(m_levels),
-                                        OptionGroup::chosen<Vendor>(m_vendors),
-                                        spnConcurrency->value(),
-                                        spnSpares->value(),
-                                        m_catalogue,
-                                        m_language};
-    FarmPlanning::Progress progress;
-    progress.started = [this, &run](const QString &busyHeading) {
-        run.snapshotResults({Label2});
-        HeadingFit::setText(Label2, busyHeading, headingPoints);
-    };
-    progress.pump = [&run] { return run.pump({}); };
-    const FarmPlanning::Outcome outcome = FarmPlanning::plan(request, progress);
-    switch (outcome.status) {
-    case FarmPlanning::Status::Abandoned:
+    CalculationRun run(this, m_language, {Command1, txbNumber1}, m_reportActions, [this] { return isUnloading(); });
+    const FarmPlanning::Kind kind = OptionGroup::chosen<FarmPlanning::Kind>(m_kinds);
+    const QString countText = txbNumber1->text();
+    const Vendor vendor = OptionGroup::chosen<Vendor>(m_vendors);
+    const auto site = FarmPlanning::oneGroup(kind, countText, OptionGroup::chosen<TaskLevel>(m_levels), vendor,
+                                             spnConcurrency->value(), spnSpares->value());
+    if (!site) {
+        run.finish(CalculationEnd::InvalidInput, SizingTexts::invalidCount.in(m_language));
         return;
-    case FarmPlanning::Status::InvalidCount:
-        run.showMessage(SizingTexts::invalidCount.in(m_language));
-        return;
-    case FarmPlanning::Status::InvalidSettings:
-        run.showMessage(FarmTexts::invalidSettings.in(m_language));
-        return;
-    case FarmPlanning::Status::ReadFailed:
-        run.restoreAndShowMessage(CatalogueTexts::readFailed.in(m_language));
-        return;
-    case FarmPlanning::Status::Done:
-        break;
     }
-    std::tie(m_kind, m_countText, m_vendor) = std::tuple(request.kind, request.countText, request.vendor);
-    HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
+    run.snapshotResults({Label2});
+    HeadingFit::setText(Label2, countText + FarmTexts::busySuffix.in(m_language), headingPoints);
+    const FarmPlanning::Outcome outcome
+        = FarmPlanning::plan(*site, m_catalogue, m_language, [&run] { return run.pump({}); });
+    if (!run.finish(outcome.end, outcome.refusal))
+        return;
+    std::tie(m_kind, m_countText, m_vendor) = std::tuple(kind, countText, vendor);
+    m_result = outcome.result;
+    HeadingFit::setText(Label2, countText + FarmTexts::finalSuffix.in(m_language), headingPoints);
     tblPlans->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_plans->setPlans(outcome.result);
+    m_plans->setPlans(*m_result.farms[int(kind)]);
     if (m_plans->rowCount() > 0)
         tblPlans->setCurrentIndex(m_plans->index(0, 0)); // which shows it
     else
@@ -194,18 +180,18 @@ void FarmWindow::Command1_Click()
 
 void FarmWindow::showChosen()
 {
-    const FarmPlanning::Result &result = m_plans->result();
+    const FarmPlanning::Farm &farm = m_plans->farm();
     const qsizetype chosen = tblPlans->currentIndex().isValid() ? m_plans->rankAt(tblPlans->currentIndex().row()) : -1;
-    const FarmReport::Inputs inputs{m_kind,   m_countText, result.level,
+    const FarmReport::Inputs inputs{m_kind,   m_countText, m_result.site.groups.value(0).level,
                                     m_vendor, m_language,  QDateTime::currentDateTime()};
-    m_reportActions->setReport([inputs, result, chosen] { return FarmReport::make(inputs, result, chosen); });
+    m_reportActions->setReport(
+        [inputs, result = m_result, chosen] { return FarmReport::make(inputs, result, chosen); });
     if (chosen < 0) {
         Label6->clear();
         Label3->clear();
         return;
     }
-    const FarmPlanning::Plan &plan = result.plan(chosen);
-    Label6->setText(lines(FarmReport::perServer(m_kind, plan, result.level, m_language), m_language));
-    const qint32 memory = FarmPlanning::perServer(m_kind, plan, result.level).hardware.memory;
-    Label3->setText(lines(FarmReport::totals(plan, result.spares, memory, m_language), m_language));
+    const FarmPlanning::Plan &plan = farm.plan(chosen);
+    Label6->setText(lines(FarmReport::perServer(farm, plan, m_language), m_language));
+    Label3->setText(lines(FarmReport::totals(farm, plan, m_language), m_language));
 }

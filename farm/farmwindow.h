@@ -51,6 +51,7 @@ private:
     FarmPlanning::Kind m_kind = FarmPlanning::Kind::Rdp; // of the plans shown
     QString m_countText;                                 // of the plans shown
     Vendor m_vendor = Vendor::Intel;                     // of the plans shown
+    FarmPlanning::Result m_result;                       // the plans shown
 
     QLabel *Label1;
     QLineEdit *txbNumber1;

@@ -12,17 +12,17 @@ PlanTableModel::PlanTableModel(QObject *parent, Language language)
     , m_language(language)
 { }
 
-void PlanTableModel::setPlans(const FarmPlanning::Result &result)
+void PlanTableModel::setPlans(const FarmPlanning::Farm &farm)
 {
     beginResetModel();
-    m_result = result;
+    m_farm = farm;
     m_rows.clear();
     endResetModel();
 }
 
 int PlanTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_result.count());
+    return parent.isValid() ? 0 : int(m_farm.count());
 }
 
 int PlanTableModel::columnCount(const QModelIndex &parent) const
@@ -32,14 +32,15 @@ int PlanTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant PlanTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_result.count())
+    if (!index.isValid() || index.row() >= m_farm.count())
         return {};
-    const FarmPlanning::Plan &plan = m_result.plan(rankAt(index.row()));
+    const FarmPlanning::Plan &plan = m_farm.plan(rankAt(index.row()));
     if (role == Qt::TextAlignmentRole)
         return int((index.column() == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
-    const QString texts[] = {FarmReport::servers(plan, m_result.spares), plan.model, QString::number(plan.perServer),
+    const qint64 perServer = FarmReport::terminalsPerServer(m_farm, plan);
+    const QString texts[] = {FarmReport::servers(m_farm, plan), plan.model, QString::number(perServer),
                              Decimal::whole(plan.percentage) + u'%'};
     return texts[index.column()];
 }
@@ -62,14 +63,16 @@ void PlanTableModel::sort(int column, Qt::SortOrder order)
         ranks << rankAt(index.row());
     m_rows.clear();
     if (column >= 0) {
-        m_rows.resize(m_result.count());
+        m_rows.resize(m_farm.count());
         std::iota(m_rows.begin(), m_rows.end(), 0);
         const auto key = [this, column](qsizetype rank) {
-            const FarmPlanning::Plan &plan = m_result.plan(rank);
-            return column == 0 ? double(plan.active) : column == 2 ? double(plan.perServer) : plan.percentage;
+            const FarmPlanning::Plan &plan = m_farm.plan(rank);
+            return column == 0 ? double(plan.active)
+                : column == 2  ? double(FarmReport::terminalsPerServer(m_farm, plan))
+                               : plan.percentage;
         };
         const auto less = [&](qsizetype one, qsizetype other) {
-            return column == 1 ? m_result.plan(one).model < m_result.plan(other).model : key(one) < key(other);
+            return column == 1 ? m_farm.plan(one).model < m_farm.plan(other).model : key(one) < key(other);
         };
         std::stable_sort(m_rows.begin(), m_rows.end(), [&](qsizetype one, qsizetype other) {
             return order == Qt::AscendingOrder ? less(one, other) : less(other, one);

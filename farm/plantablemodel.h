@@ -13,8 +13,8 @@ class PlanTableModel : public QAbstractTableModel
 public:
     PlanTableModel(QObject *parent, Language language);
 
-    void setPlans(const FarmPlanning::Result &result);
-    const FarmPlanning::Result &result() const { return m_result; }
+    void setPlans(const FarmPlanning::Farm &farm);
+    const FarmPlanning::Farm &farm() const { return m_farm; }
     // The place in the plans' order of the plan a row shows.
     qsizetype rankAt(int row) const { return m_rows.isEmpty() ? row : m_rows.at(row); }
 
@@ -27,6 +27,6 @@ public:
 
 private:
     Language m_language;
-    FarmPlanning::Result m_result;
+    FarmPlanning::Farm m_farm;
     QList<qsizetype> m_rows; // the rows' places in the plans' order, where sorted by a column
 };

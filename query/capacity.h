@@ -1,21 +1,16 @@
 #pragma once
 
 #include "serverminimums.h"
+#include "tasklevel.h"
 
 #include <optional>
 
-// How many terminals one processor carries, and the server minimums for that many.
+// How many terminals one processor carries, and the server minimums for that many, by the RDP rule's figures:
+// T = trunc((S − 3200) ÷ 600), the count of medium work whose required score the score S still reaches, and the
+// minimums of T terminals of heavy work (memory 1.5 T + 2, SSD 7 T + 80, HDD 50 T, network 50 T).
 struct Capacity {
-    // T = trunc((S - 3200) / 600): the medium-task count that the score S still reaches.
-    static constexpr double scoreBase = 3200;
-    static constexpr double scorePerTerminal = 600;
-    // The minimums' bases from T: memory 1.5 T + 2, SSD 7 T + 80, HDD 50 T, network 50 T.
-    static constexpr double memoryPerTerminal = 1.5;
-    static constexpr double memoryBase = 2;
-    static constexpr double ssdPerTerminal = 7;
-    static constexpr double ssdBase = 80;
-    static constexpr double hddPerTerminal = 50;
-    static constexpr double networkPerTerminal = 50;
+    static constexpr TaskLevel scoreLevel = TaskLevel::Medium;
+    static constexpr TaskLevel hardwareLevel = TaskLevel::Heavy;
 
     qint32 terminals;
     MinimumBases bases;
@@ -23,5 +18,7 @@ struct Capacity {
 
     // Nothing when T or any value leaves the signed 32-bit range.
     static std::optional<Capacity> of(double score);
+    // T before its truncation: the formula with this score's figures.
+    static double terminalsFor(double score);
     bool tooLow() const { return terminals < 1; }
 };

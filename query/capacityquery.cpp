@@ -1,44 +1,46 @@
 #include "capacityquery.h"
 
 #include "blanks.h"
-#include "capacity.h"
 #include "decimal.h"
 #include "querytexts.h"
 #include "soughttext.h"
 
-#include <QStringList>
-
-namespace {
-
-// One processor's entry: its lines, each closed by CR LF, and an empty line after them.
-QString entry(QStringView model, const Capacity &capacity, Language language)
+QString CapacityQuery::entry(const Match &match, Language language)
 {
     const QLatin1String crLf("\r\n");
-    QString text = QueryTexts::model.in(language);
-    text += model;
-    text += crLf;
+    const Capacity &capacity = match.capacity;
+    const auto line = [&](const Bilingual &caption, const Bilingual &separator, const QString &value) {
+        return caption.in(language) + separator.in(language) + value + crLf;
+    };
+    const QString text = line(QueryTexts::model, QueryTexts::separator, match.model);
     if (capacity.tooLow())
         return text + QueryTexts::performanceTooLow.in(language) + crLf + crLf;
-    return text + QueryTexts::terminals.in(language) + QString::number(capacity.terminals) + crLf
-        + QueryTexts::memory.in(language) + Decimal::gigabytes(capacity.minimums.memory) + crLf
-        + QueryTexts::ssd.in(language) + Decimal::gigabytes(capacity.minimums.ssd) + crLf + QueryTexts::hdd.in(language)
-        + Decimal::gigabytes(capacity.minimums.hdd) + crLf + QueryTexts::network.in(language)
-        + Decimal::megabits(capacity.minimums.network) + crLf + crLf;
+    const Bilingual &tight = QueryTexts::minimumSeparator;
+    return text + line(QueryTexts::terminals, QueryTexts::separator, QString::number(capacity.terminals))
+        + line(QueryTexts::memory, tight, Decimal::gigabytes(capacity.minimums.memory))
+        + line(QueryTexts::ssd, tight, Decimal::gigabytes(capacity.minimums.ssd))
+        + line(QueryTexts::hdd, tight, Decimal::gigabytes(capacity.minimums.hdd))
+        + line(QueryTexts::network, tight, Decimal::megabits(capacity.minimums.network)) + crLf;
 }
 
-} // namespace
+QString CapacityQuery::text(const Answer &answer, Language language)
+{
+    QString text;
+    for (auto match = answer.matches.crbegin(); match != answer.matches.crend(); ++match)
+        text += entry(*match, language);
+    return text;
+}
 
 CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &catalogue, Language language,
                                           const Progress &progress)
 {
     if (typed.size() < minimumLength)
-        return {Status::TooShort, {}, {}, {}};
+        return Outcome::refused(QueryTexts::tooShort.in(language));
     if (progress.cleared)
         progress.cleared();
 
     const SoughtText sought(Blanks::trimmed(typed));
-    QStringList entries; // oldest first; joined once at the end, so a long answer costs no more than its size
-    std::optional<Example> example;
+    Answer answer;
     const auto onRecord = [&](const CpuRecord &record) {
         // Case-sensitive, code unit by code unit, anywhere in the model text; an empty sought text matches
         // every model text that is not empty.
@@ -47,28 +49,13 @@ CapacityQuery::Outcome CapacityQuery::run(const QString &typed, const QString &c
         const auto capacity = Capacity::of(record.score());
         if (!capacity)
             return;
-        entries << entry(record.model(), *capacity, language);
-        if (!capacity->tooLow())
-            example = Example{record.model().toString(), record.score(), *capacity};
+        answer.matches.append({record.model().toString(), record.score(), *capacity});
         if (progress.entry)
-            progress.entry(entries.constLast());
+            progress.entry(entry(answer.matches.constLast(), language));
     };
-    CpuCatalogue::Facts facts;
-    switch (CpuCatalogue::read(catalogue, onRecord, progress.pump, &facts)) {
-    case CpuCatalogue::Outcome::Abandoned:
-        return {Status::Abandoned, {}, {}, {}};
-    case CpuCatalogue::Outcome::Failed:
-        return {Status::ReadFailed, {}, {}, {}};
-    default:
-        break;
-    }
-
-    QString text;
-    qsizetype size = 0;
-    for (const QString &entry : entries)
-        size += entry.size();
-    text.reserve(size);
-    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry)
-        text += *entry;
-    return {Status::Done, text, facts, example};
+    const CalculationEnd end
+        = CalculationEnds::afterReading(CpuCatalogue::read(catalogue, onRecord, progress.pump, &answer.catalogue));
+    if (end != CalculationEnd::Done)
+        return Outcome::ended(end);
+    return {CalculationEnd::Done, {}, std::move(answer)};
 }

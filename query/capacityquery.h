@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calculationend.h"
 #include "capacity.h"
 #include "cpucatalogue.h"
 #include "language.h"
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -21,24 +23,25 @@ struct Progress {
     CpuCatalogue::Pump pump;
 };
 
-// ReadFailed: the catalogue could not be read to its end.
-enum class Status { Done, TooShort, ReadFailed, Abandoned };
-
-// A processor of the answer that carries terminals, for the reasoning of the report.
-struct Example {
-    QString model;
+// A processor whose model text holds the sought text, and what it carries (too little where it is tooLow()).
+struct Match {
+    QString model; // as the catalogue gives it, blanks included
     double score;
     Capacity capacity;
 };
 
-struct Outcome {
-    Status status;
-    QString text; // every entry, the newest first, when Done
+struct Answer {
+    QList<Match> matches; // in file order: the window and the report show the last first
     CpuCatalogue::Facts catalogue;
-    std::optional<Example> example; // the first entry shown that carries a terminal or more
 };
+
+using Outcome = CalculationOutcome<Answer>;
 
 // typed: the text as typed; fewer than four characters are too short. The search is for it without its
 // leading and trailing blanks. A line whose figures leave 32 bits is skipped like a malformed one.
 Outcome run(const QString &typed, const QString &catalogue, Language language, const Progress &progress);
+// A match as the window's text shows it: its lines, each closed by CR LF, and an empty line after them.
+QString entry(const Match &match, Language language);
+// The window's whole text: every entry, the last match first.
+QString text(const Answer &answer, Language language);
 } // namespace CapacityQuery

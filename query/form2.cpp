@@ -4,12 +4,10 @@
 #include "calculationrun.h"
 #include "calculationwindowtexts.h"
 #include "capacityquery.h"
-#include "cataloguetexts.h"
 #include "clientarea.h"
 #include "countkeyfilter.h"
 #include "form2texts.h"
 #include "queryreport.h"
-#include "querytexts.h"
 #include "reportactions.h"
 #include "twips.h"
 #include "windowplacement.h"
@@ -80,7 +78,7 @@ void Form2::Form_Load()
 void Form2::Command1_Click()
 {
     const Language language = m_language;
-    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return isUnloading(); });
+    CalculationRun run(this, language, {Command1, txbNumber1}, m_reportActions, [this] { return isUnloading(); });
     const QString typed = txbNumber1->text();
     CapacityQuery::Progress progress;
     progress.cleared = [this, &run] {
@@ -94,23 +92,15 @@ void Form2::Command1_Click()
     progress.pump = [this, &run] { return run.pump([this] { showPendingEntries(); }); };
 
     const CapacityQuery::Outcome outcome = CapacityQuery::run(typed, m_catalogue, language, progress);
-    switch (outcome.status) {
-    case CapacityQuery::Status::Abandoned:
-        return;
-    case CapacityQuery::Status::TooShort:
-        run.showMessage(QueryTexts::tooShort.in(language));
-        return;
-    case CapacityQuery::Status::ReadFailed:
+    if (outcome.end == CalculationEnd::ReadFailed)
         m_pendingEntries.clear();
-        run.restoreAndShowMessage(CatalogueTexts::readFailed.in(language));
+    if (!run.finish(outcome.end, outcome.refusal))
         return;
-    case CapacityQuery::Status::Done:
-        break;
-    }
     showPendingEntries();
     Text2->moveCursor(QTextCursor::Start); // the view opens on the first entry
-    m_reportActions->setReport(
-        [=, created = QDateTime::currentDateTime()] { return QueryReport::make(typed, outcome, language, created); });
+    m_reportActions->setReport([=, answer = outcome.result, created = QDateTime::currentDateTime()] {
+        return QueryReport::make(typed, answer, language, created);
+    });
 }
 
 void Form2::showPendingEntries()

@@ -6,12 +6,16 @@
 namespace QueryTexts {
 inline constexpr Bilingual tooShort{"输入的字符数量少于4个,请输入4个字符",
                                     "The number of characters entered is less than 4. Please enter 4 characters"};
-inline constexpr Bilingual model{"CPU型号：", "CPU model: "};
-inline constexpr Bilingual terminals{"可负载终端数量：", "Number of loadable terminals: "};
-inline constexpr Bilingual memory{"服务器内存最小值：", "Server memory minimum:"};
-inline constexpr Bilingual ssd{"服务器SSD最小值：", "Server SSD min:"};
-inline constexpr Bilingual hdd{"服务器HDD最小值：", "Server HDD min:"};
-inline constexpr Bilingual network{"服务器网卡速度最小值：", "Server NIC speed min:"};
+// The captions of an entry's lines (and the report's column headings); in the window's text each is followed by
+// its separator: the model's and the count's by a colon and a blank, the minimums' by a bare colon.
+inline constexpr Bilingual model{"CPU型号", "CPU model"};
+inline constexpr Bilingual terminals{"可负载终端数量", "Number of loadable terminals"};
+inline constexpr Bilingual memory{"服务器内存最小值", "Server memory minimum"};
+inline constexpr Bilingual ssd{"服务器SSD最小值", "Server SSD min"};
+inline constexpr Bilingual hdd{"服务器HDD最小值", "Server HDD min"};
+inline constexpr Bilingual network{"服务器网卡速度最小值", "Server NIC speed min"};
+inline constexpr Bilingual separator{"：", ": "};
+inline constexpr Bilingual minimumSeparator{"：", ":"};
 inline constexpr Bilingual performanceTooLow{"CPU性能过低！", "CPU performance is too low!"};
 
 // The reasoning of the report: the capacity, and the minimums from it.

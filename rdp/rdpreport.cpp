@@ -4,25 +4,42 @@
 #include "rdptexts.h"
 #include "version.h"
 
-// The steps of the answer with its figures: the score at the level it was worked out for, the minimums at theirs.
+namespace {
+
+ReportSection::Reasoning steps(const Reasoning::LoadMix &scoreMix, const Reasoning::LoadMix &hardwareMix,
+                               const RdpSizing::Result &result, Language language)
+{
+    const SizingRule &rule = RdpSizing::rule;
+    const QString n = Decimal::whole(result.terminals);
+    const auto plus = [](const QString &expression, double figure) {
+        return expression + QStringLiteral(" + ") + Decimal::figure(figure);
+    };
+    const auto times = [&n](double figure) { return n + QStringLiteral(" × ") + Decimal::figure(figure); };
+    ReportSection::Reasoning reasoning = SizingReport::reasoning(
+        plus(Reasoning::products(scoreMix, rule, &LevelFigures::score), RdpSizing::scoreBase),
+        rule.scoreOf(Reasoning::load(scoreMix, rule)),
+        {plus(Reasoning::products(hardwareMix, rule, &LevelFigures::memory), RdpSizing::memoryBase),
+         plus(times(RdpSizing::ssdPerTerminal), RdpSizing::ssdBase), times(RdpSizing::hddPerTerminal),
+         Reasoning::products(hardwareMix, rule, &LevelFigures::network)},
+        result, language);
+    const Bilingual &system
+        = result.terminals <= RdpSizing::desktopTerminals ? RdpTexts::desktopRule : RdpTexts::serverRule;
+    reasoning.steps.append({RdpTexts::systemCaption.in(language),
+                            system.in(language).arg(n, Decimal::figure(RdpSizing::desktopTerminals), result.system)});
+    return reasoning;
+}
+
+} // namespace
+
 ReportSection::Reasoning RdpReport::reasoning(const RdpSizing::Result &result, Language language)
 {
-    const QString n = Decimal::whole(result.terminals);
-    const auto times = [&n](double figure) { return n + QStringLiteral(" × ") + Decimal::figure(figure); };
-    const RdpSizing::LevelFigures score = RdpSizing::figures(result.scoreLevel);
-    const RdpSizing::LevelFigures hardware = RdpSizing::figures(result.hardwareLevel);
-    ReportSection::Reasoning steps = SizingReport::reasoning(
-        times(score.score) + QStringLiteral(" + ") + Decimal::figure(RdpSizing::scoreBase),
-        RdpSizing::scoreFormula(result.terminals, result.scoreLevel),
-        {times(hardware.memory) + QStringLiteral(" + ") + Decimal::figure(RdpSizing::memoryBase),
-         times(RdpSizing::ssdPerTerminal) + QStringLiteral(" + ") + Decimal::figure(RdpSizing::ssdBase),
-         times(RdpSizing::hddPerTerminal), times(hardware.network)},
-        result, language);
-    const Bilingual &rule
-        = result.terminals <= RdpSizing::desktopTerminals ? RdpTexts::desktopRule : RdpTexts::serverRule;
-    steps.steps.append({RdpTexts::systemCaption.in(language),
-                        rule.in(language).arg(n, Decimal::figure(RdpSizing::desktopTerminals), result.system)});
-    return steps;
+    return steps({{result.terminals, result.scoreLevel}}, {{result.terminals, result.hardwareLevel}}, result, language);
+}
+
+ReportSection::Reasoning RdpReport::reasoning(const Reasoning::LoadMix &mix, const RdpSizing::Result &result,
+                                              Language language)
+{
+    return steps(mix, mix, result, language);
 }
 
 ReportSection::Results RdpReport::results(const RdpSizing::Result &result, Language language)

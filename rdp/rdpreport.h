@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rdpsizing.h"
+#include "reasoning.h"
 #include "sizingreport.h"
 
 namespace RdpReport {
@@ -8,6 +9,8 @@ namespace RdpReport {
 Report make(const SizingReport::Inputs &inputs, const RdpSizing::Result &result);
 // Its six results under the main window's captions.
 ReportSection::Results results(const RdpSizing::Result &result, Language language);
-// How it was worked out, with its figures.
+// How it was worked out, with its figures: the score at the level it was worked out for, the minimums at theirs.
 ReportSection::Reasoning reasoning(const RdpSizing::Result &result, Language language);
+// The same for one server carrying terminals of several levels.
+ReportSection::Reasoning reasoning(const Reasoning::LoadMix &mix, const RdpSizing::Result &result, Language language);
 } // namespace RdpReport

@@ -1,7 +1,6 @@
 #include "rdpsizing.h"
 
 #include "decimal.h"
-#include "int32.h"
 #include "rdptexts.h"
 #include "soughttext.h"
 
@@ -22,9 +21,20 @@ bool ofVendorOrAny(const CpuRecord &record, Vendor vendor)
     return true;
 }
 
+double scoreOf(const TerminalLoad &load)
+{
+    return load.score + RdpSizing::scoreBase;
+}
+
+MinimumBases basesOf(const TerminalLoad &load)
+{
+    return {load.memory + RdpSizing::memoryBase, load.terminals * RdpSizing::ssdPerTerminal + RdpSizing::ssdBase,
+            load.terminals * RdpSizing::hddPerTerminal, load.network};
+}
+
 } // namespace
 
-RdpSizing::LevelFigures RdpSizing::figures(TaskLevel level)
+LevelFigures RdpSizing::figures(TaskLevel level)
 {
     switch (level) {
     case TaskLevel::Light:
@@ -37,29 +47,7 @@ RdpSizing::LevelFigures RdpSizing::figures(TaskLevel level)
     return {700, 1.5, 50};
 }
 
-std::optional<qint32> RdpSizing::requiredScore(double terminals, TaskLevel level)
-{
-    return Int32::truncate(scoreFormula(terminals, level));
-}
-
-double RdpSizing::scoreFormula(double terminals, TaskLevel level)
-{
-    return terminals * figures(level).score + scoreBase;
-}
-
-double RdpSizing::terminalsFor(double score, TaskLevel level)
-{
-    return (score - scoreBase) / figures(level).score;
-}
-
-MinimumBases RdpSizing::bases(double terminals, TaskLevel level)
-{
-    const LevelFigures perTerminal = figures(level);
-    return {terminals * perTerminal.memory + memoryBase, terminals * ssdPerTerminal + ssdBase,
-            terminals * hddPerTerminal, terminals * perTerminal.network};
-}
-
-const SizingRule RdpSizing::rule{requiredScore, terminalsFor, bases, ofVendorOrAny, 24, 28};
+const SizingRule RdpSizing::rule{figures, scoreOf, basesOf, ofVendorOrAny, 24, 28};
 
 QString RdpSizing::serverSystem(double terminals, Language language)
 {
@@ -68,10 +56,8 @@ QString RdpSizing::serverSystem(double terminals, Language language)
 
 RdpSizing::Outcome RdpSizing::calculate(const Request &request, const Progress &progress)
 {
-    SizingOutcome<SizingResult> sized = Sizing::run(request, progress, rule);
-    if (sized.status != Status::Done)
-        return {sized.status, {}};
-    return {Status::Done, completed(std::move(sized.result), request.language)};
+    CalculationOutcome<SizingResult> sized = Sizing::run(request, progress, rule);
+    return {sized.end, sized.refusal, sized.done() ? completed(std::move(sized.result), request.language) : Result{}};
 }
 
 RdpSizing::Result RdpSizing::completed(SizingResult answer, Language language)

@@ -7,12 +7,7 @@
 // The RDP sizing behind the main window's generate button, for the window and the command line alike.
 // Nothing comes back where a value would leave the signed 32-bit range.
 namespace RdpSizing {
-// The figures of a task level, for each terminal.
-struct LevelFigures {
-    double score;
-    double memory;  // GB
-    double network; // Mbps
-};
+// The figures of a task level, for each terminal: score, memory (GB), network (Mbps).
 LevelFigures figures(TaskLevel level);
 constexpr double scoreBase = 3200;
 constexpr double memoryBase = 2;        // GB
@@ -21,13 +16,7 @@ constexpr double ssdBase = 80;          // GB
 constexpr double hddPerTerminal = 50;   // GB
 constexpr double desktopTerminals = 14; // the most a desktop system serves
 
-// N × score + 3200
-std::optional<qint32> requiredScore(double terminals, TaskLevel level);
-// The required score before its truncation into 32 bits, and that formula turned round.
-double scoreFormula(double terminals, TaskLevel level);
-double terminalsFor(double score, TaskLevel level);
-// Memory N × memory + 2, SSD N × 7 + 80, HDD N × 50, network N × network.
-MinimumBases bases(double terminals, TaskLevel level);
+// Required score Σ n × score + 3200; memory Σ n × memory + 2, SSD N × 7 + 80, HDD N × 50, network Σ n × network.
 // For Intel or AMD the model text holds the vendor's word; for both, every record is listed.
 extern const SizingRule rule;
 
@@ -36,7 +25,6 @@ QString serverSystem(double terminals, Language language);
 
 using Request = SizingRequest;
 using Progress = SizingProgress;
-using Status = SizingStatus;
 
 struct Result : SizingResult {
     QString memory;
@@ -47,7 +35,7 @@ struct Result : SizingResult {
     QString system;
 };
 
-using Outcome = SizingOutcome<Result>;
+using Outcome = CalculationOutcome<Result>;
 
 Outcome calculate(const Request &request, const Progress &progress);
 // The texts of an answer: the minimums as the window shows them, the graphics card and the server system.

@@ -42,8 +42,8 @@ void BlockEmitter::candidates(const ReportSection::Candidates &candidates)
 {
     caption(candidates.caption);
     Table list;
-    for (const ReportCandidate &candidate : candidates.rows) {
-        list.cells.append({candidate.model, Decimal::whole(candidate.percentage) + u'%'});
+    for (const Candidate &candidate : candidates.rows) {
+        list.cells.append({candidate.model, ReportCell::percentage(candidate.percentage)});
         list.lines.append(candidate.entry);
     }
     if (list.cells.isEmpty())
@@ -53,6 +53,8 @@ void BlockEmitter::candidates(const ReportSection::Candidates &candidates)
 
 void BlockEmitter::results(const ReportSection::Results &results)
 {
+    if (!results.caption.isEmpty())
+        caption(results.caption);
     rows(results.rows);
 }
 
@@ -71,12 +73,16 @@ void BlockEmitter::text(const ReportSection::Text &text)
 
 void BlockEmitter::table(const ReportSection::Table &table)
 {
-    caption(table.caption);
+    if (!table.caption.isEmpty())
+        caption(table.caption);
     Table rows;
     rows.header = table.header;
-    for (const QStringList &row : table.rows) {
+    for (const QList<ReportCell> &row : table.rows) {
+        QStringList texts;
+        for (const ReportCell &cell : row)
+            texts << cell.text;
         rows.cells.append(row);
-        rows.lines.append(row.join(QStringLiteral(" | ")));
+        rows.lines.append(texts.join(QStringLiteral(" | ")));
     }
     if (rows.cells.isEmpty())
         rows = none();
@@ -87,7 +93,6 @@ void BlockEmitter::reasoning(const ReportSection::Reasoning &reasoning)
 {
     caption(reasoning.caption);
     Table steps;
-    steps.figuresLast = false;
     for (const ReportRow &step : reasoning.steps) {
         steps.cells.append({step.caption, step.value});
         steps.lines.append(step.caption + ReportTexts::separator.in(m_language) + step.value);

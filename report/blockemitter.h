@@ -25,13 +25,12 @@ public:
 
 protected:
     enum class Style { Title, Heading, Caption, Line };
-    // A table: its cells row by row, and the same rows as lines of plain text. A table without rows says so in
-    // its one cell.
+    // A table: its cells row by row (figures set to the right), and the same rows as lines of plain text. A
+    // table without rows says so in its one cell.
     struct Table {
-        QList<QStringList> cells;
+        QList<QList<ReportCell>> cells;
         QStringList lines;
-        bool figuresLast = true; // the last column holds figures, set to the right
-        QStringList header;      // the columns' headings, if any
+        QStringList header; // the columns' headings, if any
     };
 
     virtual void paragraph(const QString &text, Style style) = 0;

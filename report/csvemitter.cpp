@@ -33,7 +33,7 @@ QString CsvEmitter::csv(const Report &report)
 void CsvEmitter::candidates(const ReportSection::Candidates &candidates)
 {
     m_csv += ReportTexts::csvHeader.in(m_language) + QLatin1String("\r\n");
-    for (const ReportCandidate &candidate : candidates.rows) {
+    for (const Candidate &candidate : candidates.rows) {
         row({candidate.model, QString::number(candidate.score, 'g', QLocale::FloatingPointShortest),
              Decimal::whole(candidate.percentage)});
     }
@@ -42,8 +42,12 @@ void CsvEmitter::candidates(const ReportSection::Candidates &candidates)
 void CsvEmitter::table(const ReportSection::Table &table)
 {
     row(table.header);
-    for (const QStringList &fields : table.rows)
+    for (const QList<ReportCell> &cells : table.rows) {
+        QStringList fields;
+        for (const ReportCell &cell : cells)
+            fields << cell.text;
         row(fields);
+    }
 }
 
 void CsvEmitter::row(const QStringList &fields)

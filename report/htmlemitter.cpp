@@ -36,12 +36,11 @@ void HtmlEmitter::table(const Table &table)
             m_html += QStringLiteral("<th>%1</th>").arg(escaped(heading));
         m_html += QStringLiteral("</tr>\n");
     }
-    for (const QStringList &row : table.cells) {
+    for (const QList<ReportCell> &row : table.cells) {
         m_html += QStringLiteral("<tr>");
-        for (qsizetype column = 0; column < row.size(); ++column) {
-            const bool figures = table.figuresLast && column > 0 && column == row.size() - 1;
-            m_html += (figures ? QStringLiteral("<td align=\"right\">%1</td>") : QStringLiteral("<td>%1</td>"))
-                          .arg(escaped(row[column]));
+        for (const ReportCell &cell : row) {
+            m_html += (cell.isFigure() ? QStringLiteral("<td align=\"right\">%1</td>") : QStringLiteral("<td>%1</td>"))
+                          .arg(escaped(cell.text));
         }
         m_html += QStringLiteral("</tr>\n");
     }

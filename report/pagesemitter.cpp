@@ -49,26 +49,26 @@ void PagesEmitter::table(const Table &table)
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setCellSpacing(0);
     format.setCellPadding(3);
-    QList<QStringList> rows = table.cells;
+    QList<QList<ReportCell>> rows = table.cells;
     if (!table.header.isEmpty()) {
-        rows.prepend(table.header);
+        rows.prepend(QList<ReportCell>(table.header.cbegin(), table.header.cend()));
         format.setHeaderRowCount(1);
     }
     qsizetype columns = 1;
-    for (const QStringList &row : rows)
+    for (const QList<ReportCell> &row : rows)
         columns = std::max(columns, row.size());
     QTextTable *cells = m_cursor.insertTable(int(rows.size()), int(columns), format);
     QTextBlockFormat right;
     right.setAlignment(Qt::AlignRight);
     for (int row = 0; row < rows.size(); ++row) {
-        const QStringList &texts = rows[row];
+        const QList<ReportCell> &texts = rows[row];
         if (texts.size() < columns)
             cells->mergeCells(row, int(texts.size()) - 1, 1, int(columns - texts.size()) + 1);
         for (int column = 0; column < texts.size(); ++column) {
             QTextCursor cell = cells->cellAt(row, column).firstCursorPosition();
-            if (table.figuresLast && column > 0 && column == texts.size() - 1)
+            if (texts[column].isFigure())
                 cell.setBlockFormat(right);
-            cell.insertText(DisplayText::escaped(texts[column]));
+            cell.insertText(DisplayText::escaped(texts[column].text));
         }
     }
     m_cursor.movePosition(QTextCursor::End);

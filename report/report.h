@@ -1,6 +1,8 @@
 #pragma once
 
+#include "candidate.h"
 #include "language.h"
+#include "reportcell.h"
 
 #include <QDateTime>
 #include <QList>
@@ -13,14 +15,6 @@
 struct ReportRow {
     QString caption;
     QString value;
-};
-
-// A processor of a candidate list, as the list shows it and as a spreadsheet takes it.
-struct ReportCandidate {
-    QString model; // without its leading and trailing blanks
-    double score;  // as the catalogue gives it
-    double percentage;
-    QString entry; // the list's line
 };
 
 // The parts of a report, each in the report's language and exactly in the window's words.
@@ -39,21 +33,22 @@ struct Heading {
 };
 struct Candidates {
     QString caption;
-    QList<ReportCandidate> rows;
+    QList<Candidate> rows;
 };
 struct Results {
     QList<ReportRow> rows;
+    QString caption{}; // where the window gives them one
 };
 // A result text of lines ended or separated by CR LF, under its caption where it has one.
 struct Text {
     QString caption;
     QString text;
 };
-// A table of rows under its caption and its column headings, each cell as shown.
+// A table of rows under its caption (where it has one) and its column headings.
 struct Table {
     QString caption;
     QStringList header;
-    QList<QStringList> rows;
+    QList<QList<ReportCell>> rows;
 };
 // How the answer was worked out: each step's name and its formula with this answer's figures.
 struct Reasoning {

@@ -36,7 +36,7 @@ QStringList AboutFacts::lines(const QString &folder, const LanguageChoice &choic
     const QString path = CpuCatalogue::pathIn(folder);
     QStringList lines{QStringLiteral("Quarvel ") + QLatin1String(Version::full),
                       DialogTexts::qt.in(language).arg(QLatin1String(qVersion())), DialogTexts::licence.in(language)};
-    if (catalogue.status == CatalogueCheck::Status::Done) {
+    if (catalogue.reading == CpuCatalogue::Outcome::Complete) {
         lines << DialogTexts::catalogue.in(language).arg(QDir::toNativeSeparators(path))
               << DialogTexts::records.in(language)
                      .arg(catalogue.records)

@@ -65,11 +65,12 @@ void CatalogueCheckDialog::check()
             EventPump::processPending();
             return self && self->isVisible();
         });
-    if (!self || result.status == CatalogueCheck::Status::Abandoned)
+    if (!self || result.reading == CpuCatalogue::Outcome::Abandoned)
         return;
     const QString verdict = CatalogueCheck::verdict(result, m_catalogue, m_language);
-    QStringList lines = result.status == CatalogueCheck::Status::Done ? CatalogueCheck::reportLines(result, m_language)
-                                                                      : QStringList();
+    QStringList lines = result.reading == CpuCatalogue::Outcome::Complete
+        ? CatalogueCheck::reportLines(result, m_language)
+        : QStringList();
     m_report = QStringList(QStringList{verdict} + lines).join(u'\n') + u'\n';
     if (lines.size() > shownLines) {
         const qsizetype more = lines.size() - shownLines;

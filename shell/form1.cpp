@@ -247,14 +247,14 @@ Vendor Form1::vendor() const
 void Form1::Command1_Click()
 {
     const Language language = Module1::language();
-    CalculationRun run(this, {Command1, Command2, Command3, txbNumber1}, m_reportActions,
+    CalculationRun run(this, language, {Command1, Command2, Command3, txbNumber1}, m_reportActions,
                        [this] { return m_unloading; });
     const SizingView view{
         Label15, headingPoints, {Label9, Label10, Label11, Label12, Label13, Label19}, Combo1, m_candidates};
     const RdpSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
                                      CpuCatalogue::pathIn(m_folder), language};
     const RdpSizing::Outcome outcome = RdpSizing::calculate(request, SizingWindow::progress(run, view));
-    if (!SizingWindow::showListOrMessage(run, view, outcome.status, language))
+    if (!SizingWindow::showListOrMessage(run, view, outcome.end, outcome.refusal, language))
         return;
     const RdpSizing::Result &result = outcome.result;
     Label9->setText(result.memory);

@@ -7,6 +7,23 @@
 
 #include <cmath>
 
+QString Reasoning::products(const LoadMix &mix, const SizingRule &rule, double LevelFigures::*figure)
+{
+    QStringList terms;
+    for (const LevelShare &share : mix)
+        terms << Decimal::whole(share.terminals) + QStringLiteral(" × ")
+                + Decimal::figure(rule.figuresOf(share.level).*figure);
+    return terms.join(QStringLiteral(" + "));
+}
+
+TerminalLoad Reasoning::load(const LoadMix &mix, const SizingRule &rule)
+{
+    TerminalLoad sum;
+    for (const LevelShare &share : mix)
+        sum += rule.load(share.terminals, share.level);
+    return sum;
+}
+
 QString Reasoning::worked(const QString &expression, double value, Language language)
 {
     const QString result = expression + QStringLiteral(" = ") + Decimal::figure(value);

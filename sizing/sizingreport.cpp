@@ -6,9 +6,7 @@
 Report SizingReport::make(const Inputs &inputs, const Words &words, const SizingResult &result)
 {
     const Language language = inputs.language;
-    ReportSection::Candidates candidates{words.listCaption.in(language), {}};
-    for (const Candidate &candidate : result.candidates)
-        candidates.rows.append({candidate.model, candidate.score, candidate.percentage, candidate.entry});
+    const ReportSection::Candidates candidates{words.listCaption.in(language), result.candidates};
     return {language,
             words.title,
             inputs.created,

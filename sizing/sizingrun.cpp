@@ -5,13 +5,6 @@
 
 #include <cmath>
 
-std::optional<SizingCount> Sizing::validCount(QStringView text, TaskLevel level, const SizingRule &rule)
-{
-    return TerminalCount::accepted(text, level, rule.requiredScore, [&rule](double terminals, TaskLevel any) {
-        return ServerMinimums::fromBases(rule.bases(terminals, any));
-    });
-}
-
 double Sizing::percentage(double score, qint32 required)
 {
     return std::trunc(std::trunc(score) / required * 100);
@@ -31,25 +24,31 @@ std::optional<Candidate> Sizing::candidate(const CpuRecord &record, qint32 requi
     return Candidate{std::move(model), record.score(), share, std::move(entry)};
 }
 
-SizingResult Sizing::answerAt(double terminals, TaskLevel level, const SizingRule &rule)
+SizingResult Sizing::answerFor(const TerminalLoad &load, const SizingRule &rule)
 {
     SizingResult answer;
-    answer.terminals = terminals;
-    answer.scoreLevel = level;
-    answer.requiredScore = rule.requiredScore(terminals, level).value_or(0);
-    answer.hardwareLevel = level;
-    answer.bases = rule.bases(terminals, level);
+    answer.terminals = load.terminals;
+    answer.requiredScore = rule.requiredScore(load).value_or(0);
+    answer.bases = rule.basesOf(load);
     answer.hardware = ServerMinimums::fromBases(answer.bases).value_or(ServerMinimums{});
     return answer;
 }
 
-SizingOutcome<SizingResult> Sizing::run(const SizingRequest &request, const SizingProgress &progress,
-                                        const SizingRule &rule)
+SizingResult Sizing::answerAt(double terminals, TaskLevel level, const SizingRule &rule)
+{
+    SizingResult answer = answerFor(rule.load(terminals, level), rule);
+    answer.scoreLevel = level;
+    answer.hardwareLevel = level;
+    return answer;
+}
+
+CalculationOutcome<SizingResult> Sizing::run(const SizingRequest &request, const SizingProgress &progress,
+                                             const SizingRule &rule)
 {
     const TaskLevel scoreLevel = request.level();
-    const auto count = validCount(request.countText, scoreLevel, rule);
+    const auto count = TerminalCount::accepted(request.countText, scoreLevel, rule);
     if (!count)
-        return {SizingStatus::InvalidCount, {}};
+        return CalculationOutcome<SizingResult>::refused(SizingTexts::invalidCount.in(request.language));
     if (progress.started)
         progress.started(request.countText + SizingTexts::busySuffix.in(request.language));
 
@@ -61,14 +60,10 @@ SizingOutcome<SizingResult> Sizing::run(const SizingRequest &request, const Sizi
             result.candidates << std::move(*listed);
         }
     };
-    switch (CpuCatalogue::read(request.catalogue, onRecord, progress.pump, &result.catalogue)) {
-    case CpuCatalogue::Outcome::Abandoned:
-        return {SizingStatus::Abandoned, {}};
-    case CpuCatalogue::Outcome::Failed:
-        return {SizingStatus::ReadFailed, {}};
-    default:
-        break;
-    }
+    const CalculationEnd end = CalculationEnds::afterReading(
+        CpuCatalogue::read(request.catalogue, onRecord, progress.pump, &result.catalogue));
+    if (end != CalculationEnd::Done)
+        return CalculationOutcome<SizingResult>::ended(end);
     const SizingResult answer = answerAt(count->terminals, request.level(), rule);
     result.terminals = count->terminals;
     result.scoreLevel = scoreLevel;
@@ -77,5 +72,5 @@ SizingOutcome<SizingResult> Sizing::run(const SizingRequest &request, const Sizi
     result.bases = answer.bases;
     result.hardware = answer.hardware;
     result.heading = request.countText + SizingTexts::finalSuffix.in(request.language);
-    return {SizingStatus::Done, std::move(result)};
+    return {CalculationEnd::Done, {}, std::move(result)};
 }

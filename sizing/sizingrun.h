@@ -1,22 +1,19 @@
 #pragma once
 
+#include "calculationend.h"
 #include "candidate.h"
 #include "cpucatalogue.h"
-#include "cpurecord.h"
 #include "language.h"
-#include "serverminimums.h"
-#include "tasklevel.h"
+#include "sizingrule.h"
 #include "terminalcount.h"
-#include "vendor.h"
 
 #include <QList>
 #include <QString>
-#include <QStringView>
 
 #include <functional>
 #include <optional>
 
-// What a sizing (RDP or VDI) is asked, what its caller sees while it runs, and how it ends.
+// What a sizing (RDP or VDI) is asked, and what its caller sees while it runs.
 struct SizingRequest {
     QString countText;
     // The options are read when each step needs them: the level for the required score and again for the
@@ -34,21 +31,6 @@ struct SizingProgress {
     std::function<bool()> pump;                              // after every catalogue line; false abandons the reading
 };
 
-// ReadFailed: the catalogue could not be read to its end; the list holds a part of it at best.
-enum class SizingStatus { Done, InvalidCount, ReadFailed, Abandoned };
-
-// What sets one sizing apart from the other: its figures by level, which records its list takes, and the
-// blanks between a model and its percentage.
-struct SizingRule {
-    std::optional<qint32> (*requiredScore)(double terminals, TaskLevel level);
-    // About how many terminals a score carries: the required score's formula turned round, before truncation.
-    double (*terminalsFor)(double score, TaskLevel level);
-    MinimumBases (*bases)(double terminals, TaskLevel level);
-    bool (*vendorMatches)(const CpuRecord &record, Vendor vendor);
-    qsizetype blanks;
-    qsizetype blanksForBoth;
-};
-
 // What every sizing answers; each adds its texts.
 struct SizingResult {
     double terminals = 0;
@@ -62,24 +44,19 @@ struct SizingResult {
     CpuCatalogue::Facts catalogue;
 };
 
-// How a sizing ended, and its answer when it is Done.
-template <class Result> struct SizingOutcome {
-    SizingStatus status;
-    Result result;
-};
-
 namespace Sizing {
-std::optional<SizingCount> validCount(QStringView text, TaskLevel level, const SizingRule &rule);
 // trunc(trunc(score) / required × 100) in IEEE double, dividing first: 4370 against 3800 gives 114.
 double percentage(double score, qint32 required);
 // The list's candidate of a record, or nothing: its truncated score must reach the required score and the
 // vendor choice, read for every record that does, must take it.
 std::optional<Candidate> candidate(const CpuRecord &record, qint32 required, const std::function<Vendor()> &vendor,
                                    const SizingRule &rule);
-// The answer without the catalogue for so many terminals at one level: the required score and the minimums
-// (a count that validCount accepted).
+// The required score and the minimums of one server carrying a load, without the catalogue.
+SizingResult answerFor(const TerminalLoad &load, const SizingRule &rule);
+// The same for so many terminals at one level (a count that TerminalCount::accepted).
 SizingResult answerAt(double terminals, TaskLevel level, const SizingRule &rule);
 // Checks the count, reads the catalogue into the list and works out the minimums at the level read last.
 // The count text goes into the headings as typed, leading zeros included.
-SizingOutcome<SizingResult> run(const SizingRequest &request, const SizingProgress &progress, const SizingRule &rule);
+CalculationOutcome<SizingResult> run(const SizingRequest &request, const SizingProgress &progress,
+                                     const SizingRule &rule);
 } // namespace Sizing

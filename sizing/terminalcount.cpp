@@ -1,7 +1,23 @@
 #include "terminalcount.h"
 
 #include <charconv>
+#include <limits>
 #include <string>
+
+namespace {
+
+bool fits(double terminals, TaskLevel level, const SizingRule &rule)
+{
+    if (!rule.requiredScore(terminals, level))
+        return false;
+    for (TaskLevel any : {TaskLevel::Light, TaskLevel::Medium, TaskLevel::Heavy}) {
+        if (!ServerMinimums::fromBases(rule.bases(terminals, any)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 std::optional<double> TerminalCount::parse(QStringView text)
 {
@@ -21,20 +37,21 @@ std::optional<double> TerminalCount::parse(QStringView text)
     return n;
 }
 
-std::optional<SizingCount>
-TerminalCount::accepted(QStringView text, TaskLevel level,
-                        const std::function<std::optional<qint32>(double, TaskLevel)> &requiredScore,
-                        const std::function<std::optional<ServerMinimums>(double, TaskLevel)> &minimums)
+std::optional<SizingCount> TerminalCount::accepted(QStringView text, TaskLevel level, const SizingRule &rule)
 {
     const auto terminals = parse(text);
-    if (!terminals)
+    if (!terminals || !fits(*terminals, level, rule))
         return std::nullopt;
-    const auto required = requiredScore(*terminals, level);
-    if (!required)
-        return std::nullopt;
-    for (TaskLevel any : {TaskLevel::Light, TaskLevel::Medium, TaskLevel::Heavy}) {
-        if (!minimums(*terminals, any))
-            return std::nullopt;
+    return SizingCount{*terminals, *rule.requiredScore(*terminals, level)};
+}
+
+qint32 TerminalCount::most(TaskLevel level, const SizingRule &rule)
+{
+    qint32 low = 0; // fits; the high one does not
+    qint32 high = std::numeric_limits<qint32>::max();
+    while (high - low > 1) {
+        const qint32 middle = low + (high - low) / 2;
+        (fits(middle, level, rule) ? low : high) = middle;
     }
-    return SizingCount{*terminals, *required};
+    return low;
 }

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "serverminimums.h"
-#include "tasklevel.h"
+#include "sizingrule.h"
 
 #include <QStringView>
 
-#include <functional>
 #include <optional>
 
 // A count a sizing has accepted, with the score a processor must reach.
@@ -22,7 +20,7 @@ std::optional<double> parse(QStringView text);
 
 // The count a sizing accepts: a valid count text whose required score at this level and whose minimums at
 // every level fit in 32 bits (so that a level changed while the catalogue is read cannot overflow).
-std::optional<SizingCount> accepted(QStringView text, TaskLevel level,
-                                    const std::function<std::optional<qint32>(double, TaskLevel)> &requiredScore,
-                                    const std::function<std::optional<ServerMinimums>(double, TaskLevel)> &minimums);
+std::optional<SizingCount> accepted(QStringView text, TaskLevel level, const SizingRule &rule);
+// The most terminals of a level that the rule accepts.
+qint32 most(TaskLevel level, const SizingRule &rule);
 } // namespace TerminalCount

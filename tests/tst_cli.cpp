@@ -34,7 +34,7 @@ private slots:
         row("vdi, JSON, no processor", "vdi 1000 --lang en --json",
             "{\"candidates\":[],\"heading\":\"1000 terminals - server configuration information:\",\"text\":"
             "\"Memory: 2360 GB\\r\\nSSD: 30120 GB\\r\\nHDD: 50500 GB\\r\\nNIC speed: 31000 Mbps\"}");
-        row("query, no match", "query 9999 --lang en", "(none)\n");
+        row("query, no match", "query 9999 --lang en", "  (none)\n");
         row("rdp, CSV: scores as given, a quoted model", "rdp 30 --vendor both --lang en --csv",
             "Model,Score,Percentage (%)\r\nAMD EPYC 7302,25000.5,117\r\nIntel Xeon E-2388G,23761,112\r\n"
             "AMD Ryzen 9 5950X,46000,216\r\n\"Generic \"\"9000\"\"\",30000,141\r\n");

@@ -1,8 +1,9 @@
-// Server farm planning: the rule at its boundaries, its two properties over the shipped catalogue and generated
-// ones, and its window driven by keys and clicks.
+// Farm and site planning: the rule at its boundaries, its properties over the shipped catalogue and generated
+// ones, the plan file (read back as written, refused with its reason), and the farm window.
 
 #include "capacity.h"
 #include "farmplan.h"
+#include "planfile.h"
 #include "rdpsizing.h"
 #include "vdisizing.h"
 #include "windowundertest.h"
@@ -12,18 +13,31 @@
 
 #include <random>
 
-Q_DECLARE_METATYPE(FarmPlanning::Kind)
-Q_DECLARE_METATYPE(FarmPlanning::Status)
-Q_DECLARE_METATYPE(TaskLevel)
+Q_DECLARE_METATYPE(SitePlan)
+Q_DECLARE_METATYPE(Language)
 
 namespace {
 
 using Kind = FarmPlanning::Kind;
+using Group = SitePlan::Group;
+using Counts = QList<qint64>;
 
-FarmPlanning::Outcome planned(Kind kind, const QString &count, TaskLevel level, int concurrency, int spares,
-                              const QString &catalogue, Vendor vendor = Vendor::Both)
+SitePlan siteOf(const QList<Group> &groups, int ceiling = 100, int growth = 0, int years = 0)
 {
-    return FarmPlanning::plan({kind, count, level, vendor, concurrency, spares, catalogue, Language::English}, {});
+    SitePlan site;
+    site.vendor = Vendor::Both;
+    site.groups = groups;
+    site.cpuCeiling = ceiling;
+    site.growthPercent = growth;
+    site.growthYears = years;
+    return site;
+}
+
+// The one farm of a site's groups, planned over a catalogue.
+FarmPlanning::Farm farmOf(const SitePlan &site, const QString &catalogue)
+{
+    const FarmPlanning::Outcome outcome = FarmPlanning::plan(site, catalogue, Language::English);
+    return *outcome.result.farms[int(site.groups.value(0).kind)];
 }
 
 // A catalogue of that many lines with scores spread over what the lists meet, some without a vendor's word.
@@ -45,6 +59,29 @@ QList<QByteArray> catalogues()
     return {shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray(), generated(500, 1), generated(500, 2)};
 }
 
+// A plan of one to five groups of any kind and level, with any values within the limits; texts of any characters.
+SitePlan randomSite(std::mt19937 &random)
+{
+    const auto pick
+        = [&random](qint64 least, qint64 most) { return std::uniform_int_distribution<qint64>(least, most)(random); };
+    const auto text = [&](int most) {
+        QString text;
+        for (qint64 i = pick(0, most); i > 0; --i)
+            text += QChar(char16_t(pick(1, 0xD7FF)));
+        return text;
+    };
+    SitePlan site = siteOf({}, int(pick(50, 100)), int(pick(0, 100)), int(pick(0, 3)));
+    site.name = text(20);
+    site.notes = text(60);
+    site.vendor = Vendor(pick(0, 2));
+    site.spares = int(pick(0, 9));
+    for (qint64 i = pick(1, 5); i > 0; --i)
+        site.groups.append({text(10), Kind(pick(0, 1)), TaskLevel(pick(0, 2)), pick(1, 400), int(pick(1, 100))});
+    if (pick(0, 1))
+        site.chosen[int(Kind::Vdi)] = text(30);
+    return site;
+}
+
 } // namespace
 
 class TestFarm : public QObject
@@ -54,45 +91,62 @@ class TestFarm : public QObject
 private slots:
     void plans_data()
     {
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<int>("concurrency");
-        QTest::addColumn<int>("spares");
+        QTest::addColumn<SitePlan>("site");
         QTest::addColumn<QByteArray>("score");
-        QTest::addColumn<QList<qint32>>("plan"); // C, A, P, percentage; none where the processor is not listed
-        const auto row = [](const char *name, Kind kind, const char *count, int concurrency, int spares,
-                            const char *score, QList<qint32> plan) {
-            QTest::newRow(name) << kind << QString(count) << concurrency << spares << QByteArray(score) << plan;
+        QTest::addColumn<Counts>("grown");     // N′ of each group
+        QTest::addColumn<Counts>("perServer"); // A, then P of each group; nothing where the processor is not listed
+        QTest::addColumn<int>("percentage");
+        const auto row = [](const char *name, const SitePlan &site, const char *score, Counts grown, Counts perServer,
+                            int percentage) {
+            QTest::newRow(name) << site << QByteArray(score) << grown << perServer << percentage;
         };
-        // Medium work: RDP needs 600 a terminal and 3200; VDI (350 n + 5500) ÷ 0.6.
-        row("a score exactly on 10 terminals' score", Kind::Rdp, "10", 100, 1, "9200", {10, 1, 10, 100});
-        row("one below it", Kind::Rdp, "10", 100, 1, "9199.9", {9, 2, 5, 148});
-        row("U a multiple of C", Kind::Rdp, "20", 100, 1, "9200", {10, 2, 10, 100});
-        row("U one more", Kind::Rdp, "21", 100, 0, "9200", {10, 3, 7, 124});
-        row("90 % of 15: 13.5, so 14", Kind::Rdp, "15", 90, 1, "9200", {10, 2, 7, 124});
-        row("1 % of 1: one terminal", Kind::Rdp, "1", 1, 9, "3800", {1, 1, 1, 100});
-        row("VDI, exactly on 10 terminals' score", Kind::Vdi, "10", 100, 1, "15000", {10, 1, 10, 100});
-        row("VDI, one below", Kind::Vdi, "10", 100, 1, "14999", {9, 2, 5, 124});
-        row("far beyond the strongest: as many as fit 32 bits", Kind::Rdp, "3579134", 100, 1, "1e300",
-            {3579134, 1, 3579134, 2147483647});
-        row("too slow for one terminal", Kind::Rdp, "10", 100, 1, "3799", {});
+        const auto rdp = [](qint64 n, TaskLevel level = TaskLevel::Medium, int concurrency = 100) {
+            return Group{QString(), Kind::Rdp, level, n, concurrency};
+        };
+        // RDP needs 500, 600 or 700 a terminal of light, medium or heavy work and 3200 a server.
+        row("a score exactly on 10 terminals' score", siteOf({rdp(10)}), "9200", {10}, {1, 10}, 100);
+        row("one below it", siteOf({rdp(10)}), "9199.9", {10}, {2, 5}, 148);
+        row("U one more than a multiple", siteOf({rdp(21)}), "9200", {21}, {3, 7}, 124);
+        row("90 % of 15: 13.5, so 14", siteOf({rdp(15, TaskLevel::Medium, 90)}), "9200", {15}, {2, 7}, 124);
+        row("1 % of one terminal", siteOf({rdp(1, TaskLevel::Medium, 1)}), "3800", {1}, {1, 1}, 100);
+        row("a mix exactly on its score", siteOf({rdp(10, TaskLevel::Light), rdp(5, TaskLevel::Heavy)}), "11700",
+            {10, 5}, {1, 10, 5}, 100);
+        row("a mix one below", siteOf({rdp(10, TaskLevel::Light), rdp(5, TaskLevel::Heavy)}), "11699", {10, 5},
+            {2, 5, 3}, 149);
+        row("80 % ceiling, exactly on required × 100 ÷ 80", siteOf({rdp(10)}, 80), "11500", {10}, {1, 10}, 125);
+        row("80 % ceiling, one below", siteOf({rdp(10)}, 80), "11499", {10}, {2, 5}, 185);
+        row("growth landing on whole numbers", siteOf({rdp(100)}, 100, 10, 2), "1e6", {121}, {1, 121}, 1319);
+        row("growth rounded up each year", siteOf({rdp(7)}, 100, 10, 3), "1e6", {10}, {1, 10}, 10869);
+        row("ten years of doubling the most a count box takes", siteOf({rdp(3579134)}, 100, 100, 10), "63200",
+            {3665033216}, {36650333, 100}, 100);
+        row("a group far smaller than the others", siteOf({rdp(1000), rdp(1, TaskLevel::Heavy)}), "63200", {1000, 1},
+            {11, 91, 1}, 108);
+        row("VDI: (10 × 300 + 10 × 400 + 5500) ÷ 0.6",
+            siteOf({{{}, Kind::Vdi, TaskLevel::Light, 10, 100}, {{}, Kind::Vdi, TaskLevel::Heavy, 10, 100}}), "20833",
+            {10, 10}, {1, 10, 10}, 100);
+        row("far beyond the strongest: as many as fit 32 bits", siteOf({rdp(3579134)}), "1e300", {3579134},
+            {1, 3579134}, -1);
+        row("too slow for one terminal of each group", siteOf({rdp(5), rdp(1, TaskLevel::Heavy)}), "4499", {5, 1}, {},
+            0);
     }
     void plans()
     {
-        QFETCH(Kind, kind);
-        QFETCH(QString, count);
-        QFETCH(int, concurrency);
-        QFETCH(int, spares);
+        QFETCH(SitePlan, site);
         QFETCH(QByteArray, score);
-        QFETCH(QList<qint32>, plan);
+        QFETCH(Counts, grown);
+        QFETCH(Counts, perServer);
+        QFETCH(int, percentage);
         const TestCatalogue catalogue("Intel X," + score + "\r\n");
-        const auto outcome = planned(kind, count, TaskLevel::Medium, concurrency, spares, catalogue.path());
-        QCOMPARE(outcome.status, FarmPlanning::Status::Done);
-        QList<qint32> found;
-        for (const FarmPlanning::Plan &p : outcome.result.plans())
-            found << p.capacity << p.active << p.perServer << qint32(std::min(p.percentage, 2147483647.0));
-        QCOMPARE(found, plan);
-        QCOMPARE(outcome.result.spares, spares);
+        const FarmPlanning::Farm farm = farmOf(site, catalogue.path());
+        QCOMPARE(farm.grown, grown);
+        Counts found;
+        for (qsizetype rank = 0; rank < farm.count(); ++rank) {
+            const FarmPlanning::Plan &plan = farm.plan(rank);
+            found << plan.active << farm.perServer(plan.active);
+            if (percentage >= 0)
+                QCOMPARE(plan.percentage, percentage);
+        }
+        QCOMPARE(found, perServer);
     }
 
     // Fewest servers in all first, then the least processor that does it, then file order; scores beyond 32 bits
@@ -101,10 +155,11 @@ private slots:
     {
         const auto ranked = [](const QByteArray &lines) {
             const TestCatalogue catalogue(lines);
+            const FarmPlanning::Farm farm
+                = farmOf(siteOf({{{}, Kind::Rdp, TaskLevel::Medium, 30, 100}}), catalogue.path());
             QStringList models;
-            for (const auto &plan :
-                 planned(Kind::Rdp, "30", TaskLevel::Medium, 100, 1, catalogue.path()).result.plans())
-                models << plan.model + u' ' + QString::number(plan.active);
+            for (qsizetype rank = 0; rank < farm.count(); ++rank)
+                models << farm.plan(rank).model + u' ' + QString::number(farm.plan(rank).active);
             return models;
         };
         QCOMPARE(ranked(TestCatalogue::lines(
@@ -116,49 +171,57 @@ private slots:
 
     void refused_data()
     {
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<int>("concurrency");
-        QTest::addColumn<int>("spares");
-        QTest::addColumn<FarmPlanning::Status>("status");
-        QTest::newRow("typed 00: no terminal") << "00" << 100 << 1 << FarmPlanning::Status::InvalidCount;
-        QTest::newRow("beyond 32 bits") << "3579135" << 100 << 1 << FarmPlanning::Status::InvalidCount;
-        QTest::newRow("letters pasted") << "1a" << 100 << 1 << FarmPlanning::Status::InvalidCount;
-        QTest::newRow("21 nines") << QString(21, u'9') << 100 << 1 << FarmPlanning::Status::InvalidCount;
-        QTest::newRow("a blank pasted") << " 1" << 100 << 1 << FarmPlanning::Status::InvalidCount;
-        QTest::newRow("a full-width digit pasted") << "１" << 100 << 1 << FarmPlanning::Status::InvalidCount;
-        QTest::newRow("no one at work") << "10" << 0 << 1 << FarmPlanning::Status::InvalidSettings;
-        QTest::newRow("more than all") << "10" << 101 << 1 << FarmPlanning::Status::InvalidSettings;
-        QTest::newRow("ten spares") << "10" << 100 << 10 << FarmPlanning::Status::InvalidSettings;
+        QTest::addColumn<SitePlan>("site");
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char *name, const SitePlan &site, const char *refusal) {
+            QTest::newRow(name) << site << QString::fromUtf8(refusal);
+        };
+        const Group group{QString(), Kind::Vdi, TaskLevel::Heavy, 3221211, 100};
+        row("no group", siteOf({}), "\"groups\": must hold 1 to 200 user groups");
+        row("201 groups", siteOf(QList<Group>(201, group)), "\"groups\": must hold 1 to 200 user groups");
+        row("one terminal more than a VDI count box takes at heavy work",
+            siteOf({group, {QString(), Kind::Vdi, TaskLevel::Heavy, 3221212, 100}}),
+            "group 2, \"terminals\": must be a whole number from 1 to 3221211");
+        row("no terminal", siteOf({{QString(), Kind::Rdp, TaskLevel::Light, 0, 100}}),
+            "group 1, \"terminals\": must be a whole number from 1 to 4294960");
+        row("no one at work", siteOf({{QString(), Kind::Rdp, TaskLevel::Light, 1, 0}}),
+            "group 1, \"concurrency\": must be a whole number from 1 to 100");
+        row("a ceiling of 49 %", siteOf({group}, 49), "\"cpuCeiling\": must be a whole number from 50 to 100");
+        row("growth of 101 %", siteOf({group}, 100, 101),
+            "\"growth.percentPerYear\": must be a whole number from 0 to 100");
+        row("11 years", siteOf({group}, 100, 0, 11), "\"growth.years\": must be a whole number from 0 to 10");
+        row("a group's name of 201 characters", siteOf({{QString(201, u'x'), Kind::Rdp, TaskLevel::Light, 1, 1}}),
+            "group 1, \"name\": must be at most 200 characters long");
     }
     void refused()
     {
-        QFETCH(QString, count);
-        QFETCH(int, concurrency);
-        QFETCH(int, spares);
-        QFETCH(FarmPlanning::Status, status);
-        QCOMPARE(planned(Kind::Rdp, count, TaskLevel::Medium, concurrency, spares, {}).status, status);
+        QFETCH(SitePlan, site);
+        QFETCH(QString, refusal);
+        const FarmPlanning::Outcome outcome = FarmPlanning::plan(site, {}, Language::English);
+        QCOMPARE(outcome.end, CalculationEnd::InvalidInput);
+        QCOMPARE(outcome.refusal, refusal);
     }
 
-    // Every one at work, no spare: a processor's plan has one server exactly where the single server's list for
-    // the count lists it.
+    // Every one at work, no spare, no growth, no ceiling: a processor's plan for one group has one server exactly
+    // where the single server's list for the count lists it.
     void oneServerExactlyWhereListed()
     {
         for (const QByteArray &content : catalogues()) {
             const TestCatalogue catalogue(content);
             for (const auto &[kind, rule] :
                  {std::pair(Kind::Rdp, &RdpSizing::rule), std::pair(Kind::Vdi, &VdiSizing::rule)}) {
-                for (const char *count : {"1", "30", "400"}) {
+                for (const qint64 count : {1, 30, 400}) {
                     for (TaskLevel level : {TaskLevel::Light, TaskLevel::Heavy}) {
                         QStringList listed;
-                        const SizingRequest request{count, [=] { return level; }, [] { return Vendor::Both; },
-                                                    catalogue.path(), Language::English};
+                        const SizingRequest request{QString::number(count), [=] { return level; },
+                                                    [] { return Vendor::Both; }, catalogue.path(), Language::English};
                         for (const Candidate &candidate : Sizing::run(request, {}, *rule).result.candidates)
                             listed << candidate.model;
                         QStringList oneServer;
-                        for (const auto &plan : planned(kind, count, level, 100, 0, catalogue.path()).result.plans()) {
-                            if (plan.active == 1)
-                                oneServer << plan.model;
-                        }
+                        const FarmPlanning::Farm farm
+                            = farmOf(siteOf({{{}, kind, level, count, 100}}), catalogue.path());
+                        for (qsizetype rank = 0; rank < farm.count() && farm.plan(rank).active == 1; ++rank)
+                            oneServer << farm.plan(rank).model;
                         listed.sort();
                         oneServer.sort();
                         QCOMPARE(oneServer, listed);
@@ -168,7 +231,7 @@ private slots:
         }
     }
 
-    // RDP at medium work: a server's capacity is the query's, for every processor that carries a terminal.
+    // RDP at medium work: a server carries the query's capacity T and not one terminal more.
     void capacityAsTheQuery()
     {
         for (const QByteArray &content : catalogues()) {
@@ -178,53 +241,152 @@ private slots:
                 const auto query = Capacity::of(record.score());
                 if (!query || query->terminals < 1)
                     return;
-                QCOMPARE(FarmPlanning::capacity(RdpSizing::rule, TaskLevel::Medium, std::trunc(record.score())),
-                         query->terminals);
+                const auto carries = [&](qint64 terminals) {
+                    return FarmPlanning::carries(RdpSizing::rule, RdpSizing::rule.load(terminals, TaskLevel::Medium),
+                                                 std::trunc(record.score()), 100);
+                };
+                QVERIFY(carries(query->terminals) && !carries(query->terminals + 1));
                 ++compared;
             });
             QVERIFY(compared > 100);
         }
     }
 
-    // Opened by its shortcut, it takes over the main window's count, level and vendor, which it holds disabled;
-    // Tab stops at each option group's choice; 90 % of 25 typed and chosen, its plans in a table, the first chosen,
-    // what one server must have and the totals, in the window's language (the English texts are the report's, in
-    // tst_cli).
-    void window()
+    // Fitting only gets easier: a higher ceiling or a higher score never needs more servers; a group split in two
+    // of the same kind and level never needs fewer.
+    void neverMoreServers()
     {
-        const WindowUnderTest test(TestCatalogue::lines({"AMD EPYC 7302,17000", "Intel Xeon E-2388G,23761",
-                                                         "Intel Xeon Silver 4214R,18200", "Sample 1234,5000"}),
-                                   Language::Chinese);
-        typeInto(test.main, "25");
-        clickIn(test.main, "Option6");
-        QTest::keyClick(test.main, Qt::Key_G, Qt::ControlModifier);
-        QPointer<QWidget> farm = openedWindow("FarmWindow");
-        const auto goes = qScopeGuard([&farm] { delete farm.data(); });
-        QVERIFY(farm && !test.main->isEnabled() && QTest::qWaitForWindowActive(farm));
-        QCOMPARE(QApplication::focusWidget(), in<QWidget>(farm, "txbNumber1"));
-        QCOMPARE(textIn(farm, "txbNumber1"), "25");
-        QVERIFY(in<QRadioButton>(farm, "Option2")->isChecked() && in<QRadioButton>(farm, "Option6")->isChecked());
-        for (const char *stop : {"Option7", "Option2", "Option6", "spnConcurrency"}) { // a stop for each group
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), stop);
+        std::mt19937 random(7);
+        for (const QByteArray &content : catalogues()) {
+            const TestCatalogue catalogue(content);
+            for (int trial = 0; trial < 20; ++trial) {
+                SitePlan site = randomSite(random);
+                for (Group &group : site.groups)
+                    group.kind = Kind::Rdp;
+                const auto serversOf = [&](const SitePlan &plan) {
+                    QMap<QString, qint64> servers;
+                    const FarmPlanning::Farm farm = farmOf(plan, catalogue.path());
+                    for (const FarmPlanning::Plan &one : farm.found)
+                        servers.insert(one.model, one.active);
+                    return servers;
+                };
+                const auto before = serversOf(site);
+                qint64 least = std::numeric_limits<qint64>::max();
+                const FarmPlanning::Farm farm = farmOf(site, catalogue.path());
+                QList<FarmPlanning::Plan> byScore = farm.found;
+                std::stable_sort(byScore.begin(), byScore.end(),
+                                 [](const auto &one, const auto &other) { return one.score < other.score; });
+                for (const FarmPlanning::Plan &plan : byScore) {
+                    QVERIFY(plan.active <= least || plan.score == byScore.constFirst().score);
+                    least = std::min(least, plan.active);
+                }
+                SitePlan higher = site;
+                higher.cpuCeiling = std::min(100, site.cpuCeiling + 10);
+                const auto after = serversOf(higher);
+                for (auto one = before.cbegin(); one != before.cend(); ++one)
+                    QVERIFY(after.value(one.key(), 0) != 0 && after.value(one.key()) <= one.value());
+                SitePlan split = site;
+                Group &first = split.groups.first();
+                if (first.terminals < 2)
+                    continue;
+                split.groups.append(first);
+                split.groups.last().terminals = first.terminals / 2;
+                first.terminals -= first.terminals / 2;
+                const auto splitServers = serversOf(split);
+                for (auto one = splitServers.cbegin(); one != splitServers.cend(); ++one)
+                    QVERIFY(one.value() >= before.value(one.key()));
+            }
         }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), "90");
-        clickIn(farm, "Command1");
-        const auto *table = in<QTableView>(farm, "tblPlans");
-        QStringList first;
-        for (int column = 0; column < 4; ++column)
-            first << table->model()->index(0, column).data().toString();
-        QCOMPARE(table->currentIndex().row(), 0);
-        QCOMPARE((QStringList{textIn(farm, "Label2"), first.join(" | "), textIn(farm, "Label6").section(u'\n', 0, 0),
-                              textIn(farm, "Label3")}),
-                 (QStringList{"25台终端 - 服务器群规划：", "1 + 1 | AMD EPYC 7302 | 23 | 100%", "内存-最小值：32 GB",
-                              "服务器总数：2（1台工作 + 1台备用）\n全部服务器内存：64 GB"}));
-        QTest::mouseClick(table->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                          QPoint(table->horizontalHeader()->sectionViewportPosition(2) + 5, 5));
-        QCOMPARE(table->model()->index(0, 1).data().toString(), "Sample 1234"); // 3 terminals each
-        farm->close();
-        QVERIFY(test.main->isEnabled());
+    }
+
+    // A plan file read back is the plan that was written, whatever its texts hold.
+    void fileRoundTrip()
+    {
+        std::mt19937 random(11);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.quarvel"));
+        for (int trial = 0; trial < 200; ++trial) {
+            const SitePlan site = randomSite(random);
+            const auto failed = PlanFile::write(site, path, Language::English);
+            QVERIFY2(!failed, qPrintable(failed.value_or(QString())));
+            const auto read = PlanFile::read(path, Language::English);
+            const auto *refusal = std::get_if<QString>(&read);
+            QVERIFY2(!refusal, refusal ? qPrintable(*refusal) : "");
+            QVERIFY(std::get<SitePlan>(read) == site);
+        }
+    }
+
+    void fileRefused_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("refusal"); // after the file's name
+        const auto row = [](const char *name, const QByteArray &content, const char *refusal,
+                            Language language = Language::English) {
+            QTest::newRow(name) << content << language << QString::fromUtf8(refusal);
+        };
+        const auto plan = [](const QByteArray &values, const QByteArray &groupValues = {}) {
+            return R"({"quarvelPlan": 1, "groups": [{"terminals": 10)" + groupValues + "}]" + values + "}";
+        };
+        row("not JSON", "{\"quarvelPlan\": 1,",
+            " is not a Quarvel plan: it is not JSON (at character 18: "
+            "unterminated object).");
+        row("a number beyond a double", plan(R"(, "spares": 1e400)"),
+            " is not a Quarvel plan: it is not JSON (at character 65: illegal number).");
+        row("JSON, no plan", "[1]", " is not a Quarvel plan.");
+        row("a newer format", R"({"quarvelPlan": 2})",
+            " was made by a newer Quarvel (plan format 2); this Quarvel "
+            "reads format 1.");
+        row("a newer format, Chinese", R"({"quarvelPlan": 2})",
+            "由较新版本的Quarvel创建（计划格式2），本版本只能读取格式1。", Language::Chinese);
+        row("over 1 MiB", plan(", \"notes\": \"" + QByteArray(1024 * 1024, 'x') + '"'),
+            " is larger than 1 MiB: it is not a Quarvel plan.");
+        row("no groups", R"({"quarvelPlan": 1})", " cannot be used: \"groups\": must hold 1 to 200 user groups.");
+        row("a count in quotes", plan({}, R"(, "concurrency": "90")"),
+            " cannot be used: group 1, \"concurrency\": must be a number, not a text in quotes.");
+        row("not a whole number", plan({}, R"(, "concurrency": 3.5)"),
+            " cannot be used: group 1, \"concurrency\": 3.5 is not a whole number.");
+        row("a count outside its limits, Chinese", plan(R"(, "spares": 10)"),
+            "无法使用：“spares”：须为0至9之间的整数。", Language::Chinese);
+        row("a level not in the list", plan({}, R"(, "level": "extreme")"),
+            " cannot be used: group 1, \"level\": must be \"light\", \"medium\" or \"heavy\".");
+        row("no terminals", R"({"quarvelPlan": 1, "groups": [{"kind": "vdi"}]})",
+            " cannot be used: group 1, \"terminals\": is missing.");
+        row("a name too long", plan(", \"name\": \"" + QByteArray(201, 'x') + '"'),
+            " cannot be used: \"name\": must be at most 200 characters long.");
+        row("a chosen processor not a text", plan(R"(, "chosen": {"rdp": 5})"),
+            " cannot be used: \"chosen.rdp\": must be a text or null.");
+        row("a group not an object", R"({"quarvelPlan": 1, "groups": [5]})",
+            " cannot be used: group 1: must be a JSON object.");
+    }
+    // Refused with the first thing wrong; the file as it was.
+    void fileRefused()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(Language, language);
+        QFETCH(QString, refusal);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("site.quarvel"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        const auto read = PlanFile::read(path, language);
+        const QString quoted = language == Language::English ? u'"' + QDir::toNativeSeparators(path) + u'"'
+                                                             : u'“' + QDir::toNativeSeparators(path) + u'”';
+        QCOMPARE(std::get<QString>(read).section(quoted, 1), refusal);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == content);
+    }
+
+    // Keys left out take their defaults: Intel, one spare, no growth, no ceiling; a group's kind RDP, medium work,
+    // every terminal at work. Keys it does not know are no harm; -0 is 0.
+    void fileDefaults()
+    {
+        const auto read = PlanFile::parsed(R"({"quarvelPlan": 1, "future": [1], "groups": [{"terminals": 10}],
+                                               "growth": {"years": -0}})",
+                                           "p", Language::English);
+        SitePlan defaults = siteOf({{QString(), Kind::Rdp, TaskLevel::Medium, 10, 100}});
+        defaults.vendor = Vendor::Intel;
+        QVERIFY(std::get<SitePlan>(read) == defaults);
     }
 
     // A count no single processor carries: the list shows a hint, not an entry.
@@ -236,6 +398,20 @@ private slots:
         const auto *list = in<QComboBox>(test.main, "Combo1");
         QCOMPARE(list->count(), 0);
         QCOMPARE(list->placeholderText(), "No single processor carries this load: see Tools > Server farm planning.");
+    }
+
+    // A file that cannot be written leaves the old one as it was, and says why.
+    void fileNotWritten()
+    {
+        const QTemporaryDir folder;
+        const SitePlan site = siteOf({{QString(), Kind::Rdp, TaskLevel::Medium, 10, 100}});
+        const QString missing = folder.filePath(QStringLiteral("no such folder/plan.quarvel"));
+        QVERIFY(PlanFile::write(site, missing, Language::English)->startsWith("The plan file \""));
+        QVERIFY(!QFile::exists(missing));
+        const QString underFile = folder.filePath(QStringLiteral("plan.quarvel"));
+        QVERIFY(!PlanFile::write(site, underFile, Language::English));
+        QVERIFY(PlanFile::write(site, underFile + QStringLiteral("/x.quarvel"), Language::English));
+        QVERIFY(std::holds_alternative<SitePlan>(PlanFile::read(underFile, Language::English)));
     }
 };
 

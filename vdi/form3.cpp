@@ -128,15 +128,15 @@ Vendor Form3::vendor() const
 void Form3::Command1_Click()
 {
     const Language language = m_language;
-    CalculationRun run(this, {Command1, txbNumber1}, m_reportActions, [this] { return isUnloading(); });
+    CalculationRun run(this, language, {Command1, txbNumber1}, m_reportActions, [this] { return isUnloading(); });
     const SizingView view{Label2, headingPoints, {}, Combo1, m_candidates};
     const VdiSizing::Request request{txbNumber1->text(), [this] { return taskLevel(); }, [this] { return vendor(); },
                                      m_catalogue, language};
     const VdiSizing::Outcome outcome = VdiSizing::calculate(request, SizingWindow::progress(run, view));
-    if (!SizingWindow::showListOrMessage(run, view, outcome.status, language))
+    if (!SizingWindow::showListOrMessage(run, view, outcome.end, outcome.refusal, language))
         return;
     HeadingFit::setText(Label2, outcome.result.heading, headingPoints);
-    Text2->setPlainText(outcome.result.text);
+    Text2->setPlainText(VdiReport::hardwareText(outcome.result.hardware, language));
     const SizingReport::Inputs inputs{request.countText, taskLevel(), vendor(), language, QDateTime::currentDateTime()};
     m_reportActions->setReport([inputs, result = outcome.result] { return VdiReport::make(inputs, result); });
 }

@@ -33,13 +33,13 @@ private slots:
         Fuzz::checkReports(texts); // ends the program with the invariant that failed
     }
 
-    // A table's headings and cells read back whole, whatever markup their texts look like.
+    // A table's headings and cells read back whole, whatever markup their texts look like; figures to the right.
     void table()
     {
-        const Report report{
-            Language::English, "T", {}, {ReportSection::Table{"C", {"<th>", "=1"}, {{"a&b", "</td>"}}}}};
+        const QList<ReportCell> row{QStringLiteral("a&b"), QStringLiteral("</td>"), ReportCell::number(5, "GB")};
+        const Report report{Language::English, "T", {}, {ReportSection::Table{"C", {"<th>", "=1", "x"}, {row}}}};
         QCOMPARE(Readback::htmlBlocks(HtmlEmitter::html(report)).mid(3), // after the title and the time
-                 (QStringList{"p: C:", "th: <th>", "th: =1", "td: a&b", "td right: </td>"}));
+                 (QStringList{"p: C:", "th: <th>", "th: =1", "th: x", "td: a&b", "td: </td>", "td right: 5 GB"}));
     }
 
     // A page holds a model text as text, whatever markup it looks like; controls shown escaped.
