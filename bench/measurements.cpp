@@ -64,6 +64,17 @@ double Measurements::coreFarm(const QString &catalogue, int runs)
     return bestOf(runs, [&] { FarmPlanning::plan(site, catalogue, Language::English); });
 }
 
+double Measurements::corePlan(const QString &catalogue, int runs)
+{
+    SitePlan site;
+    site.growthPercent = 10;
+    site.growthYears = 3;
+    site.cpuCeiling = 80;
+    for (int i = 0; i < 20; ++i)
+        site.groups.append({QString(), SitePlan::Kind::Rdp, TaskLevel(i % 3), 20 + 19 * i, 50 + 5 * (i % 11)});
+    return bestOf(runs, [&] { FarmPlanning::plan(site, catalogue, Language::English); });
+}
+
 namespace {
 
 QWidget *openedWindow(const char *name)

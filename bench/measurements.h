@@ -14,6 +14,8 @@ double coreQuery(const QString &catalogue, int runs);
 double coreVdi(const QString &catalogue, int runs);
 // The farm plan of the RDP request, every terminal at work, one spare server.
 double coreFarm(const QString &catalogue, int runs);
+// A site's plan of 20 groups of RDP terminals at every level, grown over three years under an 80 % ceiling.
+double corePlan(const QString &catalogue, int runs);
 
 // The real windows (the main window, and the query and VDI windows its buttons open) pressing their
 // buttons, with the event pump and the list and text boxes; folder holds the catalogue as data.dll.

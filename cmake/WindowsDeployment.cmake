@@ -38,6 +38,8 @@ endforeach()
 
 install(TARGETS quarvel quarvel-cli RUNTIME DESTINATION .)
 install(FILES resources/data.dll resources/data-provenance.tsv ${quarvel_runtime} DESTINATION .)
+list(TRANSFORM QUARVEL_EXAMPLES PREPEND resources/ OUTPUT_VARIABLE quarvel_examples)
+install(FILES ${quarvel_examples} DESTINATION examples)
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations/qtbase_zh_CN.qm DESTINATION translations)
 foreach(module ${QUARVEL_QT_DLLS})
   install(FILES ${quarvel_qt_bin}/Qt6${module}.dll DESTINATION .)

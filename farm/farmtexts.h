@@ -60,8 +60,8 @@ inline constexpr Bilingual atWork{"同时在线", "At work"};
 inline constexpr Bilingual growth{"年增长", "Growth a year"};
 inline constexpr Bilingual growthText{"%1%，共%2年", "%1 % for %2 years"};
 inline constexpr Bilingual cpuCeiling{"CPU利用率上限", "CPU ceiling"};
-inline constexpr Bilingual farmPlans{"%1：服务器群方案", "%1: server farm plans"};
-inline constexpr Bilingual chosen{"%1：所选方案", "%1: the plan chosen"};
+inline constexpr Bilingual farmPlans{"服务器群方案（%1）", "Server farm plans (%1)"};
+inline constexpr Bilingual chosen{"所选方案（%1）", "The plan chosen (%1)"};
 inline constexpr Bilingual unlisted{"计划中选定的CPU“%1”已不在方案中，现显示第一个方案。",
                                     "The processor the plan names, \"%1\", is no longer listed: the first plan is "
                                     "shown instead."};

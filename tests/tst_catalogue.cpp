@@ -6,6 +6,7 @@
 
 #include <QStringDecoder>
 #include <QTest>
+#include <cstdlib>
 
 Q_DECLARE_METATYPE(CpuCatalogue::Outcome)
 
@@ -52,6 +53,27 @@ private slots:
         CpuCatalogue::Outcome outcome;
         QCOMPARE(recordsOf(catalogue.path(), &outcome), records);
         QCOMPARE(outcome, CpuCatalogue::Outcome::Complete);
+    }
+
+    void digits_data()
+    {
+        QTest::addColumn<QByteArray>("score");
+        QTest::newRow("15 digits: the line's own reading") << QByteArray("987654321098765");
+        QTest::newRow("16 digits, beyond 2^53") << QByteArray("9007199254740993");
+        QTest::newRow("15 digits and a blank: the score's own reading") << QByteArray("987654321098765 ");
+        QTest::newRow("20 digits") << QByteArray("12345678901234567891");
+        QTest::newRow("17 digits and a fraction") << QByteArray("12345678901234567.5");
+        QTest::newRow("25 leading zeros") << QByteArray(25, '0') + "98765432109876543";
+    }
+    // A score with more digits than a double holds exactly comes out as the C library reads it, by whichever
+    // path the reader takes.
+    void digits()
+    {
+        QFETCH(QByteArray, score);
+        const TestCatalogue catalogue("Intel X," + score + "\r\n");
+        double read = 0;
+        CpuCatalogue::read(catalogue.path(), [&](const CpuRecord &record) { read = record.score(); });
+        QCOMPARE(QString::number(read, 'g', 17), QString::number(std::strtod(score.constData(), nullptr), 'g', 17));
     }
 
     // The bytes of a byte-order mark at the start of a later block are text in the system's encoding (two GBK

@@ -71,6 +71,59 @@ private slots:
                  output);
     }
 
+    void plan_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("output"); // JSON in its compact form
+        const QByteArray groups = R"("groups": [{"name": "Alpha", "level": "light", "terminals": 50},
+            {"name": "Beta", "level": "heavy", "terminals": 10}, {"kind": "vdi", "terminals": 5}])";
+        QTest::newRow("two farms, JSON")
+            << R"({"quarvelPlan": 1, "name": "T", "vendor": "amd", "spares": 0, )" + groups + "}"
+            << QString("{\"farms\":{\"rdp\":{\"chosen\":0,\"plans\":[{\"active\":1,"
+                       "\"graphics\":\"GT1030 2GB Or Integrated Graphics\",\"hdd\":\"3500 GB\",\"memory\":\"48 GB\","
+                       "\"model\":\"AMD Ryzen 9 5950X\",\"network\":\"3000 Mbps\",\"perServer\":[50,10],"
+                       "\"percentage\":130,\"score\":46000,\"servers\":1,\"spare\":0,\"ssd\":\"540 GB\","
+                       "\"system\":\"Windows Server 2012 2016 2019 2022\",\"terminalsPerServer\":60},{\"active\":2,"
+                       "\"graphics\":\"GT1030 2GB Or Integrated Graphics\",\"hdd\":\"2000 GB\",\"memory\":\"24 GB\","
+                       "\"model\":\"AMD EPYC 7302\",\"network\":\"2000 Mbps\",\"perServer\":[25,5],\"percentage\":130,"
+                       "\"score\":25000,\"servers\":2,\"spare\":0,\"ssd\":\"300 GB\","
+                       "\"system\":\"Windows Server 2012 2016 2019 2022\",\"terminalsPerServer\":30}]},"
+                       "\"vdi\":{\"chosen\":0,\"plans\":[{\"active\":1,\"hdd\":\"500 GB\",\"memory\":\"24 GB\","
+                       "\"model\":\"AMD EPYC 7302\",\"network\":\"1000 Mbps\",\"perServer\":[5],\"percentage\":206,"
+                       "\"score\":25000,\"servers\":1,\"spare\":0,\"ssd\":\"240 GB\",\"terminalsPerServer\":5},"
+                       "{\"active\":1,\"hdd\":\"500 GB\",\"memory\":\"24 GB\",\"model\":\"AMD Ryzen 9 5950X\","
+                       "\"network\":\"1000 Mbps\",\"perServer\":[5],\"percentage\":380,\"score\":46000,\"servers\":1,"
+                       "\"spare\":0,\"ssd\":\"240 GB\",\"terminalsPerServer\":5}]}},\"groups\":[{\"atWork\":50,"
+                       "\"concurrency\":100,\"grown\":50,\"kind\":\"rdp\",\"level\":\"light\",\"name\":\"Alpha\","
+                       "\"terminals\":50},{\"atWork\":10,\"concurrency\":100,\"grown\":10,\"kind\":\"rdp\","
+                       "\"level\":\"heavy\",\"name\":\"Beta\",\"terminals\":10},{\"atWork\":5,\"concurrency\":100,"
+                       "\"grown\":5,\"kind\":\"vdi\",\"level\":\"medium\",\"name\":\"\",\"terminals\":5}],"
+                       "\"name\":\"T\",\"totals\":{\"memoryGB\":72,\"rdsCals\":65,\"servers\":2}}");
+        QTest::newRow("a processor named and no longer listed, CSV")
+            << QByteArray(
+                   R"({"quarvelPlan": 1, "vendor": "amd", "chosen": {"rdp": "Gone"}, "groups": [{"terminals": 40}]})")
+            << QString("Server kind,Servers,Processor,Terminals per server,Percentage\r\n"
+                       "RDP terminal server,1 + 1,AMD Ryzen 9 5950X,40,169%\r\n"
+                       "RDP terminal server,2 + 1,AMD EPYC 7302,20,164%\r\n");
+    }
+    // A site's plan file: its farms as JSON and as CSV.
+    void plan()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, output);
+        const TestCatalogue catalogue(sampleCatalogue);
+        const QString path = catalogue.folder() + "/site.quarvel";
+        QFile plan(path);
+        QVERIFY(plan.open(QIODevice::WriteOnly) && plan.write(file) == file.size());
+        plan.close();
+        const bool json = output.startsWith(u'{');
+        const CliRun run
+            = runCli({"plan", path, json ? "--json" : "--csv", "--lang", "en", "--catalogue", catalogue.path()});
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        QCOMPARE(QString::fromUtf8(json ? QJsonDocument::fromJson(run.out).toJson(QJsonDocument::Compact) : run.out),
+                 output);
+    }
+
     void exitStatuses_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -84,6 +137,8 @@ private slots:
         row("rdp, beyond 32 bits", "rdp 4294961 --level light --lang en", 2, invalid);
         row("farm 00: no terminal", "farm 00 --lang en", 2, invalid);
         row("query, too short", "query 123 --lang zh", 2, "输入的字符数量少于4个,请输入4个字符\n");
+        row("plan, no such file", "plan /nowhere/x.quarvel --lang en", 2,
+            "The plan file \"/nowhere/x.quarvel\" could not");
         row("no catalogue: a warning", "rdp 5 --lang en --catalogue /nowhere", 0,
             "warning: no catalogue file, the CPU list is empty: ");
         for (const char *usage : {"rdp", "sizes 5", "rdp 5 --level extreme", "rdp 5 --vendor arm", "rdp 5 --lang fr",

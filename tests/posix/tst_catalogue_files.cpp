@@ -1,8 +1,9 @@
-// The catalogue reader against a plain reading of the format, and files that only a POSIX system lets a test
-// make: FIFOs and links.
+// The catalogue reader against a plain reading of the format, the plan reader against its own writing, and files
+// that only a POSIX system lets a test make: FIFOs and links.
 
 #include "cataloguereader.h"
 #include "cpucatalogue.h"
+#include "fuzzplan.h"
 #include "fuzzsupport.h"
 #include "testcatalogue.h"
 
@@ -18,6 +19,21 @@ class TestCatalogueFiles : public QObject
     Q_OBJECT
 
 private slots:
+    // The plan fuzz target's seeds, one for each key of the file and each way of breaking it.
+    void planSeeds_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        for (const QFileInfo &seed : QDir(QUARVEL_PLAN_CORPUS).entryInfoList(QDir::Files)) {
+            QFile file(seed.filePath());
+            QTest::newRow(qPrintable(seed.fileName())) << (file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+        }
+    }
+    void planSeeds()
+    {
+        QFETCH(QByteArray, content);
+        Fuzz::checkPlan(content); // ends the program with the invariant that failed
+    }
+
     // The fuzz target's seeds; lines at the reader's block boundaries and beyond its 64 KiB.
     void asThePlainReading_data()
     {
