@@ -45,14 +45,15 @@ test-sanitize: deps
 	cd $(SANITIZE_DIR) && ctest --output-on-failure --parallel $(JOBS)
 
 # The Windows program, cross-compiled with MinGW-w64 against Qt for Windows (unpacked from QT_MINGW_ARCHIVE
-# into the build folder), its tests, the deployable folder $(WINDOWS_DIR)/Quarvel, its installer and its
+# into the build folder) and libxlsxwriter (cross-built once from Debian's source package), its tests, the deployable folder $(WINDOWS_DIR)/Quarvel, its installer and its
 # portable ZIP.
 windows:
 	scripts/install-deps windows
 	[ -d $(WINDOWS_DIR)/qt6-mingw ] || { mkdir -p $(WINDOWS_DIR) && tar -C $(WINDOWS_DIR) -xf $(QT_MINGW_ARCHIVE); }
+	scripts/xlsxwriter-mingw $(WINDOWS_DIR)
 	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/$(WINDOWS_DIR)/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake \
 	  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
-	  -DQUARVEL_WERROR=$(WERROR)
+	  -DQUARVEL_XLSXWRITER_PREFIX=$(CURDIR)/$(WINDOWS_DIR)/xlsxwriter-mingw -DQUARVEL_WERROR=$(WERROR)
 	cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
 	rm -rf $(WINDOWS_DIR)/Quarvel
 	cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/Quarvel

@@ -9,6 +9,9 @@ inline constexpr Bilingual savePdf{"另存为 PDF…", "Save as PDF…"};
 inline constexpr Bilingual print{"打印…", "Print…"};
 inline constexpr Bilingual saveTitle{"另存为 PDF", "Save as PDF"};
 inline constexpr Bilingual pdfFilter{"PDF 文件 (*.pdf)", "PDF files (*.pdf)"};
+inline constexpr Bilingual saveWorkbook{"另存为 Excel…", "Save as Excel…"};
+inline constexpr Bilingual saveWorkbookTitle{"另存为 Excel", "Save as Excel"};
+inline constexpr Bilingual workbookFilter{"Excel 工作簿 (*.xlsx)", "Excel workbooks (*.xlsx)"};
 inline constexpr Bilingual noPrinter{"没有安装打印机，无法打印。可以将结果另存为 PDF（Ctrl+S）。",
                                      "No printer is installed, so the report cannot be printed. You can save it as "
                                      "a PDF file instead (Ctrl+S)."};

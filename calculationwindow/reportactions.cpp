@@ -6,6 +6,7 @@
 #include "plaintextemitter.h"
 #include "reportpdf.h"
 #include "reporttexts.h"
+#include "workbookemitter.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -50,6 +51,7 @@ ReportActions::ReportActions(QWidget *window, Language language, std::initialize
     };
     add(CalculationWindowTexts::copy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ReportActions::copyToClipboard);
     add(CalculationWindowTexts::savePdf, QKeySequence(Qt::CTRL | Qt::Key_S), &ReportActions::saveAsPdf);
+    add(CalculationWindowTexts::saveWorkbook, QKeySequence(), &ReportActions::saveAsWorkbook);
 #ifdef QUARVEL_PRINTING
     add(CalculationWindowTexts::print, QKeySequence(Qt::CTRL | Qt::Key_P), &ReportActions::printReport);
 #endif
@@ -113,23 +115,37 @@ void ReportActions::copyToClipboard()
 
 void ReportActions::saveAsPdf()
 {
+    saveAs(QStringLiteral("pdf"), CalculationWindowTexts::saveTitle, CalculationWindowTexts::pdfFilter,
+           ReportTexts::saveFailed, ReportPdf::save);
+}
+
+void ReportActions::saveAsWorkbook()
+{
+    saveAs(QStringLiteral("xlsx"), CalculationWindowTexts::saveWorkbookTitle, CalculationWindowTexts::workbookFilter,
+           ReportTexts::workbookFailed,
+           [](const Report &report, const QString &path) { return WorkbookEmitter::save(report, path); });
+}
+
+void ReportActions::saveAs(const QString &suffix, const Bilingual &title, const Bilingual &filter,
+                           const Bilingual &failed, const Writer &write)
+{
     if (!m_report)
         return;
     const Report report = m_report();
+    const QString name = m_fileName.isEmpty()
+        ? QStringLiteral("Quarvel-%1").arg(report.created.toString(QStringLiteral("yyyyMMdd-HHmm")))
+        : m_fileName;
     const QString suggested
-        = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-              .filePath(QStringLiteral("Quarvel-%1.pdf").arg(report.created.toString(QStringLiteral("yyyyMMdd-HHmm"))));
+        = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + u'.' + suffix);
     const QPointer<QWidget> window(m_window);
     const QString path = fileChooser()
         ? fileChooser()(m_window, suggested)
-        : QFileDialog::getSaveFileName(m_window, CalculationWindowTexts::saveTitle.in(m_language), suggested,
-                                       CalculationWindowTexts::pdfFilter.in(m_language));
+        : QFileDialog::getSaveFileName(m_window, title.in(m_language), suggested, filter.in(m_language));
     if (!window || path.isEmpty())
         return;
-    if (const auto error = ReportPdf::save(report, path)) {
+    if (const auto error = write(report, path))
         InformationBox::show(m_window, m_window->windowTitle(),
-                             ReportTexts::saveFailed.in(m_language).arg(QDir::toNativeSeparators(path), *error));
-    }
+                             failed.in(m_language).arg(QDir::toNativeSeparators(path), *error));
 }
 
 void ReportActions::printReport()

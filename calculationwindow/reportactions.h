@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bilingual.h"
 #include "language.h"
 #include "report.h"
 
@@ -13,8 +14,8 @@ class QAction;
 class QPlainTextEdit;
 class QWidget;
 
-// Copy, save as PDF and print for a window's last finished calculation: window actions with their shortcuts,
-// and a context menu on the window and on its text areas (after the areas' own entries).
+// Copy, save as PDF, save as Excel and print for a window's last finished calculation: window actions with their
+// shortcuts, and a context menu on the window and on its text areas (after the areas' own entries).
 class ReportActions : public QObject
 {
     Q_OBJECT
@@ -28,8 +29,11 @@ public:
     void setReport(ReportMaker report);
     // While a calculation runs, nothing is handed over.
     void setBusy(bool busy);
-    // Copy, save as PDF and print (where this Qt prints), for a menu.
+    // Copy, save as PDF, save as Excel and print (where this Qt prints), for a menu.
     const QList<QAction *> &actions() const { return m_actions; }
+
+    // The name the save dialogs offer, without its suffix (a plan's name); else one from the report's time.
+    void setFileName(const QString &name) { m_fileName = name; }
 
     // For tests: what the save dialog answers; an empty path cancels.
     using FileChooser = std::function<QString(QWidget *window, const QString &suggested)>;
@@ -38,6 +42,10 @@ public:
 private:
     void copyToClipboard();
     void saveAsPdf();
+    void saveAsWorkbook();
+    using Writer = std::function<std::optional<QString>(const Report &report, const QString &path)>;
+    void saveAs(const QString &suffix, const Bilingual &title, const Bilingual &filter, const Bilingual &failed,
+                const Writer &write);
     void printReport();
     void showMenu(QWidget *area, const QPoint &position);
     void update();
@@ -45,6 +53,7 @@ private:
     QWidget *m_window;
     Language m_language;
     ReportMaker m_report;
+    QString m_fileName;
     bool m_busy = false;
     QList<QAction *> m_actions;
 };

@@ -12,7 +12,7 @@
 
 namespace {
 
-enum class Option { Level, Vendor, Kind, Concurrency, Spare, Lang, Catalogue, Json, Csv, Explain, Pdf };
+enum class Option { Level, Vendor, Kind, Concurrency, Spare, Lang, Catalogue, Json, Csv, Explain, Pdf, Xlsx };
 
 // An option: its name, its value (none for a switch) and what it takes: one of its choices (in the order of the
 // enumeration it stands for), a whole number within its range, or a file.
@@ -45,6 +45,7 @@ const std::vector<OptionRow> &optionRows()
         {Option::Csv, "csv", nullptr, "Print the candidates or the plans as CSV.", {}},
         {Option::Explain, "explain", nullptr, "Plain text: how the answer was calculated, after it.", {}},
         {Option::Pdf, "pdf", "file", "Also write the report as a PDF file.", {}},
+        {Option::Xlsx, "xlsx", "file", "Also write the report as an Excel workbook.", {}},
     };
     return rows;
 }
@@ -66,28 +67,28 @@ const std::vector<CommandRow> &commandRows()
          "rdp",
          "COUNT",
          "size a terminal (RDP) server for COUNT terminals",
-         {O::Level, O::Vendor, O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain, O::Pdf}},
+         {O::Level, O::Vendor, O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain, O::Pdf, O::Xlsx}},
         {Command::Query,
          "query",
          "TEXT",
          "how many terminals each processor whose model holds TEXT carries",
-         {O::Lang, O::Catalogue, O::Json, O::Explain, O::Pdf}},
+         {O::Lang, O::Catalogue, O::Json, O::Explain, O::Pdf, O::Xlsx}},
         {Command::Vdi,
          "vdi",
          "COUNT",
          "size a VDI server for COUNT terminals",
-         {O::Level, O::Vendor, O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain, O::Pdf}},
+         {O::Level, O::Vendor, O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain, O::Pdf, O::Xlsx}},
         {Command::Farm,
          "farm",
          "COUNT",
          "plan a farm of RDP or VDI servers for COUNT terminals",
          {O::Kind, O::Level, O::Vendor, O::Concurrency, O::Spare, O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain,
-          O::Pdf}},
+          O::Pdf, O::Xlsx}},
         {Command::Plan,
          "plan",
          "FILE",
          "plan the farms of a site's plan file (.quarvel)",
-         {O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain, O::Pdf}},
+         {O::Lang, O::Catalogue, O::Json, O::Csv, O::Explain, O::Pdf, O::Xlsx}},
         {Command::CheckCatalogue,
          "check-catalogue",
          "[FILE]",
@@ -185,9 +186,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
     std::vector<QCommandLineOption> options;
     for (const OptionRow &row : optionRows()) {
         const QString help = QLatin1String(row.help)
-            + (row.value && row.option != Option::Catalogue && row.option != Option::Pdf
-                   ? QStringLiteral(" Takes ") + takes(row) + u'.'
-                   : QString());
+            + (!row.choices.empty() || row.range.most > 0 ? QStringLiteral(" Takes ") + takes(row) + u'.' : QString());
         options.emplace_back(QLatin1String(row.name), help, row.value ? QLatin1String(row.value) : QString());
         parser.addOption(options.back());
     }
@@ -275,6 +274,9 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, ExitSt
             break;
         case Option::Pdf:
             parsed.pdf = parser.value(option);
+            break;
+        case Option::Xlsx:
+            parsed.xlsx = parser.value(option);
             break;
         }
     }

@@ -30,6 +30,7 @@ struct CliOptions {
     bool csv = false;     // rdp and vdi: the candidate list as CSV; farm and plan: the plans
     bool explain = false; // plain text: how the answer was calculated, after it
     QString pdf;          // where the report goes as well, if anywhere
+    QString xlsx;         // where the report goes as a workbook as well, if anywhere
 
     // The options, or the exit status when the program is to end at once (help, version, usage error). Without
     // --lang the language is the system's, as the windows choose it.

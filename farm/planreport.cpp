@@ -30,7 +30,8 @@ ReportSection::Table PlanReport::groups(const FarmPlanning::Result &result, Lang
                                 ReportTexts::level.in(language), ReportTexts::terminals.in(language),
                                 FarmTexts::grown.in(language), FarmTexts::atWork.in(language),
                                 FarmTexts::concurrency.in(language)},
-                               {}};
+                               {},
+                               true};
     for (const auto &farm : result.farms) {
         if (!farm)
             continue;

@@ -44,11 +44,13 @@ struct Text {
     QString caption;
     QString text;
 };
-// A table of rows under its caption (where it has one) and its column headings.
+// A table of rows under its caption (where it has one) and its column headings; a workbook gives a table of its
+// own sheet the caption as the sheet's name.
 struct Table {
     QString caption;
     QStringList header;
     QList<QList<ReportCell>> rows;
+    bool ownSheet{false};
 };
 // How the answer was worked out: each step's name and its formula with this answer's figures.
 struct Reasoning {

@@ -83,7 +83,8 @@ private slots:
             menu->close();
         }
         QCOMPARE(names, (QStringList{"文件(F)", "帮助(H)"}));
-        QCOMPARE(found, (QStringList{"复制结果", "另存为 PDF…", "打印…", "关闭", "说明", "关于 Quarvel"}));
+        QCOMPARE(found,
+                 (QStringList{"复制结果", "另存为 PDF…", "另存为 Excel…", "打印…", "关闭", "说明", "关于 Quarvel"}));
         const QWidget *area = in<QWidget>(test.form, "Frame1")->parentWidget();
         QCOMPARE(area->y(), bar->height());
         QCOMPARE(test.form->height(), bar->height() + area->height());
@@ -110,7 +111,8 @@ private slots:
         QCOMPARE(file, QStringList{"Exit"});
         QCOMPARE(toolsWhileReading, (QStringList{"VDI", "Server farm planning…"}));
         QCOMPARE(help, QStringList());
-        QCOMPARE(::enabledEntries(main, 0), (QStringList{"Copy result", "Save as PDF…", "Print…", "Exit"}));
+        QCOMPARE(::enabledEntries(main, 0),
+                 (QStringList{"Copy result", "Save as PDF…", "Save as Excel…", "Print…", "Exit"}));
         QCOMPARE(::enabledEntries(main, 2), (QStringList{"Description", "About Quarvel"}));
     }
 
@@ -131,7 +133,7 @@ private slots:
         openedFrom(test.main, Qt::Key_T, 4, "");
         QDesktopServices::unsetUrlHandler("file");
         QCOMPARE(fileManager.opened, QUrl::fromLocalFile(test.catalogue.folder()));
-        openedFrom(test.main, Qt::Key_F, 4, "");
+        openedFrom(test.main, Qt::Key_F, 5, "");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(test.main.isNull());
     }

@@ -38,7 +38,7 @@ QString spreadsheetText(const QString &model)
 
 } // namespace
 
-void Fuzz::checkReports(const QByteArray &bytes)
+Report Fuzz::reportOf(const QByteArray &bytes)
 {
     QStringList parts = QString::fromUtf8(bytes).split(QChar(0x1E));
     const QString count = catalogueText(parts.takeFirst());
@@ -51,13 +51,23 @@ void Fuzz::checkReports(const QByteArray &bytes)
         const double percentage = std::trunc(score / 3200 * 100);
         result.candidates.append({model, score, percentage, ListEntry::make(model, 28, percentage)});
     }
-    const Report report = RdpReport::make(
-        {count, TaskLevel::Light, Vendor::Both, language, QDateTime(QDate(2026, 1, 2), QTime(3, 4))}, result);
+    return RdpReport::make({count, TaskLevel::Light, Vendor::Both, language, QDateTime(QDate(2026, 1, 2), QTime(3, 4))},
+                           result);
+}
+
+void Fuzz::checkReports(const QByteArray &bytes)
+{
+    const Report report = reportOf(bytes);
+    const Language language = report.language;
+    const auto &listed
+        = std::get<ReportSection::Candidates>(report.sections[3]); // after the inputs, the catalogue and the heading
+    const QString count = std::get<ReportSection::Inputs>(report.sections[0]).rows[0].value;
+    const QString heading = std::get<ReportSection::Heading>(report.sections[2]).text;
 
     QStringList cells; // the candidates' table: model and percentage of each
     QStringList rows;  // the CSV: model, score and percentage of each
     QStringList lines; // the plain text's list
-    for (const Candidate &candidate : result.candidates) {
+    for (const Candidate &candidate : listed.rows) {
         const QString percentage = QString::number(qint64(candidate.percentage));
         cells << QStringLiteral("td: ") + DisplayText::escaped(candidate.model)
               << QStringLiteral("td right: ") + percentage + u'%';
@@ -74,22 +84,21 @@ void Fuzz::checkReports(const QByteArray &bytes)
         FUZZ_REQUIRE(plain.contains(block.section(QStringLiteral(": "), 1)));
     FUZZ_REQUIRE(blocks.value(0) == QStringLiteral("title: ") + report.title
                  && blocks.filter(QRegularExpression("^: ")).isEmpty());
-    FUZZ_REQUIRE(blocks.contains(QStringLiteral("h4: ") + DisplayText::escaped(result.heading)));
+    FUZZ_REQUIRE(blocks.contains(QStringLiteral("h4: ") + DisplayText::escaped(heading)));
     const QStringList tableCells = blocks.filter(QRegularExpression("^td"));
-    FUZZ_REQUIRE(result.candidates.isEmpty()
-                     ? tableCells.value(0) == QStringLiteral("td: ") + ReportTexts::none.in(language)
-                     : tableCells.mid(0, cells.size()) == cells);
+    FUZZ_REQUIRE(listed.rows.isEmpty() ? tableCells.value(0) == QStringLiteral("td: ") + ReportTexts::none.in(language)
+                                       : tableCells.mid(0, cells.size()) == cells);
     const QString separator = ReportTexts::separator.in(language);
     FUZZ_REQUIRE(blocks.contains(QStringLiteral("p: ") + ReportTexts::terminals.in(language) + separator
                                  + DisplayText::escaped(count)));
 
     const auto csv = Readback::csvRows(CsvEmitter::csv(report));
-    FUZZ_REQUIRE(csv && csv->size() == result.candidates.size() + 1);
+    FUZZ_REQUIRE(csv && csv->size() == listed.rows.size() + 1);
     QStringList csvFields;
     for (qsizetype row = 1; row < csv->size(); ++row)
         csvFields << csv->at(row);
     FUZZ_REQUIRE(csvFields == rows);
 
     const qsizetype list = plain.indexOf(RdpTexts::candidatesCaption.in(language) + separator.trimmed());
-    FUZZ_REQUIRE(result.candidates.isEmpty() || plain.mid(list + 1, lines.size()) == lines);
+    FUZZ_REQUIRE(listed.rows.isEmpty() || plain.mid(list + 1, lines.size()) == lines);
 }

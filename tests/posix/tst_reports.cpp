@@ -1,14 +1,19 @@
 // What reaches other programs from a report: hostile model texts and counts through the clipboard's HTML (read
 // back by libxml2), the CSV (RFC 4180) and the plain text; the pages of a PDF, whose paper follows the locale.
 
+#include "displaytext.h"
 #include "fuzzreports.h"
 #include "htmlemitter.h"
 #include "pagesemitter.h"
+#include "planreport.h"
 #include "rdpreport.h"
 #include "readback.h"
 #include "reportpdf.h"
+#include "testcatalogue.h"
+#include "workbookemitter.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextTable>
@@ -31,6 +36,61 @@ private slots:
     {
         QFETCH(QByteArray, texts);
         Fuzz::checkReports(texts); // ends the program with the invariant that failed
+    }
+
+    // The same seeds as an Excel workbook: every model text a text (never a formula), the scores and percentages
+    // numbers, the heading row of the candidates kept in view.
+    void workbookReadBack_data() { readBack_data(); }
+    void workbookReadBack()
+    {
+        QFETCH(QByteArray, texts);
+        const Report report = Fuzz::reportOf(texts);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath("report.xlsx");
+        QVERIFY(!WorkbookEmitter::save(report, path));
+        const auto sheets = Readback::workbook(path);
+        QVERIFY(sheets && sheets->size() == 2);
+        const Readback::Sheet &answer = sheets->constFirst();
+        const auto &candidates = std::get<ReportSection::Candidates>(report.sections[3]).rows;
+        const QList<QStringList> rows = answer.rows.mid(answer.frozenRows, candidates.size());
+        for (qsizetype i = 0; i < candidates.size(); ++i) {
+            const Candidate &candidate = candidates[i];
+            QCOMPARE(rows.value(i),
+                     (QStringList{DisplayText::escaped(candidate.model).left(32766),
+                                  QString::number(candidate.score, 'g', 16) + " | General",
+                                  QString::number(candidate.percentage / 100, 'g', 16) + " | 0%"}));
+        }
+    }
+
+    // A site's plan in Chinese: its answer, its groups and its reasoning on sheets of their own, figures as
+    // numbers with their units, each sheet's heading row in view.
+    void planWorkbook()
+    {
+        SitePlan site;
+        site.groups = {{"学生", SitePlan::Kind::Rdp, TaskLevel::Light, 600, 100},
+                       {"=HYPERLINK(\"x\")", SitePlan::Kind::Vdi, TaskLevel::Heavy, 30, 50}};
+        const TestCatalogue catalogue(TestCatalogue::lines({"Intel Xeon X,300000"}));
+        const FarmPlanning::Outcome outcome = FarmPlanning::plan(site, catalogue.path(), Language::Chinese);
+        const Report report = PlanReport::make(outcome.result, PlanReport::chosenRanks(outcome.result),
+                                               Language::Chinese, QDateTime::currentDateTime());
+        const QTemporaryDir folder;
+        QVERIFY(!WorkbookEmitter::save(report, folder.filePath("plan.xlsx")));
+        const auto sheets = Readback::workbook(folder.filePath("plan.xlsx"));
+        QVERIFY(sheets);
+        QStringList names;
+        for (const Readback::Sheet &sheet : *sheets)
+            names << sheet.name;
+        QCOMPARE(names, (QStringList{"结果", "用户组", "计算依据"}));
+        const Readback::Sheet &groups = sheets->at(1);
+        QCOMPARE(groups.frozenRows, 1);
+        QCOMPARE(groups.rows.value(2),
+                 (QStringList{"=HYPERLINK(\"x\")", "VDI", "重型任务", "30 | General", "30 | General", "15 | General",
+                              "0.5 | 0%"}));
+        QVERIFY(groups.widths.value(0) >= 16 && groups.widths.value(0) < 25);
+        const Readback::Sheet &answer = sheets->at(0);
+        QCOMPARE(answer.rows.value(answer.frozenRows),
+                 (QStringList{"2 + 1", "Intel Xeon X", "300 | General", "1.95 | 0%"}));
+        QCOMPARE(sheets->at(2).rows.value(1).value(0), "同时在线终端数");
     }
 
     // A table's headings and cells read back whole, whatever markup their texts look like; figures to the right.

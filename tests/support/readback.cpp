@@ -1,9 +1,13 @@
 #include "readback.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <QProcess>
+
 #include <libxml/HTMLparser.h>
+#include <libxml/parser.h>
 
 namespace {
 
@@ -69,4 +73,98 @@ std::optional<QList<QStringList>> Readback::csvRows(const QString &csv)
         at = match.capturedEnd();
     }
     return row.isEmpty() ? std::optional(rows) : std::nullopt;
+}
+
+namespace {
+
+// One part of a workbook's package, parsed; nothing where it is missing or no XML.
+xmlDocPtr part(const QString &path, const char *name)
+{
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QLatin1String(name)});
+    if (!unzip.waitForFinished(60000) || unzip.exitCode() != 0)
+        return nullptr;
+    const QByteArray bytes = unzip.readAllStandardOutput();
+    return xmlReadMemory(bytes.constData(), int(bytes.size()), name, "UTF-8", XML_PARSE_NONET | XML_PARSE_HUGE);
+}
+
+// The elements of that name below a node, in document order.
+QList<xmlNode *> elements(xmlNode *node, const char *name)
+{
+    QList<xmlNode *> found;
+    for (; node; node = node->next) {
+        if (node->type != XML_ELEMENT_NODE)
+            continue;
+        if (xmlStrEqual(node->name, reinterpret_cast<const xmlChar *>(name)))
+            found << node;
+        found << elements(node->children, name);
+    }
+    return found;
+}
+
+QString attribute(xmlNode *node, const char *name)
+{
+    xmlChar *value = xmlGetProp(node, reinterpret_cast<const xmlChar *>(name));
+    const QString text = value ? QString::fromUtf8(reinterpret_cast<const char *>(value)) : QString();
+    xmlFree(value);
+    return text;
+}
+
+} // namespace
+
+std::optional<QList<Readback::Sheet>> Readback::workbook(const QString &path)
+{
+    xmlDocPtr book = part(path, "xl/workbook.xml");
+    xmlDocPtr styles = part(path, "xl/styles.xml");
+    if (!book || !styles) {
+        xmlFreeDoc(book);
+        xmlFreeDoc(styles);
+        return std::nullopt;
+    }
+    // A cell's style is its place among the cell formats; each names its number format, built in (0 is General,
+    // 9 is 0%) or the workbook's own.
+    QHash<QString, QString> codes{{"0", "General"}, {"9", "0%"}};
+    for (xmlNode *format : elements(xmlDocGetRootElement(styles), "numFmt"))
+        codes.insert(attribute(format, "numFmtId"), attribute(format, "formatCode"));
+    QStringList cellFormats;
+    for (xmlNode *formats : elements(xmlDocGetRootElement(styles), "cellXfs")) {
+        for (xmlNode *format : elements(formats->children, "xf"))
+            cellFormats << codes.value(attribute(format, "numFmtId"));
+    }
+    xmlFreeDoc(styles);
+    QList<Sheet> sheets;
+    for (xmlNode *entry : elements(xmlDocGetRootElement(book), "sheet")) {
+        Sheet sheet;
+        sheet.name = attribute(entry, "name");
+        const QByteArray member = "xl/worksheets/sheet" + QByteArray::number(sheets.size() + 1) + ".xml";
+        xmlDocPtr content = part(path, member.constData());
+        if (!content)
+            return std::nullopt;
+        xmlNode *root = xmlDocGetRootElement(content);
+        for (xmlNode *pane : elements(root, "pane"))
+            sheet.frozenRows = attribute(pane, "ySplit").toInt();
+        for (xmlNode *column : elements(root, "col"))
+            sheet.widths << attribute(column, "width").toDouble();
+        for (xmlNode *row : elements(root, "row")) {
+            const int number = attribute(row, "r").toInt();
+            while (sheet.rows.size() < number)
+                sheet.rows.append(QStringList());
+            QStringList &cells = sheet.rows.last();
+            for (xmlNode *cell : elements(row->children, "c")) {
+                const QList<xmlNode *> formula = elements(cell->children, "f");
+                const QList<xmlNode *> value = elements(cell->children, "v");
+                if (!formula.isEmpty())
+                    cells << QStringLiteral("= ") + contentOf(formula.constFirst());
+                else if (attribute(cell, "t") == QLatin1String("inlineStr") || value.isEmpty())
+                    cells << contentOf(cell);
+                else
+                    cells << contentOf(value.constFirst()) + QStringLiteral(" | ")
+                            + cellFormats.value(attribute(cell, "s").toInt(), QStringLiteral("General"));
+            }
+        }
+        xmlFreeDoc(content);
+        sheets << sheet;
+    }
+    xmlFreeDoc(book);
+    return sheets;
 }

@@ -6,7 +6,8 @@
 
 #include <optional>
 
-// What another program reads back from a report: HTML through libxml2's parser, CSV by RFC 4180.
+// What another program reads back from a report: HTML through libxml2's parser, CSV by RFC 4180, an Excel workbook
+// unpacked by unzip and its sheets parsed by libxml2.
 namespace Readback {
 
 // Every title, heading, paragraph and table cell in document order as "tag: text" ("td right: text" for a cell
@@ -15,5 +16,15 @@ QStringList htmlBlocks(const QString &html);
 
 // The rows of CSV text, each ended by CR LF; nothing where the text breaks RFC 4180.
 std::optional<QList<QStringList>> csvRows(const QString &csv);
+
+// A workbook's sheets as a spreadsheet reads them: a text cell as its text, a number as "number | format" (the
+// number as written, its format's code), a formula as "= formula"; rows as they are numbered, from 1.
+struct Sheet {
+    QString name;
+    QList<QStringList> rows;
+    int frozenRows = 0;
+    QList<double> widths; // of the columns that are given one
+};
+std::optional<QList<Sheet>> workbook(const QString &path);
 
 } // namespace Readback
