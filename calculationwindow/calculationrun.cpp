@@ -1,7 +1,7 @@
 #include "calculationrun.h"
 
 #include "eventpump.h"
-#include "informationbox.h"
+#include "messageboxes.h"
 #include "reportactions.h"
 
 #include <QWidget>
@@ -49,6 +49,6 @@ bool CalculationRun::finish(CalculationEnd end, const QString &refusal)
         m_earlier.restore();
     const QString message = CalculationEnds::message(end, refusal, m_language);
     if (m_window && !message.isEmpty())
-        InformationBox::show(m_window, m_window->windowTitle(), message);
+        MessageBoxes::inform(m_window, m_window->windowTitle(), message);
     return end == CalculationEnd::Done && m_window;
 }

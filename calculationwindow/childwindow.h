@@ -13,6 +13,23 @@ class ChildWindow : public QWidget
 public:
     explicit ChildWindow(QWidget *mainWindow);
 
+    // Opens the window of that slot over the main window (making it first where there is none), brings it forward
+    // and disables the main window, before showing it or after.
+    enum class Disable { First, AfterShowing };
+    template <class Window, class Make>
+    static Window *open(QPointer<Window> &window, QWidget *mainWindow, Disable when, Make make)
+    {
+        if (when == Disable::First)
+            mainWindow->setEnabled(false);
+        if (!window)
+            window = make();
+        window->show();
+        window->raise();
+        window->activateWindow();
+        mainWindow->setEnabled(false);
+        return window;
+    }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     QWidget *mainWindow() const { return m_mainWindow; }

@@ -1,8 +1,9 @@
 #include "reportactions.h"
 
 #include "calculationwindowtexts.h"
+#include "filedialogs.h"
 #include "htmlemitter.h"
-#include "informationbox.h"
+#include "messageboxes.h"
 #include "plaintextemitter.h"
 #include "reportpdf.h"
 #include "reporttexts.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
@@ -25,16 +25,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #endif
-
-namespace {
-
-ReportActions::FileChooser &fileChooser()
-{
-    static ReportActions::FileChooser chooser;
-    return chooser;
-}
-
-} // namespace
 
 ReportActions::ReportActions(QWidget *window, Language language, std::initializer_list<QPlainTextEdit *> textAreas)
     : QObject(window)
@@ -67,6 +57,11 @@ ReportActions::ReportActions(QWidget *window, Language language, std::initialize
     update();
 }
 
+void ReportActions::dropPdfShortcut()
+{
+    m_actions[1]->setShortcut(QKeySequence());
+}
+
 void ReportActions::setReport(ReportMaker report)
 {
     m_report = std::move(report);
@@ -77,11 +72,6 @@ void ReportActions::setBusy(bool busy)
 {
     m_busy = busy;
     update();
-}
-
-void ReportActions::setFileChooser(FileChooser chooser)
-{
-    fileChooser() = std::move(chooser);
 }
 
 void ReportActions::update()
@@ -138,13 +128,11 @@ void ReportActions::saveAs(const QString &suffix, const Bilingual &title, const 
     const QString suggested
         = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + u'.' + suffix);
     const QPointer<QWidget> window(m_window);
-    const QString path = fileChooser()
-        ? fileChooser()(m_window, suggested)
-        : QFileDialog::getSaveFileName(m_window, title.in(m_language), suggested, filter.in(m_language));
+    const QString path = FileDialogs::toSave(m_window, title.in(m_language), suggested, filter.in(m_language));
     if (!window || path.isEmpty())
         return;
     if (const auto error = write(report, path))
-        InformationBox::show(m_window, m_window->windowTitle(),
+        MessageBoxes::inform(m_window, m_window->windowTitle(),
                              failed.in(m_language).arg(QDir::toNativeSeparators(path), *error));
 }
 
@@ -155,7 +143,7 @@ void ReportActions::printReport()
         return;
     // Without a printer the system's dialog would show nothing, or nothing useful.
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        InformationBox::show(m_window, m_window->windowTitle(), CalculationWindowTexts::noPrinter.in(m_language));
+        MessageBoxes::inform(m_window, m_window->windowTitle(), CalculationWindowTexts::noPrinter.in(m_language));
         return;
     }
     const Report report = m_report();

@@ -32,12 +32,10 @@ public:
     // Copy, save as PDF, save as Excel and print (where this Qt prints), for a menu.
     const QList<QAction *> &actions() const { return m_actions; }
 
+    // Save as PDF without its shortcut: where Ctrl+S saves a document.
+    void dropPdfShortcut();
     // The name the save dialogs offer, without its suffix (a plan's name); else one from the report's time.
     void setFileName(const QString &name) { m_fileName = name; }
-
-    // For tests: what the save dialog answers; an empty path cancels.
-    using FileChooser = std::function<QString(QWidget *window, const QString &suggested)>;
-    static void setFileChooser(FileChooser chooser);
 
 private:
     void copyToClipboard();

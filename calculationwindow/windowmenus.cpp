@@ -24,7 +24,7 @@ QMenu *WindowMenus::file(QMenuBar *bar, QWidget *window, ReportActions *reports,
     return file;
 }
 
-QMenu *WindowMenus::help(QMenuBar *bar, QWidget *window, const WindowHelp &help, QWidget *runButton, Language language)
+QMenu *WindowMenus::help(QMenuBar *bar, QWidget *window, const WindowDoors &help, QWidget *runButton, Language language)
 {
     QMenu *menu = WindowMenus::menu(bar, CalculationWindowTexts::helpMenu, language);
     const auto add = [&](const Bilingual &text, const std::function<void(QWidget *)> &show) {

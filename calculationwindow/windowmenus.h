@@ -2,6 +2,8 @@
 
 #include "bilingual.h"
 
+#include <QString>
+
 #include <functional>
 
 class QMenu;
@@ -9,10 +11,13 @@ class QMenuBar;
 class QWidget;
 class ReportActions;
 
-// The help that every window's Help menu offers, shown over the window that asks for it.
-struct WindowHelp {
+// What every window offers through the main window, whichever window asks: its Help menu's description and About,
+// shown over the window that asks, and a plan file opened in the plan window (dropped on the window, say). Each
+// holds what it needs, never the main window, which may go first.
+struct WindowDoors {
     std::function<void(QWidget *window)> description;
     std::function<void(QWidget *window)> about;
+    std::function<void(const QString &path)> openPlan;
 };
 
 // The menus of a window's menu bar, in both languages, each with its access key and its accessible name.
@@ -21,5 +26,5 @@ QMenu *menu(QMenuBar *bar, const Bilingual &title, Language language);
 // File: the report actions, then one that closes the window (Close; in the main window, Exit).
 QMenu *file(QMenuBar *bar, QWidget *window, ReportActions *reports, const Bilingual &close, Language language);
 // Help: the description and About, while the window's run button is enabled (not during a reading).
-QMenu *help(QMenuBar *bar, QWidget *window, const WindowHelp &help, QWidget *runButton, Language language);
+QMenu *help(QMenuBar *bar, QWidget *window, const WindowDoors &help, QWidget *runButton, Language language);
 } // namespace WindowMenus

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language.h"
+#include "plansuffix.h"
 #include "siteplan.h"
 
 #include <QByteArray>
@@ -15,7 +16,7 @@
 namespace PlanFile {
 constexpr int format = 1;
 constexpr qint64 largest = 1024 * 1024; // bytes
-inline const QString suffix = QStringLiteral("quarvel");
+inline const QString &suffix = planFileSuffix;
 
 QByteArray serialised(const SitePlan &plan);
 // The plan in the bytes, or what is wrong with them; shown: the file's name as the message gives it.

@@ -17,6 +17,8 @@ public:
     const FarmPlanning::Farm &farm() const { return m_farm; }
     // The place in the plans' order of the plan a row shows.
     qsizetype rankAt(int row) const { return m_rows.isEmpty() ? row : m_rows.at(row); }
+    // The row that shows the plan at that place.
+    int rowOf(qsizetype rank) const { return int(m_rows.isEmpty() ? rank : m_rows.indexOf(rank)); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -1,4 +1,6 @@
 #include "form2.h"
+#include "filedrop.h"
+#include "plansuffix.h"
 
 #include "appfont.h"
 #include "calculationrun.h"
@@ -20,11 +22,11 @@
 #include <QPushButton>
 #include <QTextCursor>
 
-Form2::Form2(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help)
+Form2::Form2(QWidget *mainWindow, const QString &catalogue, Language language, const WindowDoors &doors)
     : ChildWindow(mainWindow)
     , m_catalogue(catalogue)
     , m_language(language)
-    , m_help(help)
+    , m_doors(doors)
 {
     createControls();
     Form_Load();
@@ -71,7 +73,8 @@ void Form2::Form_Load()
     Label1->setText(Form2Texts::label1.in(m_language));
     m_reportActions = new ReportActions(this, m_language, {Text2});
     WindowMenus::file(m_menuBar, this, m_reportActions, CalculationWindowTexts::close, m_language);
-    WindowMenus::help(m_menuBar, this, m_help, Command1, m_language);
+    WindowMenus::help(m_menuBar, this, m_doors, Command1, m_language);
+    FileDrop::accept(this, planFileSuffix, m_doors.openPlan);
     WindowPlacement::centre(this);
 }
 

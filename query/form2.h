@@ -21,7 +21,7 @@ class Form2 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form2(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help);
+    Form2(QWidget *mainWindow, const QString &catalogue, Language language, const WindowDoors &doors);
 
 private:
     void createControls();
@@ -31,7 +31,7 @@ private:
 
     QString m_catalogue;
     Language m_language;
-    WindowHelp m_help;
+    WindowDoors m_doors;
     QMenuBar *m_menuBar;
     QStringList m_pendingEntries; // found but not shown yet, oldest first
     ReportActions *m_reportActions;

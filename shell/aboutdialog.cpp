@@ -5,7 +5,7 @@
 #include "cpucatalogue.h"
 #include "dialogtexts.h"
 #include "eventpump.h"
-#include "informationbox.h"
+#include "messageboxes.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -53,7 +53,7 @@ AboutDialog::AboutDialog(QWidget *parent, const QStringList &lines, Language lan
     connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(m_lines.join(u'\n')); });
     connect(licence, &QPushButton::clicked, this, [this] {
         QFile text(QStringLiteral(":/LICENSE"));
-        InformationBox::show(this, windowTitle(),
+        MessageBoxes::inform(this, windowTitle(),
                              text.open(QIODevice::ReadOnly) ? QString::fromUtf8(text.readAll()) : QString());
     });
 }

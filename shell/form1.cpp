@@ -9,21 +9,26 @@
 #include "cpucatalogue.h"
 #include "enabledwith.h"
 #include "entrylistmodel.h"
-#include "farmwindow.h"
+#include "filedialogs.h"
+#include "filedrop.h"
 #include "form1texts.h"
 #include "form2.h"
 #include "form3.h"
 #include "headingfit.h"
-#include "informationbox.h"
 #include "languageselection.h"
+#include "messageboxes.h"
 #include "module1.h"
 #include "optiongroup.h"
+#include "planfile.h"
+#include "planwindow.h"
+#include "planwindowtexts.h"
 #include "platform.h"
 #include "qttranslation.h"
 #include "quarvel.xpm"
 #include "rdpreport.h"
 #include "rdpsizing.h"
 #include "rdptexts.h"
+#include "recentplans.h"
 #include "reportactions.h"
 #include "sizingwindow.h"
 #include "startupprobe.h"
@@ -44,6 +49,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <iterator>
@@ -171,11 +177,25 @@ void Form1::Form_Load()
     }
     m_reportActions = new ReportActions(this, language);
     createMenus(language);
+    FileDrop::accept(this, PlanFile::suffix, [this](const QString &path) { openPlanFile(path); });
 }
 
 void Form1::createMenus(Language language)
 {
-    WindowMenus::file(m_menuBar, this, m_reportActions, Form1Texts::exit, language);
+    QMenu *file = WindowMenus::file(m_menuBar, this, m_reportActions, Form1Texts::exit, language);
+    QAction *first = file->actions().constFirst();
+    // The plan window's doors, open while the VDI window's are.
+    const auto planDoor = [&](const Bilingual &text, const std::function<void()> &open) {
+        auto *action = new QAction(text.in(language), file);
+        connect(action, &QAction::triggered, this, open);
+        EnabledWith::follow(action, Command4);
+        file->insertAction(first, action);
+    };
+    planDoor(PlanWindowTexts::newPlanFromMain, [this] { newPlan(); });
+    planDoor(PlanWindowTexts::openPlan, [this] { openPlan(); });
+    QMenu *recent = RecentPlans::menu(file, language, [this](const QString &path) { openPlanFile(path); });
+    EnabledWith::follow(file->insertMenu(first, recent), Command4);
+    file->insertSeparator(first);
     QMenu *tools = WindowMenus::menu(m_menuBar, Form1Texts::toolsMenu, language);
     const auto door = [&](const Bilingual &text, QWidget *enabledWith, const std::function<void()> &open) {
         QAction *action = tools->addAction(text.in(language), this, open);
@@ -187,15 +207,23 @@ void Form1::createMenus(Language language)
     tools->actions().constLast()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     door(Form1Texts::checkCatalogue, Command1, [this] { checkCatalogue(); });
     door(Form1Texts::openFolder, Command1, [this] { openFolder(); });
-    WindowMenus::help(m_menuBar, this, help(), Command1, language);
+    WindowMenus::help(m_menuBar, this, doors(), Command1, language);
 }
 
-WindowHelp Form1::help() const
+// The windows this one opens may outlive it (the VDI window stays when it closes): the doors hold copies and a
+// guarded pointer, never this window itself.
+WindowDoors Form1::doors()
 {
     return {[](QWidget *window) {
-                InformationBox::show(window, window->windowTitle(), Form1Texts::help.in(Module1::language()));
+                MessageBoxes::inform(window, window->windowTitle(), Form1Texts::help.in(Module1::language()));
             },
-            [this](QWidget *window) { AboutDialog::open(window, m_folder, m_languageChoice, Module1::language()); }};
+            [folder = m_folder, choice = m_languageChoice](QWidget *window) {
+                AboutDialog::open(window, folder, choice, Module1::language());
+            },
+            [main = QPointer<Form1>(this)](const QString &path) {
+                if (main)
+                    main->openPlanFile(path);
+            }};
 }
 
 void Form1::checkCatalogue()
@@ -208,20 +236,63 @@ void Form1::checkCatalogue()
 // As the VDI window: one at a time, the main window disabled while it is open.
 void Form1::openFarm()
 {
-    if (!m_farm) {
-        m_farm = new FarmWindow(this, CpuCatalogue::pathIn(m_folder), Module1::language(), help(),
-                                {txbNumber1->text(), taskLevel(), vendor()});
+    ChildWindow::open(m_farm, this, ChildWindow::Disable::AfterShowing, [this] { return makePlanWindow(); });
+}
+
+PlanWindow *Form1::makePlanWindow()
+{
+    return new PlanWindow(this, CpuCatalogue::pathIn(m_folder), Module1::language(), doors(),
+                          [main = QPointer<Form1>(this)] { return main ? main->freshPlan() : SitePlan{}; });
+}
+
+SitePlan Form1::freshPlan() const
+{
+    SitePlan plan;
+    plan.vendor = vendor();
+    const double count = TerminalCount::parse(txbNumber1->text()).value_or(0);
+    plan.groups = {{QString(), SitePlan::Kind::Rdp, taskLevel(), qint64(std::min(count, 4e18)), 100}};
+    return plan;
+}
+
+void Form1::newPlan()
+{
+    const bool opened = m_farm;
+    openFarm();
+    if (opened)
+        m_farm->newPlan();
+}
+
+void Form1::openPlan()
+{
+    const QPointer<Form1> self(this);
+    const QString path = FileDialogs::toOpen(this, PlanWindowTexts::openTitle.in(Module1::language()),
+                                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                             PlanWindowTexts::filter.in(Module1::language()));
+    if (self && !path.isEmpty())
+        openPlanFile(path);
+}
+
+void Form1::openPlanFile(const QString &path)
+{
+    if (m_farm) {
+        openFarm();
+        m_farm->open(path);
+        return;
     }
-    m_farm->show();
-    m_farm->raise();
-    m_farm->activateWindow();
-    setEnabled(false);
+    // Shown only with the file's plan: a refused file leaves no window behind.
+    QPointer<PlanWindow> window = makePlanWindow();
+    if (!window->open(path)) {
+        delete window.data();
+        return;
+    }
+    m_farm = window;
+    openFarm();
 }
 
 void Form1::openFolder()
 {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder))) {
-        InformationBox::show(
+        MessageBoxes::inform(
             this, windowTitle(),
             Form1Texts::folderNotOpened.in(Module1::language()).arg(QDir::toNativeSeparators(m_folder)));
     }
@@ -270,27 +341,19 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    setEnabled(false);
-    if (!m_form2)
-        m_form2 = new Form2(this, CpuCatalogue::pathIn(m_folder), Module1::language(), help());
-    m_form2->show();
-    m_form2->raise();
-    m_form2->activateWindow();
+    ChildWindow::open(m_form2, this, ChildWindow::Disable::First,
+                      [this] { return new Form2(this, CpuCatalogue::pathIn(m_folder), Module1::language(), doors()); });
 }
 
 void Form1::Command3_Click()
 {
-    help().description(this);
+    doors().description(this);
 }
 
 void Form1::Command4_Click()
 {
-    if (!m_form3)
-        m_form3 = new Form3(this, CpuCatalogue::pathIn(m_folder), Module1::language(), help());
-    m_form3->show();
-    m_form3->raise();
-    m_form3->activateWindow();
-    setEnabled(false);
+    ChildWindow::open(m_form3, this, ChildWindow::Disable::AfterShowing,
+                      [this] { return new Form3(this, CpuCatalogue::pathIn(m_folder), Module1::language(), doors()); });
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "languageselection.h"
+#include "siteplan.h"
 #include "windowmenus.h"
 
 #include <QPointer>
@@ -9,7 +10,7 @@
 class EntryListModel;
 class Form2;
 class Form3;
-class FarmWindow;
+class PlanWindow;
 class Platform;
 class QButtonGroup;
 class QComboBox;
@@ -32,6 +33,9 @@ class Form1 : public QWidget
 public:
     explicit Form1(Platform &platform, QWidget *parent = nullptr);
     void showCentred();
+    // The plan of a file in the plan window (opened where it is not): a refused file is said so, and a plan
+    // with unsaved changes asks first.
+    void openPlanFile(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -44,10 +48,15 @@ private:
     void Command3_Click();
     void Command4_Click();
     void createMenus(Language language);
-    WindowHelp help() const;
+    WindowDoors doors();
     void checkCatalogue();
     void openFolder();
     void openFarm();
+    PlanWindow *makePlanWindow();
+    void newPlan();
+    void openPlan();
+    // A new plan of one group: the count, level and vendor of this window.
+    SitePlan freshPlan() const;
 
     TaskLevel taskLevel() const;
     Vendor vendor() const;
@@ -58,7 +67,7 @@ private:
     bool m_unloading = false;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
-    QPointer<FarmWindow> m_farm;
+    QPointer<PlanWindow> m_farm;
     EntryListModel *m_candidates;
     ReportActions *m_reportActions;
     QButtonGroup *m_levels;

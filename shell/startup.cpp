@@ -1,9 +1,12 @@
 #include "startup.h"
 
 #include "form1.h"
+#include "plansuffix.h"
 #include "systemplatform.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 
 namespace {
 
@@ -41,5 +44,10 @@ int Startup::run(int argc, char *argv[], const std::function<void()> &shown)
     if (shown)
         new FirstPaint(window, shown);
     window->showCentred();
+    // quarvel FILE.quarvel, as a double-click on a plan file starts it: the plan window on the file.
+    for (const QString &argument : QCoreApplication::arguments().mid(1)) {
+        if (QFileInfo(argument).suffix().compare(planFileSuffix, Qt::CaseInsensitive) == 0)
+            QTimer::singleShot(0, window, [window, argument] { window->openPlanFile(argument); });
+    }
     return application.exec();
 }

@@ -3,6 +3,7 @@
 
 #include "countkeyfilter.h"
 #include "eventpump.h"
+#include "filedialogs.h"
 #include "reportactions.h"
 #include "version.h"
 #include "windowundertest.h"
@@ -318,13 +319,13 @@ private slots:
         QTemporaryDir folder;
         const QString pdf = folder.filePath("report.pdf");
         QStringList paths{QString(), pdf, folder.filePath("report.pdf/unwritable.pdf")};
-        ReportActions::setFileChooser([&](QWidget *, const QString &suggested) {
+        FileDialogs::setChooser([&](QWidget *, const QString &suggested) {
             return suggested.endsWith(".pdf") && !suggested.startsWith(folder.path()) ? paths.takeFirst() : "-";
         });
         const MessageBoxCatcher catcher;
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(test.form, Qt::Key_S, Qt::ControlModifier);
-        ReportActions::setFileChooser({});
+        FileDialogs::setChooser({});
         QCOMPARE(catcher.boxes.size(), 1);
         const QString path = QDir::toNativeSeparators(folder.filePath("report.pdf/unwritable.pdf"));
         QVERIFY2(catcher.boxes[0].text.startsWith("无法保存PDF文件“" + path + "”：")

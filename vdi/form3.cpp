@@ -1,4 +1,6 @@
 #include "form3.h"
+#include "filedrop.h"
+#include "plansuffix.h"
 
 #include "appfont.h"
 #include "calculationrun.h"
@@ -33,11 +35,11 @@ constexpr qreal headingPoints = 15;
 
 } // namespace
 
-Form3::Form3(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help)
+Form3::Form3(QWidget *mainWindow, const QString &catalogue, Language language, const WindowDoors &doors)
     : ChildWindow(mainWindow)
     , m_catalogue(catalogue)
     , m_language(language)
-    , m_help(help)
+    , m_doors(doors)
 {
     createControls();
     Form_Load();
@@ -111,7 +113,8 @@ void Form3::Form_Load()
     Label2->setText(Form3Texts::headingAtStart.in(m_language));
     m_reportActions = new ReportActions(this, m_language, {Text2});
     WindowMenus::file(m_menuBar, this, m_reportActions, CalculationWindowTexts::close, m_language);
-    WindowMenus::help(m_menuBar, this, m_help, Command1, m_language);
+    WindowMenus::help(m_menuBar, this, m_doors, Command1, m_language);
+    FileDrop::accept(this, planFileSuffix, m_doors.openPlan);
     WindowPlacement::centre(this);
 }
 

@@ -24,7 +24,7 @@ class Form3 : public ChildWindow
     Q_OBJECT
 
 public:
-    Form3(QWidget *mainWindow, const QString &catalogue, Language language, const WindowHelp &help);
+    Form3(QWidget *mainWindow, const QString &catalogue, Language language, const WindowDoors &doors);
 
 private:
     void createControls();
@@ -36,7 +36,7 @@ private:
 
     QString m_catalogue;
     Language m_language;
-    WindowHelp m_help;
+    WindowDoors m_doors;
     QMenuBar *m_menuBar;
     EntryListModel *m_candidates;
     ReportActions *m_reportActions;

@@ -1,7 +1,7 @@
 #include "windowundertest.h"
 
 #include "eventpump.h"
-#include "informationbox.h"
+#include "messageboxes.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -30,7 +30,7 @@ WindowUnderTest::~WindowUnderTest()
 
 MessageBoxCatcher::MessageBoxCatcher()
 {
-    InformationBox::setObserver([this](QMessageBox *box) {
+    MessageBoxes::setObserver([this](QMessageBox *box) {
         boxes.append({box->windowTitle(), box->text(), box->button(QMessageBox::Ok)->text(), box->isModal()});
         box->button(QMessageBox::Ok)->click();
     });
@@ -38,7 +38,7 @@ MessageBoxCatcher::MessageBoxCatcher()
 
 MessageBoxCatcher::~MessageBoxCatcher()
 {
-    InformationBox::setObserver({});
+    MessageBoxes::setObserver({});
 }
 
 QWidget *openedWindow(const char *name)
