@@ -113,6 +113,17 @@ PlanWindow::PlanWindow(QWidget *mainWindow, const QString &catalogue, Language l
     WindowPlacement::centre(this);
 }
 
+PlanWindow::~PlanWindow()
+{
+    // As the window's controls go, an open editor commits its text and the views let go of their selections:
+    // none of that is a change, and this window is past hearing of it.
+    m_planLater.stop();
+    for (QObject *sender :
+         std::initializer_list<QObject *>{m_groups, groupsTable->selectionModel(), plansTables[0]->selectionModel(),
+                                          plansTables[1]->selectionModel(), nameEdit, notesEdit})
+        disconnect(sender, nullptr, this, nullptr);
+}
+
 void PlanWindow::createControls()
 {
     setObjectName(QStringLiteral("PlanWindow"));

@@ -31,6 +31,7 @@ public:
     // freshPlan: a new plan (the main window's count, level and vendor as its one group).
     PlanWindow(QWidget *mainWindow, const QString &catalogue, Language language, const WindowDoors &doors,
                std::function<SitePlan()> freshPlan);
+    ~PlanWindow() override;
 
     // A new plan or the plan of a file, each after asking what becomes of unsaved changes. False where the user
     // cancelled or the file was refused or is gone (the window as it was, the reason said).

@@ -3,9 +3,13 @@
 
 #include "capacity.h"
 #include "farmplan.h"
+#include "filedialogs.h"
 #include "planfile.h"
+#include "planwindow.h"
 #include "rdpsizing.h"
+#include "recentplans.h"
 #include "vdisizing.h"
+#include "version.h"
 #include "windowundertest.h"
 
 #include <QtTest>
@@ -82,6 +86,67 @@ SitePlan randomSite(std::mt19937 &random)
     return site;
 }
 
+// The plan window, opened from the main window by its shortcut after the count is typed.
+PlanWindow *planWindowFrom(QWidget *main, const char *count)
+{
+    typeInto(main, count);
+    QTest::keyClick(main, Qt::Key_G, Qt::ControlModifier);
+    auto *window = qobject_cast<PlanWindow *>(openedWindow("PlanWindow"));
+    if (!window || !QTest::qWaitForWindowActive(window))
+        qWarning("the plan window did not open");
+    return window;
+}
+
+// The groups as the table shows them, a row a line: "name | kind | level | terminals | concurrency".
+QStringList groupsIn(QWidget *window)
+{
+    const QAbstractItemModel *groups = in<QTableView>(window, "groupsTable")->model();
+    QStringList rows;
+    for (int row = 0; row < groups->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < groups->columnCount(); ++column)
+            cells << groups->index(row, column).data().toString();
+        rows << cells.join(" | ");
+    }
+    return rows;
+}
+
+// The first plan of a farm's table, as "servers | processor | terminals | percentage".
+QString firstPlanIn(QWidget *window, const char *table)
+{
+    const QAbstractItemModel *plans = in<QTableView>(window, table)->model();
+    QStringList cells;
+    for (int column = 0; column < plans->columnCount(); ++column)
+        cells << plans->index(0, column).data().toString();
+    return cells.join(" | ");
+}
+
+// Keys as the keyboard gives them: each to the control that has the focus then, once what the one before it
+// posted (an editor's closing) has happened.
+void press(std::initializer_list<Qt::Key> keys)
+{
+    for (const Qt::Key key : keys) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCoreApplication::processEvents();
+    }
+}
+void type(const QString &text)
+{
+    for (const QChar c : text)
+        QTest::keyClicks(QApplication::focusWidget(), QString(c));
+}
+
+// A file dropped on a window from a file manager.
+void drop(QWidget *window, const QString &path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &dropped);
+}
+
 } // namespace
 
 class TestFarm : public QObject
@@ -89,6 +154,14 @@ class TestFarm : public QObject
     Q_OBJECT
 
 private slots:
+    // Recent files of the tests' own.
+    void initTestCase()
+    {
+        QVERIFY(m_settings.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+    }
+    void cleanup() { FileDialogs::setChooser({}); }
+
     void plans_data()
     {
         QTest::addColumn<SitePlan>("site");
@@ -389,6 +462,176 @@ private slots:
         QVERIFY(std::get<SitePlan>(read) == defaults);
     }
 
+    void groupsByKeys_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QStringList>("groups");
+        QTest::addColumn<QString>("vdiPlan");
+        QTest::newRow("English") << Language::English
+                                 << QStringList{"Pupils | RDP terminal server | Medium-Sized Tasks | 25 | 100%",
+                                                " | VDI | Heavy Duty | 12 | 100%"}
+                                 << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106%";
+        QTest::newRow("Chinese") << Language::Chinese
+                                 << QStringList{"Pupils | RDP终端服务器 | 中型任务(推荐) | 25 | 100%",
+                                                " | VDI | 重型任务 | 12 | 100%"}
+                                 << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106%";
+    }
+    // Ctrl+G takes over the main window's count; a group added by Insert, typed into (typing replaces), its
+    // level and kind chosen by F2 and Enter, the arrows moving between cells; both farms planned as they change;
+    // a group removed by Delete, the last one never.
+    void groupsByKeys()
+    {
+        QFETCH(Language, language);
+        QFETCH(QStringList, groups);
+        QFETCH(QString, vdiPlan);
+        const WindowUnderTest test(sampleCatalogue, language);
+        QPointer<PlanWindow> window = planWindowFrom(test.main, "25");
+        const auto goes = qScopeGuard([&window] { delete window.data(); });
+        QVERIFY(window && !test.main->isEnabled());
+        auto *table = in<QTableView>(window, "groupsTable");
+        press({Qt::Key_Tab, Qt::Key_Tab}); // from the name by the notes
+        QCOMPARE(QApplication::focusWidget(), table);
+        press({Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}); // from the count to the name
+        type("Pupils");                                    // typing replaces
+        press({Qt::Key_Return, Qt::Key_Insert});
+        type("12");
+        press({Qt::Key_Return});
+        for (const Qt::Key edit : {Qt::Key_F2, Qt::Key_Return}) // the level, then the kind
+            press({Qt::Key_Left, edit, Qt::Key_Down, Qt::Key_Return});
+        QCOMPARE(groupsIn(window), groups);
+        QTRY_COMPARE(firstPlanIn(window, "vdiPlansTable"), vdiPlan);
+        QVERIFY(window->isWindowModified());
+        clickIn(window, "duplicateGroupButton");
+        QCOMPARE(groupsIn(window).value(2), groups.value(1));
+        press({Qt::Key_Delete, Qt::Key_Delete, Qt::Key_Delete});
+        QCOMPARE(groupsIn(window), groups.mid(0, 1));
+        QVERIFY(!in<QPushButton>(window, "removeGroupButton")->isEnabled());
+        QTRY_VERIFY(!in<QTabWidget>(window, "farmTabs")->isTabVisible(1));
+    }
+
+    // Saved (the dialog offers the plan's name), changed (the title's mark), closed with the changes discarded,
+    // reopened from the main window's recent files: the plan as it was saved.
+    void savedAndReopened()
+    {
+        const WindowUnderTest test(sampleCatalogue, Language::Chinese);
+        QPointer<PlanWindow> window = planWindowFrom(test.main, "30");
+        const auto goes = qScopeGuard([&window] { delete window.data(); });
+        QInputMethodEvent chinese; // as an input method types it
+        chinese.setCommitString("学区");
+        QApplication::sendEvent(in<QLineEdit>(window, "nameEdit"), &chinese);
+        const QString path = m_settings.filePath("学区.quarvel");
+        QString offered;
+        FileDialogs::setChooser([&](QWidget *, const QString &suggested) {
+            offered = QFileInfo(suggested).fileName();
+            return path;
+        });
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(offered, "学区.quarvel");
+        QCOMPARE(window->windowTitle(), "学区.quarvel[*] - 服务器群规划 v" + Version::shortText());
+        QVERIFY(!window->isWindowModified());
+        const SitePlan saved = window->plan();
+        QCOMPARE(std::get<SitePlan>(PlanFile::read(path, Language::Chinese)), saved);
+        QTest::keyClick(in<QSpinBox>(window, "sparesBox"), Qt::Key_Up);
+        QVERIFY(window->isWindowModified());
+        {
+            const MessageBoxCatcher catcher(QMessageBox::Discard);
+            window->close();
+            QCOMPARE(catcher.boxes.value(0).text, "规划“学区.quarvel”已修改。是否保存所做的修改？");
+        }
+        QTRY_VERIFY(!window);
+        QVERIFY(test.main->isEnabled());
+        QCOMPARE(RecentPlans::list().value(0), QFileInfo(path).absoluteFilePath());
+        QMenu *recent = nullptr;
+        for (QMenu *menu : test.main->findChildren<QMenu *>()) {
+            if (menu->title() == "最近打开")
+                recent = menu;
+        }
+        emit recent->aboutToShow();
+        recent->actions().constFirst()->trigger();
+        window = qobject_cast<PlanWindow *>(openedWindow("PlanWindow"));
+        QVERIFY(window && window->plan() == saved && !window->isWindowModified());
+    }
+
+    // Unsaved changes: New asks, Cancel leaves everything as it was, Save saves before going on.
+    void unsavedChangesAsked()
+    {
+        const WindowUnderTest test(sampleCatalogue, Language::English);
+        QPointer<PlanWindow> window = planWindowFrom(test.main, "30");
+        const auto goes = qScopeGuard([&window] { delete window.data(); });
+        QTest::keyClicks(in<QLineEdit>(window, "nameEdit"), "Site");
+        const SitePlan changed = window->plan();
+        {
+            const MessageBoxCatcher catcher(QMessageBox::Cancel);
+            QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+            QCOMPARE(catcher.boxes.size(), 1);
+        }
+        QVERIFY(window->plan() == changed && window->isWindowModified());
+        FileDialogs::setChooser([&](QWidget *, const QString &) { return m_settings.filePath("site"); });
+        {
+            const MessageBoxCatcher catcher(QMessageBox::Save);
+            window->activateWindow(); // again, once the box has gone, as a window manager does
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+            QCOMPARE(catcher.boxes.size(), 1);
+        }
+        QCOMPARE(std::get<SitePlan>(PlanFile::read(m_settings.filePath("site.quarvel"), Language::English)), changed);
+        QVERIFY(window->plan().name.isEmpty() && !window->isWindowModified());
+    }
+
+    // Files dropped on a window: a refused one says why and leaves the plan window as it was; a good one on the
+    // main window opens the plan window on it; a recent file that has gone is said so and dropped from the list.
+    void droppedAndGoneFiles()
+    {
+        const WindowUnderTest test(sampleCatalogue, Language::English);
+        const QString good = m_settings.filePath("good.quarvel");
+        SitePlan plan = siteOf({{"Lab", Kind::Vdi, TaskLevel::Light, 8, 50}});
+        QVERIFY(!PlanFile::write(plan, good, Language::English));
+        drop(test.main, good);
+        QPointer<PlanWindow> window = qobject_cast<PlanWindow *>(openedWindow("PlanWindow"));
+        const auto goes = qScopeGuard([&window] { delete window.data(); });
+        QVERIFY(window && window->plan() == plan && window->path() == good);
+        const QString bad = m_settings.filePath("bad.quarvel");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{\"quarvelPlan\": 2}") > 0);
+        file.close();
+        const MessageBoxCatcher catcher;
+        drop(window, bad);
+        QCOMPARE(catcher.boxes.value(0).text,
+                 "\"" + QDir::toNativeSeparators(bad)
+                     + "\" was made by a newer Quarvel (plan format 2); this Quarvel "
+                       "reads format 1.");
+        QVERIFY(window->plan() == plan && window->path() == good && !window->isWindowModified());
+        QVERIFY(QFile::remove(good));
+        window->open(good);
+        QCOMPARE(catcher.boxes.value(1).text,
+                 "The file \"" + QDir::toNativeSeparators(good)
+                     + "\" no longer exists; it is taken off the recent plans.");
+        QVERIFY(!RecentPlans::list().contains(QFileInfo(good).absoluteFilePath()));
+    }
+
+    // A change while the catalogue is read plans again from the start, for the plan as it is now; a window
+    // closed during a reading goes.
+    void changedDuringReading()
+    {
+        QByteArray lines;
+        for (int i = 0; i < 200; ++i)
+            lines += "Intel Xeon " + QByteArray::number(i) + ",60000\r\n";
+        const WindowUnderTest test(lines, Language::English);
+        QPointer<PlanWindow> window = planWindowFrom(test.main, "100");
+        const auto goes = qScopeGuard([&window] { delete window.data(); });
+        QTRY_COMPARE(firstPlanIn(window, "rdpPlansTable").section(" | ", 0, 0), "2 + 1");
+        QStringList shown; // the servers of the first plan, each time the plans are shown
+        connect(in<QTableView>(window, "rdpPlansTable")->model(), &QAbstractItemModel::modelReset, window,
+                [&] { shown << firstPlanIn(window, "rdpPlansTable").section(" | ", 0, 0); });
+        atPump(50, [&] { in<QSpinBox>(window, "sparesBox")->setValue(4); });
+        clickIn(window, "planButton");
+        QTRY_COMPARE(shown, QStringList{"2 + 4"});             // never the answer of the reading the change cut short
+        const MessageBoxCatcher catcher(QMessageBox::Discard); // the changes of the spares
+        atPump(20, [&] { window->close(); });
+        clickIn(window, "planButton");
+        QTRY_VERIFY(!window);
+    }
+
     // A count no single processor carries: the list shows a hint, not an entry.
     void hintWhereNoneCarries()
     {
@@ -413,6 +656,9 @@ private slots:
         QVERIFY(PlanFile::write(site, underFile + QStringLiteral("/x.quarvel"), Language::English));
         QVERIFY(std::holds_alternative<SitePlan>(PlanFile::read(underFile, Language::English)));
     }
+
+private:
+    QTemporaryDir m_settings;
 };
 
 QTEST_MAIN(TestFarm)

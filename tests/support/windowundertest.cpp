@@ -28,11 +28,13 @@ WindowUnderTest::~WindowUnderTest()
     delete main.data();
 }
 
-MessageBoxCatcher::MessageBoxCatcher()
+MessageBoxCatcher::MessageBoxCatcher(QMessageBox::StandardButton answer)
+    : answer(answer)
 {
     MessageBoxes::setObserver([this](QMessageBox *box) {
-        boxes.append({box->windowTitle(), box->text(), box->button(QMessageBox::Ok)->text(), box->isModal()});
-        box->button(QMessageBox::Ok)->click();
+        QAbstractButton *button = box->button(this->answer) ? box->button(this->answer) : box->buttons().constFirst();
+        boxes.append({box->windowTitle(), box->text(), button->text(), box->isModal()});
+        button->click();
     });
 }
 

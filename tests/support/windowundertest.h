@@ -5,6 +5,7 @@
 #include "language.h"
 #include "testcatalogue.h"
 
+#include <QMessageBox>
 #include <QPointer>
 
 // A main window on a catalogue of its own, in a language, shown and active (offscreen); and the window a test
@@ -21,16 +22,17 @@ public:
     QPointer<QWidget> form;
 };
 
-// Answers every message box shown while it lives, from inside the box's own event loop, and keeps what
-// each showed.
+// Answers every message box shown while it lives, from inside the box's own event loop (OK, or the answer given
+// where the box has that button), and keeps what each showed.
 struct MessageBoxCatcher {
     struct Box {
         QString title, text, button;
         bool modal;
     };
-    MessageBoxCatcher();
+    explicit MessageBoxCatcher(QMessageBox::StandardButton answer = QMessageBox::Ok);
     ~MessageBoxCatcher();
     QList<Box> boxes;
+    QMessageBox::StandardButton answer;
 };
 
 // Four processors: AMD, two Intel, one of neither vendor.
