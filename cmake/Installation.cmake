@@ -18,6 +18,8 @@ foreach(LAUNCHED quarvel quarvel-cli)
 endforeach()
 
 install(FILES resources/quarvel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The plan file's type, which the desktop then opens with the program (Debian's triggers update the databases).
+install(FILES resources/quarvel-plan.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quarvel.xml)
 install(FILES resources/quarvel.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
 
 # What Debian asks of every package's documentation folder: the copyright file and the changelog, compressed
