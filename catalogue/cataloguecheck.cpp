@@ -3,7 +3,10 @@
 #include "cataloguereader.h"
 #include "cataloguetexts.h"
 #include "displaytext.h"
+#include "processordetails.h"
+
 #include "soughttext.h"
+#include <QHash>
 
 #include <QDir>
 
@@ -25,10 +28,54 @@ const Bilingual &wordsOf(CatalogueCheck::Finding finding)
     return *words[int(finding)];
 }
 
+const Bilingual &wordsOf(ProcessorDetails::Finding finding)
+{
+    static const Bilingual *const words[]
+        = {&CatalogueTexts::detailsBadBytes,     &CatalogueTexts::detailsTooLong,  &CatalogueTexts::detailsFields,
+           &CatalogueTexts::detailsNoModel,      &CatalogueTexts::detailsBadCount, &CatalogueTexts::detailsNoSockets,
+           &CatalogueTexts::detailsFewerThreads, &CatalogueTexts::detailsRepeated};
+    return *words[int(finding)];
+}
+
+// The details file against the records' models: its lines skipped and why, its lines of no record's model, the
+// records without facts.
+void checkDetails(const QString &catalogue, const QList<std::pair<qint64, QString>> &models,
+                  CatalogueCheck::Result &result, Language language)
+{
+    const QString path = ProcessorDetails::pathBeside(catalogue);
+    result.details = CpuCatalogue::exists(path);
+    if (!result.details)
+        return;
+    QHash<QString, bool> facts; // model: whether its line gives facts
+    for (const ProcessorDetails::Line &line : ProcessorDetails::lines(path)) {
+        if (line.finding) {
+            result.detailsFound << wordsOf(*line.finding).in(language).arg(line.number)
+                    + CatalogueTexts::quoted.in(language).arg(shown(line.text));
+        }
+        if (!line.model.isEmpty() && !facts.contains(line.model))
+            facts.insert(line.model, !line.finding);
+    }
+    QHash<QString, bool> recorded;
+    for (const auto &[number, model] : models) {
+        recorded.insert(model, true);
+        if (facts.value(model))
+            ++result.withFacts;
+        else
+            result.detailsFound << CatalogueTexts::noDetails.in(language).arg(number)
+                    + CatalogueTexts::quoted.in(language).arg(shown(model));
+    }
+    for (const ProcessorDetails::Line &line : ProcessorDetails::lines(path)) {
+        if (!line.model.isEmpty() && !recorded.contains(line.model)
+            && line.finding != ProcessorDetails::Finding::Repeated)
+            result.detailsFound << CatalogueTexts::noRecord.in(language).arg(line.number)
+                    + CatalogueTexts::quoted.in(language).arg(shown(line.model));
+    }
+}
+
 } // namespace
 
 CatalogueCheck::Result CatalogueCheck::run(const QString &path, const std::function<bool(double)> &sizable,
-                                           const CpuCatalogue::Pump &pump)
+                                           const CpuCatalogue::Pump &pump, Language language)
 {
     Result result;
     const auto ended = [&result](CpuCatalogue::Outcome reading) {
@@ -42,6 +89,7 @@ CatalogueCheck::Result CatalogueCheck::run(const QString &path, const std::funct
         return ended(CpuCatalogue::Outcome::Unreadable);
     static const SoughtText intel(u"Intel");
     static const SoughtText amd(u"AMD");
+    QList<std::pair<qint64, QString>> models; // of the records, for the details file
     const auto find = [&](Finding finding, QStringView text) {
         result.found.append({reader.lineNumber(), finding, shown(text)});
     };
@@ -63,6 +111,7 @@ CatalogueCheck::Result CatalogueCheck::run(const QString &path, const std::funct
         case CatalogueReader::Line::Record: {
             const CpuRecord &record = reader.record();
             ++result.records;
+            models.append({reader.lineNumber(), record.trimmedModel()});
             const bool isIntel = record.modelContains(intel);
             const bool isAmd = record.modelContains(amd);
             result.intel += isIntel;
@@ -95,6 +144,7 @@ CatalogueCheck::Result CatalogueCheck::run(const QString &path, const std::funct
             break;
         }
     }
+    checkDetails(path, models, result, language);
     return result;
 }
 
@@ -120,6 +170,9 @@ QStringList CatalogueCheck::reportLines(const Result &result, Language language)
                  .arg(result.skipped);
     if (result.records == 0)
         lines << CatalogueTexts::noRecords.in(language);
+    lines << result.detailsFound
+          << (result.details ? CatalogueTexts::detailsSummary.in(language).arg(result.withFacts).arg(result.records)
+                             : CatalogueTexts::noDetailsFile.in(language));
     return lines;
 }
 

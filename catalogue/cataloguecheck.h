@@ -31,6 +31,11 @@ struct Result {
     qint64 skipped = 0;
     qint64 emptyLine = 0; // the first empty line; 0 where none
     qint64 lastLine = 0;  // the file's last line
+    // The details file beside it: whether there is one, how many records it gives facts for, and what it finds:
+    // its lines skipped, its lines of no record's model, the records it has no line for.
+    bool details = false;
+    qint64 withFacts = 0;
+    QStringList detailsFound; // in the report's words
 
     bool linesLost() const { return emptyLine != 0 && lastLine > emptyLine; }
     // Every line read and a record, and one at least.
@@ -40,9 +45,10 @@ struct Result {
     }
 };
 
-// Reads the catalogue as the windows do, the pump after every line; sizable says which scores the capacity query
-// can work with (for the warning of a score too large).
-Result run(const QString &path, const std::function<bool(double score)> &sizable, const CpuCatalogue::Pump &pump = {});
+// Reads the catalogue as the windows do, the pump after every line, and the details file beside it; sizable says
+// which scores the capacity query can work with (for the warning of a score too large).
+Result run(const QString &path, const std::function<bool(double score)> &sizable, const CpuCatalogue::Pump &pump = {},
+           Language language = Language::English);
 // The report's lines: each finding, where an empty line ends the catalogue, the records, a warning of no record.
 QStringList reportLines(const Result &result, Language language);
 // The verdict in plain words: sound, lines skipped, lines never read, no record; for a file that could not be

@@ -270,6 +270,19 @@ QStringView CatalogueReader::model() const
     return m_text;
 }
 
+std::optional<QByteArrayView> CatalogueReader::trimmedAsciiModel() const
+{
+    if (!m_modelAscii)
+        return std::nullopt;
+    qsizetype begin = 0;
+    qsizetype end = m_modelLength;
+    while (begin < end && m_modelBytes[begin] == ' ')
+        ++begin;
+    while (end > begin && m_modelBytes[end - 1] == ' ')
+        --end;
+    return QByteArrayView(m_modelBytes + begin, end - begin);
+}
+
 QString CatalogueReader::trimmedModel() const
 {
     QString text;

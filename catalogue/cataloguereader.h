@@ -38,6 +38,8 @@ public:
     Line next();
     // The record of the line next() returned last; valid until the following call.
     const CpuRecord &record() const { return m_record; }
+    // The details its records take their facts from, stepped with each of them.
+    void setDetails(ProcessorDetails *details) { m_record.m_details = details; }
     // The number of the line next() returned last, counting from 1.
     qint64 lineNumber() const { return m_lineNumber; }
     // The line next() returned last, for a report: decoded as its records are, or, where its bytes are no text,
@@ -56,6 +58,7 @@ private:
     QStringView model() const;
     QString trimmedModel() const;
     void appendTrimmedModel(QString &text) const;
+    std::optional<QByteArrayView> trimmedAsciiModel() const;
     bool modelContains(const SoughtText &sought) const;
 
     RegularFile m_file;

@@ -31,6 +31,34 @@ inline constexpr Bilingual summary{"记录：%1条（Intel %2条，AMD %3条，�
 inline constexpr Bilingual noRecords{"警告：CPU列表中没有任何记录，CPU列表将为空",
                                      "warning: the catalogue holds no record, every list will be empty"};
 
+// The details file beside the catalogue, as the check finds it.
+inline constexpr Bilingual detailsBadBytes{"CPU细节文件第%1行：已跳过，含有不是UTF-8文本的字节",
+                                           "details line %1: skipped, bytes that are not UTF-8 text"};
+inline constexpr Bilingual detailsTooLong{"CPU细节文件第%1行：已跳过，长度超过64 KiB",
+                                          "details line %1: skipped, longer than 64 KiB"};
+inline constexpr Bilingual detailsFields{"CPU细节文件第%1行：已跳过，不是以制表符分隔的5列",
+                                         "details line %1: skipped, not five fields set apart by tabs"};
+inline constexpr Bilingual detailsNoModel{"CPU细节文件第%1行：已跳过，没有型号",
+                                          "details line %1: skipped, no model text"};
+inline constexpr Bilingual detailsBadCount{"CPU细节文件第%1行：已跳过，数量不是1至1000000之间的整数",
+                                           "details line %1: skipped, a count that is not a whole number from 1 to "
+                                           "1000000"};
+inline constexpr Bilingual detailsNoSockets{"CPU细节文件第%1行：已跳过，路数为0",
+                                            "details line %1: skipped, 0 sockets"};
+inline constexpr Bilingual detailsFewerThreads{"CPU细节文件第%1行：已跳过，线程少于核心",
+                                               "details line %1: skipped, fewer threads than cores"};
+inline constexpr Bilingual detailsRepeated{"CPU细节文件第%1行：已跳过，此型号在前面已有一行",
+                                           "details line %1: skipped, an earlier line has this model"};
+inline constexpr Bilingual noRecord{"CPU细节文件第%1行：CPU数据文件中没有此型号",
+                                    "details line %1: no catalogue line has this model"};
+inline constexpr Bilingual noDetails{"第%1行：CPU细节文件中没有此型号的细节",
+                                     "line %1: the details file gives no facts for this model"};
+inline constexpr Bilingual detailsSummary{"CPU细节：%2条记录中%1条已知",
+                                          "processor details: known for %1 of %2 records"};
+inline constexpr Bilingual noDetailsFile{"没有CPU细节文件（data-details.tsv）：核心、线程、许可证和TDP均为未知",
+                                         "no details file (data-details.tsv): cores, threads, licences and TDP are "
+                                         "unknown"};
+
 // The check's verdict, in plain words.
 inline constexpr Bilingual sound{"CPU数据文件完好：%1条记录", "The catalogue is sound: %1 records"};
 inline constexpr Bilingual oneSkipped{"1行将被跳过：见下文", "1 line would be skipped: see below"};

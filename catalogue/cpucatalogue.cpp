@@ -1,6 +1,7 @@
 #include "cpucatalogue.h"
 
 #include "cataloguereader.h"
+#include "processordetails.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +26,8 @@ CpuCatalogue::Outcome CpuCatalogue::read(const QString &path, const RecordHandle
     CatalogueReader reader(path);
     if (!reader.isOpen())
         return Outcome::Unreadable;
+    ProcessorDetails details(ProcessorDetails::pathBeside(path));
+    reader.setDetails(&details);
     for (;;) {
         switch (reader.next()) {
         case CatalogueReader::Line::Empty:
@@ -33,6 +36,7 @@ CpuCatalogue::Outcome CpuCatalogue::read(const QString &path, const RecordHandle
         case CatalogueReader::Line::Record:
             if (facts)
                 ++facts->records;
+            details.step(reader.record());
             onRecord(reader.record());
             break;
         case CatalogueReader::Line::ReadError:

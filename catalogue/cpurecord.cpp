@@ -1,6 +1,7 @@
 #include "cpurecord.h"
 
 #include "cataloguereader.h"
+#include "processordetails.h"
 
 QStringView CpuRecord::model() const
 {
@@ -25,4 +26,14 @@ bool CpuRecord::modelIsEmpty() const
 bool CpuRecord::modelContains(const SoughtText &sought) const
 {
     return m_reader->modelContains(sought);
+}
+
+std::optional<QByteArrayView> CpuRecord::trimmedAsciiModel() const
+{
+    return m_reader->trimmedAsciiModel();
+}
+
+ProcessorFacts CpuRecord::facts() const
+{
+    return m_details ? m_details->facts(*this) : ProcessorFacts{};
 }

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "processorfacts.h"
+
+#include <QByteArrayView>
 #include <QStringView>
 
+#include <optional>
+
 class CatalogueReader;
+class ProcessorDetails;
 class SoughtText;
 
 // One catalogue line: a processor (or multi-socket configuration) and its performance score. A record lives
@@ -18,6 +24,11 @@ public:
     QString trimmedModel() const;
     void appendTrimmedModel(QString &text) const;
     bool modelIsEmpty() const;
+    // The model text's bytes without its leading and trailing blanks, where they are plain ASCII (each its
+    // character); nothing for other text.
+    std::optional<QByteArrayView> trimmedAsciiModel() const;
+    // What the details file beside the catalogue says of this model (all unknown without it).
+    ProcessorFacts facts() const;
     // Whether the model text holds the sought text, case-sensitively, code unit by code unit.
     bool modelContains(const SoughtText &sought) const;
 
@@ -25,5 +36,6 @@ private:
     friend class CatalogueReader;
 
     const CatalogueReader *m_reader = nullptr;
+    ProcessorDetails *m_details = nullptr;
     double m_score = 0;
 };

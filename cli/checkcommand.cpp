@@ -10,8 +10,8 @@
 ExitStatus CheckCommand::run(const CliOptions &options)
 {
     const Language language = options.language;
-    const CatalogueCheck::Result result
-        = CatalogueCheck::run(options.catalogue, [](double score) { return Capacity::of(score).has_value(); });
+    const CatalogueCheck::Result result = CatalogueCheck::run(
+        options.catalogue, [](double score) { return Capacity::of(score).has_value(); }, {}, language);
     switch (result.reading) {
     case CpuCatalogue::Outcome::Missing:
         Output::error(CliTexts::noCatalogue.in(language) + options.catalogue);

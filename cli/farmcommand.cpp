@@ -30,6 +30,7 @@ QJsonObject planObject(const FarmPlanning::Farm &farm, const FarmPlanning::Plan 
     object.insert(QStringLiteral("spare"), farm.spares);
     object.insert(QStringLiteral("perServer"), double(FarmReport::terminalsPerServer(farm, plan)));
     object.insert(QStringLiteral("percentage"), plan.percentage);
+    MinimumsJson::addFarmFacts(object, farm, plan);
     return object;
 }
 

@@ -13,3 +13,39 @@ QJsonObject MinimumsJson::vdi(const VdiSizing::Result &result, Language language
 {
     return QJsonObject{{QStringLiteral("text"), VdiReport::hardwareText(result.hardware, language)}};
 }
+
+namespace {
+
+QJsonValue known(std::optional<qint64> value)
+{
+    return value ? QJsonValue(double(*value)) : QJsonValue(QJsonValue::Null);
+}
+
+} // namespace
+
+void MinimumsJson::addFacts(QJsonObject &object, const ProcessorFacts &facts)
+{
+    object.insert(QStringLiteral("sockets"), known(facts.sockets()));
+    object.insert(QStringLiteral("coresPerSocket"), known(facts.coresPerSocket()));
+    object.insert(QStringLiteral("threadsPerSocket"), known(facts.threadsPerSocket()));
+    object.insert(QStringLiteral("tdpWattsPerSocket"), known(facts.tdpWattsPerSocket()));
+    object.insert(QStringLiteral("coreLicencesPerServer"), known(facts.coreLicencesPerServer()));
+}
+
+void MinimumsJson::addFarmFacts(QJsonObject &object, const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan)
+{
+    addFacts(object, plan.facts);
+    object.insert(QStringLiteral("coreLicences"), known(farm.coreLicences(plan)));
+    object.insert(QStringLiteral("tdpWatts"), known(farm.tdpWatts(plan)));
+}
+
+QJsonArray MinimumsJson::candidateDetails(const SizingResult &result)
+{
+    QJsonArray details;
+    for (const Candidate &candidate : result.candidates) {
+        QJsonObject object{{QStringLiteral("model"), candidate.model}};
+        addFacts(object, candidate.facts);
+        details << object;
+    }
+    return details;
+}

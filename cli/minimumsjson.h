@@ -1,8 +1,10 @@
 #pragma once
 
+#include "farmplan.h"
 #include "rdpsizing.h"
 #include "vdisizing.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 
 namespace MinimumsJson {
@@ -11,4 +13,11 @@ namespace MinimumsJson {
 QJsonObject rdp(const RdpSizing::Result &result);
 // The same for vdi and farm (VDI): the window's text under "text".
 QJsonObject vdi(const VdiSizing::Result &result, Language language);
+// A processor's facts under their keys, null where unknown: sockets, coresPerSocket, threadsPerSocket,
+// tdpWattsPerSocket, coreLicencesPerServer.
+void addFacts(QJsonObject &object, const ProcessorFacts &facts);
+// The same for a plan, and its farm's coreLicences and tdpWatts (every server's, spare ones too).
+void addFarmFacts(QJsonObject &object, const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan);
+// The candidates' facts in the candidates' order: candidateDetails.
+QJsonArray candidateDetails(const SizingResult &result);
 } // namespace MinimumsJson

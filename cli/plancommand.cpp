@@ -43,6 +43,7 @@ QJsonObject planObject(const FarmPlanning::Farm &farm, const FarmPlanning::Plan 
     object.insert(QStringLiteral("perServer"), numbers(farm.perServer(plan.active)));
     object.insert(QStringLiteral("terminalsPerServer"), double(FarmReport::terminalsPerServer(farm, plan)));
     object.insert(QStringLiteral("percentage"), plan.percentage);
+    MinimumsJson::addFarmFacts(object, farm, plan);
     return object;
 }
 
@@ -80,9 +81,13 @@ QJsonObject json(const FarmPlanning::Result &result, const std::array<qsizetype,
             {QStringLiteral("groups"), groups},
             {QStringLiteral("farms"), farms},
             {QStringLiteral("totals"),
-             QJsonObject{{QStringLiteral("servers"), double(totals.allServers)},
-                         {QStringLiteral("memoryGB"), double(totals.memory)},
-                         {QStringLiteral("rdsCals"), double(totals.rdsCals)}}}};
+             QJsonObject{
+                 {QStringLiteral("servers"), double(totals.allServers)},
+                 {QStringLiteral("memoryGB"), double(totals.memory)},
+                 {QStringLiteral("rdsCals"), double(totals.rdsCals)},
+                 {QStringLiteral("coreLicences"),
+                  totals.coreLicences ? QJsonValue(double(*totals.coreLicences)) : QJsonValue()},
+                 {QStringLiteral("tdpWatts"), totals.tdpWatts ? QJsonValue(double(*totals.tdpWatts)) : QJsonValue()}}}};
 }
 
 } // namespace

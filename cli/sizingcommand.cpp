@@ -58,6 +58,7 @@ ExitStatus SizingCommand::rdp(const CliOptions &options)
         QJsonObject object = MinimumsJson::rdp(result);
         object.insert(QStringLiteral("heading"), result.heading);
         object.insert(QStringLiteral("candidates"), entries(result));
+        object.insert(QStringLiteral("candidateDetails"), MinimumsJson::candidateDetails(result));
         return object;
     });
 }
@@ -71,6 +72,7 @@ ExitStatus SizingCommand::vdi(const CliOptions &options)
                    QJsonObject object = MinimumsJson::vdi(result, language);
                    object.insert(QStringLiteral("heading"), result.heading);
                    object.insert(QStringLiteral("candidates"), entries(result));
+                   object.insert(QStringLiteral("candidateDetails"), MinimumsJson::candidateDetails(result));
                    return object;
                });
 }

@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 
 set(QUARVEL_APPLICATION_FOLDER lib/quarvel)
 install(TARGETS quarvel quarvel-cli RUNTIME DESTINATION ${QUARVEL_APPLICATION_FOLDER})
-install(FILES resources/data.dll resources/data-provenance.tsv DESTINATION ${QUARVEL_APPLICATION_FOLDER})
+install(FILES resources/data.dll resources/data-provenance.tsv resources/data-details.tsv DESTINATION ${QUARVEL_APPLICATION_FOLDER})
 list(TRANSFORM QUARVEL_EXAMPLES PREPEND resources/ OUTPUT_VARIABLE quarvel_examples)
 install(FILES ${quarvel_examples} DESTINATION ${QUARVEL_APPLICATION_FOLDER}/examples)
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations/qtbase_zh_CN.qm

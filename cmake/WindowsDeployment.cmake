@@ -37,7 +37,7 @@ foreach(plugin ${QUARVEL_QT_PLUGINS} ${QUARVEL_TEST_QT_PLUGINS})
 endforeach()
 
 install(TARGETS quarvel quarvel-cli RUNTIME DESTINATION .)
-install(FILES resources/data.dll resources/data-provenance.tsv ${quarvel_runtime} DESTINATION .)
+install(FILES resources/data.dll resources/data-provenance.tsv resources/data-details.tsv ${quarvel_runtime} DESTINATION .)
 list(TRANSFORM QUARVEL_EXAMPLES PREPEND resources/ OUTPUT_VARIABLE quarvel_examples)
 install(FILES ${quarvel_examples} DESTINATION examples)
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations/qtbase_zh_CN.qm DESTINATION translations)

@@ -176,6 +176,18 @@ TerminalLoad FarmPlanning::Farm::load(qint64 active) const
     return sum;
 }
 
+std::optional<qint64> FarmPlanning::Farm::coreLicences(const Plan &plan) const
+{
+    const auto perServer = plan.facts.coreLicencesPerServer();
+    return perServer ? std::optional(*perServer * servers(plan)) : std::nullopt;
+}
+
+std::optional<qint64> FarmPlanning::Farm::tdpWatts(const Plan &plan) const
+{
+    const auto perServer = plan.facts.tdpWattsPerServer();
+    return perServer ? std::optional(*perServer * servers(plan)) : std::nullopt;
+}
+
 Reasoning::LoadMix FarmPlanning::Farm::mix(qint64 active) const
 {
     Reasoning::LoadMix mix;
@@ -229,7 +241,7 @@ FarmPlanning::Outcome FarmPlanning::plan(const SitePlan &site, const QString &ca
             if (!active)
                 continue;
             const double percentage = Sizing::percentage(score, qint32(planner.required.at(*active)));
-            planner.farm->found.append({record.trimmedModel(), score, *active, percentage});
+            planner.farm->found.append({record.trimmedModel(), score, *active, percentage, record.facts()});
         }
     };
     const CalculationEnd end
@@ -283,6 +295,11 @@ FarmPlanning::Totals FarmPlanning::totals(const Result &result, const std::array
         totals.servers[int(farm->kind)] = servers;
         totals.allServers += servers;
         totals.memory += servers * farm->server(plan.active).hardware.memory;
+        const auto add = [](std::optional<qint64> &sum, std::optional<qint64> value) {
+            sum = sum && value ? std::optional(*sum + *value) : std::nullopt;
+        };
+        add(totals.coreLicences, farm->coreLicences(plan));
+        add(totals.tdpWatts, farm->tdpWatts(plan));
     }
     return totals;
 }

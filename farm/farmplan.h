@@ -25,6 +25,7 @@ struct Plan {
     double score;      // as the lists read it: truncated
     qint64 active;     // A: the fewest servers at work whose share of every group's terminals fits
     double percentage; // the score as a percentage of the required score at the shares, truncated
+    ProcessorFacts facts{};
 };
 
 // The farm of one kind: its groups' terminals, and the plans of every processor that carries them.
@@ -44,6 +45,9 @@ struct Farm {
     qsizetype count() const { return order.size(); }
     const Plan &plan(qsizetype rank) const { return found.at(order.at(rank)); }
     qint64 servers(const Plan &plan) const { return plan.active + spares; }
+    // Windows Server core licences and the processors' TDP of every server of a plan, spare servers too.
+    std::optional<qint64> coreLicences(const Plan &plan) const;
+    std::optional<qint64> tdpWatts(const Plan &plan) const;
     // Pᵢ = ⌈Uᵢ ÷ A⌉: each group's terminals on one server of a farm of so many at work.
     QList<qint64> perServer(qint64 active) const;
     // What those terminals ask of a server: summed, and level by level; and what one server must have for them.
@@ -91,6 +95,9 @@ struct Totals {
     qint64 allServers = 0;
     qint64 memory = 0; // GB
     qint64 rdsCals = 0;
+    // Windows Server core licences and the processors' TDP of every server: unknown where a processor's are.
+    std::optional<qint64> coreLicences = 0;
+    std::optional<qint64> tdpWatts = 0;
 };
 // ranks: each farm's chosen plan, by kind (ignored for a farm without plans).
 Totals totals(const Result &result, const std::array<qsizetype, 2> &ranks);

@@ -1,6 +1,7 @@
 #include "farmreport.h"
 
 #include "decimal.h"
+#include "factscells.h"
 #include "farmtexts.h"
 #include "rdpreport.h"
 #include "rdptexts.h"
@@ -52,18 +53,27 @@ qint64 FarmReport::terminalsPerServer(const FarmPlanning::Farm &farm, const Farm
     return sum(farm.perServer(plan.active));
 }
 
+QStringList FarmReport::headings(Language language)
+{
+    return QStringList{FarmTexts::servers.in(language), FarmTexts::processor.in(language),
+                       FarmTexts::perServer.in(language), FarmTexts::percentage.in(language)}
+    + FactsCells::headings(language, true);
+}
+
+QList<ReportCell> FarmReport::row(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan, Language language)
+{
+    return QList<ReportCell>{servers(farm, plan), plan.model,
+                             ReportCell::number(double(terminalsPerServer(farm, plan))),
+                             ReportCell::percentage(plan.percentage)}
+    + FactsCells::cells(plan.facts, language, farm.servers(plan));
+}
+
 ReportSection::Table FarmReport::plans(const FarmPlanning::Farm &farm, const QString &caption, Language language)
 {
-    ReportSection::Table table{caption,
-                               {FarmTexts::servers.in(language), FarmTexts::processor.in(language),
-                                FarmTexts::perServer.in(language), FarmTexts::percentage.in(language)},
-                               {}};
+    ReportSection::Table table{caption, headings(language), {}};
     table.rows.reserve(farm.count());
-    for (qsizetype rank = 0; rank < farm.count(); ++rank) {
-        const FarmPlanning::Plan &plan = farm.plan(rank);
-        table.rows.append({servers(farm, plan), plan.model, ReportCell::number(double(terminalsPerServer(farm, plan))),
-                           ReportCell::percentage(plan.percentage)});
-    }
+    for (qsizetype rank = 0; rank < farm.count(); ++rank)
+        table.rows.append(row(farm, farm.plan(rank), language));
     return table;
 }
 
@@ -80,7 +90,8 @@ QList<ReportRow> FarmReport::chosen(const FarmPlanning::Farm &farm, const FarmPl
 {
     QList<ReportRow> rows{
         {FarmTexts::plan.in(language),
-         FarmTexts::planText.in(language).arg(servers(farm, plan), plan.model).arg(terminalsPerServer(farm, plan))}};
+         FarmTexts::planText.in(language).arg(servers(farm, plan), plan.model).arg(terminalsPerServer(farm, plan))},
+        {FarmTexts::processorFacts.in(language), FactsCells::summary(plan.facts, language)}};
     return rows << perServer(farm, plan, language);
 }
 
@@ -88,9 +99,17 @@ QList<ReportRow> FarmReport::totals(const FarmPlanning::Farm &farm, const FarmPl
 {
     const qint64 all = farm.servers(plan);
     const qint64 memory = farm.server(plan.active).hardware.memory;
+    const auto licences = farm.coreLicences(plan);
+    const auto tdp = farm.tdpWatts(plan);
     return {{FarmTexts::totalServers.in(language),
              FarmTexts::totalServersText.in(language).arg(all).arg(plan.active).arg(farm.spares)},
-            {FarmTexts::totalMemory.in(language), QString::number(all * memory) + QStringLiteral(" GB")}};
+            {FarmTexts::totalMemory.in(language), QString::number(all * memory) + QStringLiteral(" GB")},
+            {FarmTexts::coreLicences.in(language),
+             licences ? FarmTexts::coreLicencesText.in(language).arg(*licences).arg(all).arg(
+                 *plan.facts.coreLicencesPerServer())
+                      : ReportTexts::unknown.in(language)},
+            {FarmTexts::farmTdp.in(language),
+             tdp ? QString::number(*tdp) + QStringLiteral(" W") : ReportTexts::unknown.in(language)}};
 }
 
 QList<ReportRow> FarmReport::reasoning(const SitePlan &site, const FarmPlanning::Farm &farm,
@@ -168,6 +187,7 @@ Report FarmReport::make(const Inputs &inputs, const FarmPlanning::Result &result
         return report;
     const FarmPlanning::Plan &plan = farm.plan(std::clamp<qsizetype>(rank, 0, farm.count() - 1));
     report.sections << ReportSection::Results{chosen(farm, plan, language) << totals(farm, plan, language)}
+                    << ReportSection::Text{FarmTexts::licences.in(language), FarmTexts::licenceNote.in(language)}
                     << ReportSection::Reasoning{SizingTexts::reasoningCaption.in(language),
                                                 reasoning(result.site, farm, plan, language)};
     return report;

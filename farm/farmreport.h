@@ -21,6 +21,10 @@ QString windowTitle(Language language);
 QString servers(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan);
 // The terminals on one server of the plan, of every group.
 qint64 terminalsPerServer(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan);
+// A plan as a row of the plans' table: servers, processor, terminals per server, percentage, then its processor's
+// facts (its core licences and TDP for the farm's servers in all).
+QList<ReportCell> row(const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan, Language language);
+QStringList headings(Language language);
 // The table of every plan of the farm, in the plans' order.
 ReportSection::Table plans(const FarmPlanning::Farm &farm, const QString &caption, Language language);
 // What one server of the plan must have, under the captions of the main window (RDP) or the VDI window (VDI).

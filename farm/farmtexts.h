@@ -27,6 +27,25 @@ inline constexpr Bilingual totalServers{"服务器总数", "Servers in all"};
 inline constexpr Bilingual totalServersText{"%1（%2台工作 + %3台备用）", "%1 (%2 at work + %3 spare)"};
 inline constexpr Bilingual totalMemory{"全部服务器内存", "Memory across the farm"};
 
+// What a plan's processor is made of, and what it means for licences and power.
+inline constexpr Bilingual processorFacts{"处理器", "Processor"};
+inline constexpr Bilingual coreLicences{"Windows Server核心许可证", "Windows Server core licences"};
+inline constexpr Bilingual coreLicencesText{"%1个（%2台 × 每台%3个）", "%1 (%2 servers × %3)"};
+inline constexpr Bilingual farmTdp{"处理器TDP合计", "Processors' TDP"};
+inline constexpr Bilingual licenceRule{"max(16, %1 × max(8, %2)) = 每台%3个；%4台服务器：%5个",
+                                       "max(16, %1 × max(8, %2)) = %3 a server; %4 servers: %5"};
+inline constexpr Bilingual licenceUnknown{"未知：CPU细节文件没有给出此CPU的路数或核心数",
+                                          "unknown: the details file gives no sockets or cores for this processor"};
+inline constexpr Bilingual licenceNote{
+    "Windows "
+    "Server按物理核心授权：服务器的每个物理核心都需授权，每颗CPU至少8个、每台服务器至少16个，以2个核心为一包出售"
+    "（备用服务器也运行Windows Server，一并计算）。Standard版在完全授权的服务器上可运行两个Windows Server虚拟机，"
+    "Datacenter版不限数量；两者所需的核心许可证数量相同。",
+    "Windows Server is licensed by physical core: every core of a server, at least 8 a processor and 16 a server, "
+    "sold in packs of two (spare servers run Windows Server too, and are counted). Standard edition covers two "
+    "Windows Server virtual machines on a fully licensed server, Datacenter any number; both need the same core "
+    "licences."};
+
 // The reasoning: the plan's own steps before those of one server.
 inline constexpr Bilingual concurrent{"同时在线终端数", "Terminals at work at once"};
 inline constexpr Bilingual concurrentRule{"U = ⌈N × c ÷ 100⌉ = ⌈%1 × %2 ÷ 100⌉ = %3",

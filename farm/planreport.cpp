@@ -73,6 +73,11 @@ QList<ReportRow> PlanReport::totals(const FarmPlanning::Result &result, const st
     }
     rows.append({FarmTexts::allServers.in(language), QString::number(totals.allServers)});
     rows.append({FarmTexts::allMemory.in(language), QString::number(totals.memory) + QStringLiteral(" GB")});
+    const auto known = [language](std::optional<qint64> value, const QString &unit) {
+        return value ? QString::number(*value) + unit : ReportTexts::unknown.in(language);
+    };
+    rows.append({FarmTexts::coreLicences.in(language), known(totals.coreLicences, {})});
+    rows.append({FarmTexts::farmTdp.in(language), known(totals.tdpWatts, QStringLiteral(" W"))});
     rows.append({FarmTexts::rdsCals.in(language), FarmTexts::rdsCalsText.in(language).arg(totals.rdsCals)});
     return rows;
 }
@@ -118,7 +123,9 @@ Report PlanReport::make(const FarmPlanning::Result &result, const std::array<qsi
                           FarmReport::reasoning(site, *farm, plan, language)});
     }
     report.sections << ReportSection::Results{totals(result, ranks, language), FarmTexts::totals.in(language)}
-                    << ReportSection::Text{FarmTexts::licences.in(language), FarmTexts::rdsCalsNote.in(language)};
+                    << ReportSection::Text{FarmTexts::licences.in(language),
+                                           FarmTexts::licenceNote.in(language) + QStringLiteral("\r\n")
+                                               + FarmTexts::rdsCalsNote.in(language)};
     for (const ReportSection::Reasoning &steps : reasoning)
         report.sections << steps;
     return report;

@@ -5,7 +5,9 @@
 #include "farmtexts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
+#include <vector>
 
 PlanTableModel::PlanTableModel(QObject *parent, Language language)
     : QAbstractTableModel(parent)
@@ -27,31 +29,26 @@ int PlanTableModel::rowCount(const QModelIndex &parent) const
 
 int PlanTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 4;
+    return parent.isValid() ? 0 : int(FarmReport::headings(m_language).size());
 }
 
 QVariant PlanTableModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_farm.count())
         return {};
-    const FarmPlanning::Plan &plan = m_farm.plan(rankAt(index.row()));
+    if (role != Qt::TextAlignmentRole && role != Qt::DisplayRole)
+        return {};
+    const ReportCell cell = FarmReport::row(m_farm, m_farm.plan(rankAt(index.row())), m_language).value(index.column());
     if (role == Qt::TextAlignmentRole)
         return int((index.column() == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole)
-        return {};
-    const qint64 perServer = FarmReport::terminalsPerServer(m_farm, plan);
-    const QString texts[] = {FarmReport::servers(m_farm, plan), plan.model, QString::number(perServer),
-                             Decimal::whole(plan.percentage) + u'%'};
-    return texts[index.column()];
+    return cell.text;
 }
 
 QVariant PlanTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    const Bilingual *const headings[]
-        = {&FarmTexts::servers, &FarmTexts::processor, &FarmTexts::perServer, &FarmTexts::percentage};
-    return headings[section]->in(m_language);
+    return FarmReport::headings(m_language).value(section);
 }
 
 void PlanTableModel::sort(int column, Qt::SortOrder order)
@@ -65,17 +62,30 @@ void PlanTableModel::sort(int column, Qt::SortOrder order)
     if (column >= 0) {
         m_rows.resize(m_farm.count());
         std::iota(m_rows.begin(), m_rows.end(), 0);
-        const auto key = [this, column](qsizetype rank) {
+        // By the column's figure (the servers by those at work; sockets × cores by the cores), unknown ones
+        // last; the processors by their model texts.
+        std::vector<double> keys(size_t(m_farm.count()));
+        for (qsizetype rank = 0; rank < m_farm.count(); ++rank) {
             const FarmPlanning::Plan &plan = m_farm.plan(rank);
-            return column == 0 ? double(plan.active)
-                : column == 2  ? double(FarmReport::terminalsPerServer(m_farm, plan))
-                               : plan.percentage;
-        };
+            const ReportCell cell = FarmReport::row(m_farm, plan, m_language).value(column);
+            const auto cores = plan.facts.coresPerServer();
+            keys[size_t(rank)] = column == 0 ? double(plan.active)
+                : column == 4                ? (cores ? double(*cores) : qInf())
+                : cell.isFigure()            ? cell.value
+                                             : qInf();
+        }
         const auto less = [&](qsizetype one, qsizetype other) {
-            return column == 1 ? m_farm.plan(one).model < m_farm.plan(other).model : key(one) < key(other);
+            if (column == 1)
+                return m_farm.plan(one).model < m_farm.plan(other).model;
+            const double first = keys[size_t(one)];
+            const double second = keys[size_t(other)];
+            // Unknown figures go last whichever way the column sorts.
+            return std::isinf(first) || std::isinf(second)
+                ? std::isinf(second) && !std::isinf(first)
+                : (order == Qt::AscendingOrder ? first < second : second < first);
         };
         std::stable_sort(m_rows.begin(), m_rows.end(), [&](qsizetype one, qsizetype other) {
-            return order == Qt::AscendingOrder ? less(one, other) : less(other, one);
+            return column == 1 && order == Qt::DescendingOrder ? less(other, one) : less(one, other);
         });
     }
     QModelIndexList after;

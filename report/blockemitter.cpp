@@ -1,6 +1,7 @@
 #include "blockemitter.h"
 
 #include "decimal.h"
+#include "factscells.h"
 #include "reporttexts.h"
 #include "version.h"
 
@@ -42,9 +43,18 @@ void BlockEmitter::candidates(const ReportSection::Candidates &candidates)
 {
     caption(candidates.caption);
     Table list;
+    list.header
+        = QStringList{ReportTexts::candidatesHeading.in(m_language), ReportTexts::percentageHeading.in(m_language)}
+        + FactsCells::headings(m_language);
     for (const Candidate &candidate : candidates.rows) {
-        list.cells.append({candidate.model, ReportCell::percentage(candidate.percentage)});
-        list.lines.append(candidate.entry);
+        QList<ReportCell> row{candidate.model, ReportCell::percentage(candidate.percentage)};
+        row << FactsCells::cells(candidate.facts, m_language);
+        QStringList facts;
+        for (qsizetype column = 2; column < row.size(); ++column)
+            facts << row[column].text;
+        list.cells.append(row);
+        // The list's own line, then the facts.
+        list.lines.append(candidate.entry + QStringLiteral(" | ") + facts.join(QStringLiteral(" | ")));
     }
     if (list.cells.isEmpty())
         list = none();

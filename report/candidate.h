@@ -1,5 +1,7 @@
 #pragma once
 
+#include "processorfacts.h"
+
 #include <QString>
 
 // A processor that carries the load, as a list shows it and as a report or a spreadsheet takes it.
@@ -8,4 +10,5 @@ struct Candidate {
     double score;  // as the catalogue gives it
     double percentage;
     QString entry; // the list's line
+    ProcessorFacts facts{};
 };

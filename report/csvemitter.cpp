@@ -33,9 +33,12 @@ QString CsvEmitter::csv(const Report &report)
 void CsvEmitter::candidates(const ReportSection::Candidates &candidates)
 {
     m_csv += ReportTexts::csvHeader.in(m_language) + QLatin1String("\r\n");
+    const auto known = [](std::optional<qint64> value) { return value ? QString::number(*value) : QString(); };
     for (const Candidate &candidate : candidates.rows) {
+        const ProcessorFacts &facts = candidate.facts;
         row({candidate.model, QString::number(candidate.score, 'g', QLocale::FloatingPointShortest),
-             Decimal::whole(candidate.percentage)});
+             Decimal::whole(candidate.percentage), known(facts.sockets()), known(facts.coresPerSocket()),
+             known(facts.threadsPerSocket()), known(facts.tdpWattsPerSocket()), known(facts.coreLicencesPerServer())});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "decimal.h"
 #include "displaytext.h"
+#include "factscells.h"
 #include "reporttexts.h"
 #include "reportwalker.h"
 #include "version.h"

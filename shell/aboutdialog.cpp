@@ -24,7 +24,8 @@ void AboutDialog::open(QWidget *parent, const QString &folder, const LanguageCho
         [&window] {
             EventPump::processPending();
             return !window.isNull();
-        });
+        },
+        language);
     if (!window)
         return;
     auto *dialog = new AboutDialog(window, AboutFacts::lines(folder, choice, catalogue, language), language);

@@ -44,7 +44,9 @@ QStringList AboutFacts::lines(const QString &folder, const LanguageChoice &choic
                      .arg(catalogue.amd)
                      .arg(catalogue.neither)
               << DialogTexts::modified.in(language).arg(
-                     QFileInfo(path).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+                     QFileInfo(path).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+              << (catalogue.details ? DialogTexts::details.in(language).arg(catalogue.withFacts).arg(catalogue.records)
+                                    : DialogTexts::noDetails.in(language));
     } else {
         lines << CatalogueCheck::verdict(catalogue, path, language);
     }

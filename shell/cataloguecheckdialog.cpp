@@ -64,7 +64,8 @@ void CatalogueCheckDialog::check()
         [&self] {
             EventPump::processPending();
             return self && self->isVisible();
-        });
+        },
+        m_language);
     if (!self || result.reading == CpuCatalogue::Outcome::Abandoned)
         return;
     const QString verdict = CatalogueCheck::verdict(result, m_catalogue, m_language);

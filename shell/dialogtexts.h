@@ -11,6 +11,10 @@ inline constexpr Bilingual catalogue{"CPU数据文件：%1", "Catalogue: %1"};
 inline constexpr Bilingual records{"记录：%1条（Intel %2条，AMD %3条，两者皆无%4条）",
                                    "Records: %1 (Intel %2, AMD %3, neither %4)"};
 inline constexpr Bilingual modified{"修改于：%1", "Modified: %1"};
+inline constexpr Bilingual details{"CPU细节（核心、线程、TDP）：%2条记录中%1条已知",
+                                   "Processor details (cores, threads, TDP): known for %1 of %2 records"};
+inline constexpr Bilingual noDetails{"CPU细节：没有（data-details.tsv不在）",
+                                     "Processor details: none (no data-details.tsv)"};
 inline constexpr Bilingual source{"数据来源：%1", "Source: %1"};
 inline constexpr Bilingual passMark{"PassMark CPU Mark，第三方数据（见%1）",
                                     "PassMark CPU Marks, third-party data (see %1)"};

@@ -21,7 +21,7 @@ std::optional<Candidate> Sizing::candidate(const CpuRecord &record, qint32 requi
     QString model = record.trimmedModel();
     const double share = percentage(record.score(), required);
     QString entry = ListEntry::make(model, chosen == Vendor::Both ? rule.blanksForBoth : rule.blanks, share);
-    return Candidate{std::move(model), record.score(), share, std::move(entry)};
+    return Candidate{std::move(model), record.score(), share, std::move(entry), record.facts()};
 }
 
 SizingResult Sizing::answerFor(const TerminalLoad &load, const SizingRule &rule)

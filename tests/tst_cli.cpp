@@ -2,6 +2,7 @@
 // read or write, and what it makes of control characters.
 
 #include "clirun.h"
+#include "processordetails.h"
 #include "testcatalogue.h"
 
 #include <QtTest>
@@ -9,6 +10,9 @@
 const QByteArray sampleCatalogue
     = TestCatalogue::lines({"AMD EPYC 7302,25000.5", "Intel Xeon E-2388G,23761", "Intel Xeon Silver 4214R,18200",
                             "  AMD Ryzen 9 5950X ,46000", "Generic \"9000\",30000"});
+// The facts of two of them, one with its TDP unknown; the others have none.
+const QByteArray sampleDetails = "model_text\tsockets\tcores_per_socket\tthreads_per_socket\ttdp_watts_per_socket\n"
+                                 "AMD EPYC 7302\t1\t16\t32\t155\nAMD Ryzen 9 5950X\t1\t16\t32\t\n";
 
 class TestCli : public QObject
 {
@@ -26,43 +30,75 @@ private slots:
             "100台终端 - 服务器配置信息：\n可选CPU列表：\n  （无）\n内存-最小值：160 GB\nSSD-最小值：840 GB\n"
             "HDD-最小值：5500 GB\n网卡速度-最小值：6000 Mbps\n建议的显卡：GT1030 2GB 或 集成显卡\n"
             "服务器系统：Windows Server 2012 2016 2019 2022\n");
-        row("rdp, JSON, typed 00", "rdp 00 --vendor amd --lang en --json",
-            "{\"candidates\":[\"AMD EPYC 7302" + QString(24, u' ') + "781%\",\"AMD Ryzen 9 5950X" + QString(24, u' ')
-                + "1437%\"],\"graphics\":\"GT1030 2GB Or Integrated Graphics\",\"hdd\":\"500 GB\",\"heading\":\"00 "
-                  "terminals - server configuration information:\",\"memory\":\"8 GB\",\"network\":\"100 Mbps\","
-                  "\"ssd\":\"120 GB\",\"system\":\"Windows 7 10 Or Server 2012 2016\"}");
+        row("rdp, JSON, typed 00: facts known and unknown", "rdp 00 --vendor amd --lang en --json",
+            QString("{\"candidateDetails\":[{\"coreLicencesPerServer\":16,\"coresPerSocket\":16,"
+                    "\"model\":\"AMD EPYC 7302\",\"sockets\":1,\"tdpWattsPerSocket\":155,"
+                    "\"threadsPerSocket\":32},{\"coreLicencesPerServer\":16,\"coresPerSocket\":16,"
+                    "\"model\":\"AMD Ryzen 9 5950X\",\"sockets\":1,\"tdpWattsPerSocket\":null,"
+                    "\"threadsPerSocket\":32}],"
+                    "\"candidates\":[\"AMD EPYC 7302                        781%\","
+                    "\"AMD Ryzen 9 5950X                        1437%\"],"
+                    "\"graphics\":\"GT1030 2GB Or Integrated Graphics\",\"hdd\":\"500 GB\","
+                    "\"heading\":\"00 terminals - server configuration information:\","
+                    "\"memory\":\"8 GB\",\"network\":\"100 Mbps\",\"ssd\":\"120 GB\","
+                    "\"system\":\"Windows 7 10 Or Server 2012 2016\"}"));
         row("vdi, JSON, no processor", "vdi 1000 --lang en --json",
-            "{\"candidates\":[],\"heading\":\"1000 terminals - server configuration information:\",\"text\":"
-            "\"Memory: 2360 GB\\r\\nSSD: 30120 GB\\r\\nHDD: 50500 GB\\r\\nNIC speed: 31000 Mbps\"}");
-        row("query, no match", "query 9999 --lang en", "  (none)\n");
-        row("rdp, CSV: scores as given, a quoted model", "rdp 30 --vendor both --lang en --csv",
-            "Model,Score,Percentage (%)\r\nAMD EPYC 7302,25000.5,117\r\nIntel Xeon E-2388G,23761,112\r\n"
-            "AMD Ryzen 9 5950X,46000,216\r\n\"Generic \"\"9000\"\"\",30000,141\r\n");
+            QString("{\"candidateDetails\":[],\"candidates\":[],"
+                    "\"heading\":\"1000 terminals - server configuration information:\","
+                    "\"text\":\"Memory: 2360 GB\\r\\nSSD: 30120 GB\\r\\nHDD: 50500 GB\\r\\nNIC speed: 31000 Mbps\"}"));
+        row("query, no match", "query 9999 --lang en", QString("  (none)\n"));
+        row("rdp, CSV: scores as given, a quoted model, facts known and unknown",
+            "rdp 30 --vendor both --lang en --csv",
+            QString("Model,Score,Percentage (%),Sockets,Cores per socket,Threads per socket,"
+                    "TDP per socket (W),Core licences per server\r\nAMD EPYC 7302,25000.5,117,1,16,"
+                    "32,155,16\r\nIntel Xeon E-2388G,23761,112,,,,,\r\nAMD Ryzen 9 5950X,46000,216,1,"
+                    "16,32,,16\r\n\"Generic \"\"9000\"\"\",30000,141,,,,,\r\n"));
         row("farm: 90 % of 100 terminals, both vendors, one spare", "farm 100 --vendor both --concurrency 90 --lang en",
-            "100 terminals - server farm plan:\nServer farm plans:\n"
-            "  Servers | Processor | Terminals per server | Percentage\n  2 + 1 | AMD Ryzen 9 5950X | 45 | 152%\n"
-            "  3 + 1 | Intel Xeon E-2388G | 30 | 112%\n  3 + 1 | AMD EPYC 7302 | 30 | 117%\n"
-            "  3 + 1 | Generic \"9000\" | 30 | 141%\n  4 + 1 | Intel Xeon Silver 4214R | 23 | 107%\n"
-            "Plan: 2 + 1 × AMD Ryzen 9 5950X, 45 terminals each\nMemory Minimum: 48 GB\nSSD Minimum: 420 GB\n"
-            "HDD Minimum: 2500 GB\nNIC Speed Min: 2000 Mbps\nRecommended Graphics Card: GT1030 2GB Or Integrated "
-            "Graphics\nServer System: Windows Server 2012 2016 2019 2022\nServers in all: 3 (2 at work + 1 spare)\n"
-            "Memory across the farm: 144 GB\n");
+            QString("100 terminals - server farm plan:\nServer farm plans:\n"
+                    "  Servers | Processor | Terminals per server | Percentage | Sockets × cores | Threads | Core "
+                    "licences (farm) | TDP (farm)\n"
+                    "  2 + 1 | AMD Ryzen 9 5950X | 45 | 152% | 1 × 16 | 32 | 48 | unknown\n"
+                    "  3 + 1 | Intel Xeon E-2388G | 30 | 112% | unknown | unknown | unknown | unknown\n"
+                    "  3 + 1 | AMD EPYC 7302 | 30 | 117% | 1 × 16 | 32 | 64 | 620 W\n"
+                    "  3 + 1 | Generic \"9000\" | 30 | 141% | unknown | unknown | unknown | unknown\n"
+                    "  4 + 1 | Intel Xeon Silver 4214R | 23 | 107% | unknown | unknown | unknown | unknown\n"
+                    "Plan: 2 + 1 × AMD Ryzen 9 5950X, 45 terminals each\nProcessor: 1 × 16 cores,"
+                    " 32 threads, unknown\nMemory Minimum: 48 GB\nSSD Minimum: 420 GB\n"
+                    "HDD Minimum: 2500 GB\nNIC Speed Min: 2000 Mbps\n"
+                    "Recommended Graphics Card: GT1030 2GB Or Integrated Graphics\n"
+                    "Server System: Windows Server 2012 2016 2019 2022\n"
+                    "Servers in all: 3 (2 at work + 1 spare)\nMemory across the farm: 144 GB\n"
+                    "Windows Server core licences: 48 (3 servers × 16)\nProcessors' TDP: unknown\n"
+                    "Licences:\nWindows Server is licensed by physical core: every core of a server,"
+                    " at least 8 a processor and 16 a server,"
+                    " sold in packs of two (spare servers run Windows Server too,"
+                    " and are counted). Standard edition covers two Windows Server virtual machines on a fully "
+                    "licensed server,"
+                    " Datacenter any number; both need the same core licences.\n"));
         row("farm, VDI, no spare, JSON", "farm 100 --kind vdi --level light --vendor amd --spare 0 --lang en --json",
-            "{\"heading\":\"100 terminals - server farm plan:\",\"plans\":[{\"active\":2,\"model\":\"AMD Ryzen 9 "
-            "5950X\",\"perServer\":50,\"percentage\":134,\"score\":46000,\"servers\":2,\"spare\":0,\"text\":\"Memory: "
-            "120 GB\\r\\nSSD: 1620 GB\\r\\nHDD: 3000 GB\\r\\nNIC speed: 2000 Mbps\"},{\"active\":4,\"model\":\"AMD "
-            "EPYC "
-            "7302\",\"perServer\":25,\"percentage\":115,\"score\":25000,\"servers\":4,\"spare\":0,\"text\":\"Memory: "
-            "64 GB\\r\\nSSD: 840 GB\\r\\nHDD: 1500 GB\\r\\nNIC speed: 1000 Mbps\"}]}");
+            QString("{\"heading\":\"100 terminals - server farm plan:\",\"plans\":[{\"active\":2,"
+                    "\"coreLicences\":32,\"coreLicencesPerServer\":16,\"coresPerSocket\":16,"
+                    "\"model\":\"AMD Ryzen 9 5950X\",\"perServer\":50,\"percentage\":134,"
+                    "\"score\":46000,\"servers\":2,\"sockets\":1,\"spare\":0,\"tdpWatts\":null,"
+                    "\"tdpWattsPerSocket\":null,"
+                    "\"text\":\"Memory: 120 GB\\r\\nSSD: 1620 GB\\r\\nHDD: 3000 GB\\r\\nNIC speed: 2000 Mbps\","
+                    "\"threadsPerSocket\":32},{\"active\":4,\"coreLicences\":64,"
+                    "\"coreLicencesPerServer\":16,\"coresPerSocket\":16,\"model\":\"AMD EPYC 7302\","
+                    "\"perServer\":25,\"percentage\":115,\"score\":25000,\"servers\":4,\"sockets\":1,"
+                    "\"spare\":0,\"tdpWatts\":620,\"tdpWattsPerSocket\":155,"
+                    "\"text\":\"Memory: 64 GB\\r\\nSSD: 840 GB\\r\\nHDD: 1500 GB\\r\\nNIC speed: 1000 Mbps\","
+                    "\"threadsPerSocket\":32}]}"));
         row("farm, CSV, every one at work", "farm 100 --vendor amd --concurrency 100 --csv --lang en",
-            "Servers,Processor,Terminals per server,Percentage\r\n2 + 1,AMD Ryzen 9 5950X,50,138%\r\n"
-            "3 + 1,AMD EPYC 7302,34,105%\r\n");
+            QString("Servers,Processor,Terminals per server,Percentage,Sockets × cores,Threads,"
+                    "Core licences (farm),TDP (farm)\r\n2 + 1,AMD Ryzen 9 5950X,50,138%,1 × 16,32,48,"
+                    "unknown\r\n3 + 1,AMD EPYC 7302,34,105%,1 × 16,32,64,620 W\r\n"));
     }
     void answers()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, output);
         const TestCatalogue catalogue(sampleCatalogue);
+        catalogue.addDetails(sampleDetails);
         const bool json = arguments.contains("--json");
         const CliRun run = runCli(arguments << "--catalogue" << catalogue.path());
         QVERIFY2(run.err.isEmpty(), run.err.constData());
@@ -80,31 +116,48 @@ private slots:
         QTest::newRow("two farms, JSON")
             << R"({"quarvelPlan": 1, "name": "T", "vendor": "amd", "spares": 0, )" + groups + "}"
             << QString("{\"farms\":{\"rdp\":{\"chosen\":0,\"plans\":[{\"active\":1,"
-                       "\"graphics\":\"GT1030 2GB Or Integrated Graphics\",\"hdd\":\"3500 GB\",\"memory\":\"48 GB\","
-                       "\"model\":\"AMD Ryzen 9 5950X\",\"network\":\"3000 Mbps\",\"perServer\":[50,10],"
-                       "\"percentage\":130,\"score\":46000,\"servers\":1,\"spare\":0,\"ssd\":\"540 GB\","
-                       "\"system\":\"Windows Server 2012 2016 2019 2022\",\"terminalsPerServer\":60},{\"active\":2,"
-                       "\"graphics\":\"GT1030 2GB Or Integrated Graphics\",\"hdd\":\"2000 GB\",\"memory\":\"24 GB\","
-                       "\"model\":\"AMD EPYC 7302\",\"network\":\"2000 Mbps\",\"perServer\":[25,5],\"percentage\":130,"
-                       "\"score\":25000,\"servers\":2,\"spare\":0,\"ssd\":\"300 GB\","
-                       "\"system\":\"Windows Server 2012 2016 2019 2022\",\"terminalsPerServer\":30}]},"
-                       "\"vdi\":{\"chosen\":0,\"plans\":[{\"active\":1,\"hdd\":\"500 GB\",\"memory\":\"24 GB\","
-                       "\"model\":\"AMD EPYC 7302\",\"network\":\"1000 Mbps\",\"perServer\":[5],\"percentage\":206,"
-                       "\"score\":25000,\"servers\":1,\"spare\":0,\"ssd\":\"240 GB\",\"terminalsPerServer\":5},"
-                       "{\"active\":1,\"hdd\":\"500 GB\",\"memory\":\"24 GB\",\"model\":\"AMD Ryzen 9 5950X\","
-                       "\"network\":\"1000 Mbps\",\"perServer\":[5],\"percentage\":380,\"score\":46000,\"servers\":1,"
-                       "\"spare\":0,\"ssd\":\"240 GB\",\"terminalsPerServer\":5}]}},\"groups\":[{\"atWork\":50,"
-                       "\"concurrency\":100,\"grown\":50,\"kind\":\"rdp\",\"level\":\"light\",\"name\":\"Alpha\","
-                       "\"terminals\":50},{\"atWork\":10,\"concurrency\":100,\"grown\":10,\"kind\":\"rdp\","
-                       "\"level\":\"heavy\",\"name\":\"Beta\",\"terminals\":10},{\"atWork\":5,\"concurrency\":100,"
-                       "\"grown\":5,\"kind\":\"vdi\",\"level\":\"medium\",\"name\":\"\",\"terminals\":5}],"
-                       "\"name\":\"T\",\"totals\":{\"memoryGB\":72,\"rdsCals\":65,\"servers\":2}}");
+                       "\"coreLicences\":16,\"coreLicencesPerServer\":16,\"coresPerSocket\":16,"
+                       "\"graphics\":\"GT1030 2GB Or Integrated Graphics\",\"hdd\":\"3500 GB\","
+                       "\"memory\":\"48 GB\",\"model\":\"AMD Ryzen 9 5950X\","
+                       "\"network\":\"3000 Mbps\",\"perServer\":[50,10],\"percentage\":130,"
+                       "\"score\":46000,\"servers\":1,\"sockets\":1,\"spare\":0,\"ssd\":\"540 GB\","
+                       "\"system\":\"Windows Server 2012 2016 2019 2022\",\"tdpWatts\":null,"
+                       "\"tdpWattsPerSocket\":null,\"terminalsPerServer\":60,"
+                       "\"threadsPerSocket\":32},{\"active\":2,\"coreLicences\":32,"
+                       "\"coreLicencesPerServer\":16,\"coresPerSocket\":16,"
+                       "\"graphics\":\"GT1030 2GB Or Integrated Graphics\",\"hdd\":\"2000 GB\","
+                       "\"memory\":\"24 GB\",\"model\":\"AMD EPYC 7302\",\"network\":\"2000 Mbps\","
+                       "\"perServer\":[25,5],\"percentage\":130,\"score\":25000,\"servers\":2,"
+                       "\"sockets\":1,\"spare\":0,\"ssd\":\"300 GB\","
+                       "\"system\":\"Windows Server 2012 2016 2019 2022\",\"tdpWatts\":310,"
+                       "\"tdpWattsPerSocket\":155,\"terminalsPerServer\":30,"
+                       "\"threadsPerSocket\":32}]},\"vdi\":{\"chosen\":0,\"plans\":[{\"active\":1,"
+                       "\"coreLicences\":16,\"coreLicencesPerServer\":16,\"coresPerSocket\":16,"
+                       "\"hdd\":\"500 GB\",\"memory\":\"24 GB\",\"model\":\"AMD EPYC 7302\","
+                       "\"network\":\"1000 Mbps\",\"perServer\":[5],\"percentage\":206,"
+                       "\"score\":25000,\"servers\":1,\"sockets\":1,\"spare\":0,\"ssd\":\"240 GB\","
+                       "\"tdpWatts\":155,\"tdpWattsPerSocket\":155,\"terminalsPerServer\":5,"
+                       "\"threadsPerSocket\":32},{\"active\":1,\"coreLicences\":16,"
+                       "\"coreLicencesPerServer\":16,\"coresPerSocket\":16,\"hdd\":\"500 GB\","
+                       "\"memory\":\"24 GB\",\"model\":\"AMD Ryzen 9 5950X\","
+                       "\"network\":\"1000 Mbps\",\"perServer\":[5],\"percentage\":380,"
+                       "\"score\":46000,\"servers\":1,\"sockets\":1,\"spare\":0,\"ssd\":\"240 GB\","
+                       "\"tdpWatts\":null,\"tdpWattsPerSocket\":null,\"terminalsPerServer\":5,"
+                       "\"threadsPerSocket\":32}]}},\"groups\":[{\"atWork\":50,\"concurrency\":100,"
+                       "\"grown\":50,\"kind\":\"rdp\",\"level\":\"light\",\"name\":\"Alpha\","
+                       "\"terminals\":50},{\"atWork\":10,\"concurrency\":100,\"grown\":10,"
+                       "\"kind\":\"rdp\",\"level\":\"heavy\",\"name\":\"Beta\",\"terminals\":10},"
+                       "{\"atWork\":5,\"concurrency\":100,\"grown\":5,\"kind\":\"vdi\","
+                       "\"level\":\"medium\",\"name\":\"\",\"terminals\":5}],\"name\":\"T\","
+                       "\"totals\":{\"coreLicences\":32,\"memoryGB\":72,\"rdsCals\":65,\"servers\":2,"
+                       "\"tdpWatts\":null}}");
         QTest::newRow("a processor named and no longer listed, CSV")
             << QByteArray(
                    R"({"quarvelPlan": 1, "vendor": "amd", "chosen": {"rdp": "Gone"}, "groups": [{"terminals": 40}]})")
-            << QString("Server kind,Servers,Processor,Terminals per server,Percentage\r\n"
-                       "RDP terminal server,1 + 1,AMD Ryzen 9 5950X,40,169%\r\n"
-                       "RDP terminal server,2 + 1,AMD EPYC 7302,20,164%\r\n");
+            << QString("Server kind,Servers,Processor,Terminals per server,Percentage,"
+                       "Sockets × cores,Threads,Core licences (farm),TDP (farm)\r\n"
+                       "RDP terminal server,1 + 1,AMD Ryzen 9 5950X,40,169%,1 × 16,32,32,unknown\r\n"
+                       "RDP terminal server,2 + 1,AMD EPYC 7302,20,164%,1 × 16,32,48,465 W\r\n");
     }
     // A site's plan file: its farms as JSON and as CSV.
     void plan()
@@ -112,6 +165,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, output);
         const TestCatalogue catalogue(sampleCatalogue);
+        catalogue.addDetails(sampleDetails);
         const QString path = catalogue.folder() + "/site.quarvel";
         QFile plan(path);
         QVERIFY(plan.open(QIODevice::WriteOnly) && plan.write(file) == file.size());
@@ -169,11 +223,14 @@ private slots:
             << "line 2: skipped, no comma: \"no comma\"\nline 3: skipped, the score is not a number: \"AMD B,five\"\n"
                "line 4: skipped, bytes that cannot be read as text: \"C\\xff,1\"\n"
                "line 5 is empty: the catalogue ends there, lines 6 to 7 are never read\n"
-               "records: 1 (Intel 1, AMD 0, neither 0); lines skipped: 3\n";
-        QTest::newRow("an empty first line, Chinese") << "zh" << QByteArray("\r\nIntel A,5000\r\n") << 1
-                                                      << "第1行为空行：CPU列表到此结束，第2至2行不会被读取\n记录：0条（"
-                                                         "Intel 0条，AMD 0条，两者皆无0条）；跳过：0行\n"
-                                                         "警告：CPU列表中没有任何记录，CPU列表将为空\n";
+               "records: 1 (Intel 1, AMD 0, neither 0); lines skipped: 3\n"
+               "no details file (data-details.tsv): cores, threads, licences and TDP are unknown\n";
+        QTest::newRow("an empty first line, Chinese")
+            << "zh" << QByteArray("\r\nIntel A,5000\r\n") << 1
+            << "第1行为空行：CPU列表到此结束，第2至2行不会被读取\n记录：0条（"
+               "Intel 0条，AMD 0条，两者皆无0条）；跳过：0行\n"
+               "警告：CPU列表中没有任何记录，CPU列表将为空\n"
+               "没有CPU细节文件（data-details.tsv）：核心、线程、许可证和TDP均为未知\n";
         QTest::newRow("warnings") << "en"
                                   << "\xEF\xBB\xBFIntel \x1b]0;x\aA,5000\r\n" + QByteArray(70000, ' ')
                 + ",1\r\nAMD \xE2\x80\xAE"
@@ -186,7 +243,24 @@ private slots:
                   "line 3: warning, the model text holds control, text-direction or non-characters: \"AMD \\u202eB\"\n"
                   "line 3: warning, the score is too large: the capacity query leaves this line out: \"AMD \\u202eB\"\n"
                   "line 4: warning, the score is too large: the capacity query leaves this line out: \"AMD C\"\n"
-                  "records: 3 (Intel 1, AMD 2, neither 0); lines skipped: 1\n";
+                  "records: 3 (Intel 1, AMD 2, neither 0); lines skipped: 1\n"
+                  "no details file (data-details.tsv): cores, threads, licences and TDP are unknown\n";
+        // Facts for the catalogue's lines that the check finds wanting, line by line; the catalogue itself sound.
+        QTest::newRow("a details file with hostile lines")
+            << "en" << QByteArray("Intel A,5000\r\nIntel B,6000\r\nAMD C,7000\r\n") << 0
+            << "records: 3 (Intel 2, AMD 1, neither 0); lines skipped: 0\n"
+               "details line 2: skipped, 0 sockets: \"Intel A\\x090\\x094\\x098\\x09\"\n"
+               "details line 3: skipped, fewer threads than cores: \"Intel B\\x091\\x098\\x094\\x0965\"\n"
+               "details line 4: skipped, a count that is not a whole number from 1 to 1000000: "
+               "\"AMD C\\x091\\x092.5\\x094\\x09\"\n"
+               "details line 5: skipped, not five fields set apart by tabs: \"AMD C 1 8 16 65\"\n"
+               "details line 6: skipped, bytes that are not UTF-8 text: \"AMD \\xff\\x091\\x094\\x098\\x0935\"\n"
+               "details line 8: skipped, an earlier line has this model: \"AMD D\\x092\\x094\\x098\\x0935\"\n"
+               "line 1: the details file gives no facts for this model: \"Intel A\"\n"
+               "line 2: the details file gives no facts for this model: \"Intel B\"\n"
+               "line 3: the details file gives no facts for this model: \"AMD C\"\n"
+               "details line 7: no catalogue line has this model: \"AMD D\"\n"
+               "processor details: known for 0 of 3 records\n";
     }
     void checkCatalogue()
     {
@@ -195,6 +269,10 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, report);
         const TestCatalogue file(catalogue);
+        if (QString(QTest::currentDataTag()).startsWith("a details file"))
+            file.addDetails(QByteArray(ProcessorDetails::header)
+                            + "\nIntel A\t0\t4\t8\t\nIntel B\t1\t8\t4\t65\nAMD C\t1\t2.5\t4\t\n"
+                              "AMD C 1 8 16 65\nAMD \xFF\t1\t4\t8\t35\nAMD D\t1\t4\t8\t35\nAMD D\t2\t4\t8\t35\n");
         const CliRun run = runCli({"check-catalogue", file.path(), "--lang", language});
         QCOMPARE(QString::fromUtf8(run.out), report);
         QCOMPARE(run.exitCode, status);
@@ -235,9 +313,9 @@ private slots:
         const TestCatalogue catalogue(
             "\xEF\xBB\xBFIntel \x1b[2J\xE2\x80\xAE\xE2\x81\xA6\xE2\x81\xA9\xE2\x81\xA5X,99999\r\n");
         const CliRun run = runCli({"rdp", "5", "--lang", "en", "--catalogue", catalogue.path()});
-        QVERIFY2(
-            run.out.contains("  Intel \\x1b[2J\\u202e\\u2066\\u2069\xE2\x81\xA5X" + QByteArray(24, ' ') + "1612%\n"),
-            run.out.constData());
+        QVERIFY2(run.out.contains("  Intel \\x1b[2J\\u202e\\u2066\\u2069\xE2\x81\xA5X" + QByteArray(24, ' ')
+                                  + "1612% | unknown | unknown | unknown | unknown\n"),
+                 run.out.constData());
         QVERIFY(!run.out.contains('\x1b'));
     }
 };

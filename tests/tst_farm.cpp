@@ -467,14 +467,15 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<QStringList>("groups");
         QTest::addColumn<QString>("vdiPlan");
-        QTest::newRow("English") << Language::English
-                                 << QStringList{"Pupils | RDP terminal server | Medium-Sized Tasks | 25 | 100%",
-                                                " | VDI | Heavy Duty | 12 | 100%"}
-                                 << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106%";
+        QTest::newRow("English")
+            << Language::English
+            << QStringList{"Pupils | RDP terminal server | Medium-Sized Tasks | 25 | 100%",
+                           " | VDI | Heavy Duty | 12 | 100%"}
+            << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106% | unknown | unknown | unknown | unknown";
         QTest::newRow("Chinese") << Language::Chinese
                                  << QStringList{"Pupils | RDP终端服务器 | 中型任务(推荐) | 25 | 100%",
                                                 " | VDI | 重型任务 | 12 | 100%"}
-                                 << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106%";
+                                 << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106% | 未知 | 未知 | 未知 | 未知";
     }
     // Ctrl+G takes over the main window's count; a group added by Insert, typed into (typing replaces), its
     // level and kind chosen by F2 and Enter, the arrows moving between cells; both farms planned as they change;

@@ -144,15 +144,16 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<bool>("provenance");
         QTest::addColumn<QStringList>("lines"); // from the catalogue's records on, without the platform
-        QTest::newRow("English, the provenance file beside the catalogue")
+        QTest::newRow("English, the provenance and details files beside the catalogue")
             << Language::English << true
             << QStringList{"Records: 4 (Intel 2, AMD 1, neither 1)", "Modified: <date>",
+                           "Processor details (cores, threads, TDP): known for 1 of 4 records",
                            "Source: PassMark CPU Marks, third-party data (see data-provenance.tsv)",
                            "Language: English (system language 1033)"};
-        QTest::newRow("Chinese, no provenance file")
-            << Language::Chinese << false
-            << QStringList{"记录：4条（Intel 2条，AMD 1条，两者皆无1条）", "修改于：<date>", "数据来源：未知",
-                           "界面语言：中文（系统语言代码2052）"};
+        QTest::newRow("Chinese, neither file") << Language::Chinese << false
+                                               << QStringList{"记录：4条（Intel 2条，AMD 1条，两者皆无1条）",
+                                                              "修改于：<date>", "CPU细节：没有（data-details.tsv不在）",
+                                                              "数据来源：未知", "界面语言：中文（系统语言代码2052）"};
     }
     // For a support request: the version, Qt's, the licence, the catalogue and its source, the language and why,
     // the platform; all of it copied as text.
@@ -166,6 +167,8 @@ private slots:
         QVERIFY(!provenance
                 || (source.open(QIODevice::WriteOnly) && source.write("model_text\tscore\tpassmark_name\n")));
         source.close();
+        if (provenance)
+            test.catalogue.addDetails("AMD EPYC 7302\t1\t16\t32\t155\n");
         QWidget *about = openedFrom(test.main, Qt::Key_H, 1, "AboutDialog");
         QVERIFY(about);
         const QString date = QFileInfo(test.catalogue.path()).lastModified().toString("yyyy-MM-dd HH:mm");

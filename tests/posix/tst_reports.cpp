@@ -70,6 +70,7 @@ private slots:
         site.groups = {{"学生", SitePlan::Kind::Rdp, TaskLevel::Light, 600, 100},
                        {"=HYPERLINK(\"x\")", SitePlan::Kind::Vdi, TaskLevel::Heavy, 30, 50}};
         const TestCatalogue catalogue(TestCatalogue::lines({"Intel Xeon X,300000"}));
+        catalogue.addDetails("Intel Xeon X\t2\t32\t64\t175\n");
         const FarmPlanning::Outcome outcome = FarmPlanning::plan(site, catalogue.path(), Language::Chinese);
         const Report report = PlanReport::make(outcome.result, PlanReport::chosenRanks(outcome.result),
                                                Language::Chinese, QDateTime::currentDateTime());
@@ -89,7 +90,8 @@ private slots:
         QVERIFY(groups.widths.value(0) >= 16 && groups.widths.value(0) < 25);
         const Readback::Sheet &answer = sheets->at(0);
         QCOMPARE(answer.rows.value(answer.frozenRows),
-                 (QStringList{"2 + 1", "Intel Xeon X", "300 | General", "1.95 | 0%"}));
+                 (QStringList{"2 + 1", "Intel Xeon X", "300 | General", "1.95 | 0%", "2 × 32", "128 | General",
+                              "192 | General", "1050 | 0\" W\""}));
         QCOMPARE(sheets->at(2).rows.value(1).value(0), "同时在线终端数");
     }
 
@@ -112,8 +114,8 @@ private slots:
         PagesEmitter::build(RdpReport::make({"3", TaskLevel::Light, Vendor::Intel, Language::English, {}}, result),
                             document);
         const QTextTable *table = qobject_cast<QTextTable *>(document.rootFrame()->childFrames().value(0));
-        QCOMPARE(table->cellAt(0, 0).firstCursorPosition().block().text(), "Intel <b>X</b> &amp; \\x1b[2J");
-        QCOMPARE(table->cellAt(0, 1).firstCursorPosition().block().text(), "135%");
+        QCOMPARE(table->cellAt(1, 0).firstCursorPosition().block().text(), "Intel <b>X</b> &amp; \\x1b[2J");
+        QCOMPARE(table->cellAt(1, 1).firstCursorPosition().block().text(), "135%");
     }
 
     // A4, or Letter where the locale measures in US units.

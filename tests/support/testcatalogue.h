@@ -16,6 +16,14 @@ public:
             file.write(content);
     }
 
+    // The processors' facts beside it, data-details.tsv, with these bytes.
+    void addDetails(const QByteArray &content) const
+    {
+        QFile file(m_folder.filePath(QStringLiteral("data-details.tsv")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(content);
+    }
+
     QString folder() const { return m_folder.path(); }
     QString path() const { return m_folder.filePath(QStringLiteral("data.dll")); }
 
@@ -44,5 +52,5 @@ private:
 // A list's line: the model, a run of blanks, the percentage.
 inline QString entry(const QString &model, int blanks, const char *percentage)
 {
-    return model + QString(blanks, u' ') + QLatin1String(percentage);
+    return model + QString(blanks, u' ') + QString::fromUtf8(percentage);
 }
