@@ -47,9 +47,12 @@ void checkDetails(const QString &catalogue, const QList<std::pair<qint64, QStrin
     if (!result.details)
         return;
     QHash<QString, bool> facts; // model: whether its line gives facts
-    for (const ProcessorDetails::Line &line : ProcessorDetails::lines(path)) {
-        if (line.finding) {
-            result.detailsFound << wordsOf(*line.finding).in(language).arg(line.number)
+    const QList<ProcessorDetails::Line> lines = ProcessorDetails::lines(path);
+    for (const ProcessorDetails::Line &line : lines) {
+        if (line.finding || line.repeated) {
+            result.detailsFound << (line.finding ? wordsOf(*line.finding) : CatalogueTexts::detailsRepeated)
+                                       .in(language)
+                                       .arg(line.number)
                     + CatalogueTexts::quoted.in(language).arg(shown(line.text));
         }
         if (!line.model.isEmpty() && !facts.contains(line.model))
@@ -64,9 +67,8 @@ void checkDetails(const QString &catalogue, const QList<std::pair<qint64, QStrin
             result.detailsFound << CatalogueTexts::noDetails.in(language).arg(number)
                     + CatalogueTexts::quoted.in(language).arg(shown(model));
     }
-    for (const ProcessorDetails::Line &line : ProcessorDetails::lines(path)) {
-        if (!line.model.isEmpty() && !recorded.contains(line.model)
-            && line.finding != ProcessorDetails::Finding::Repeated)
+    for (const ProcessorDetails::Line &line : lines) {
+        if (!line.finding && !line.repeated && !recorded.contains(line.model))
             result.detailsFound << CatalogueTexts::noRecord.in(language).arg(line.number)
                     + CatalogueTexts::quoted.in(language).arg(shown(line.model));
     }

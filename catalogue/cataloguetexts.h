@@ -47,8 +47,10 @@ inline constexpr Bilingual detailsNoSockets{"CPU细节文件第%1行：已跳过
                                             "details line %1: skipped, 0 sockets"};
 inline constexpr Bilingual detailsFewerThreads{"CPU细节文件第%1行：已跳过，线程少于核心",
                                                "details line %1: skipped, fewer threads than cores"};
-inline constexpr Bilingual detailsRepeated{"CPU细节文件第%1行：已跳过，此型号在前面已有一行",
-                                           "details line %1: skipped, an earlier line has this model"};
+inline constexpr Bilingual detailsRepeated{
+    "CPU细节文件第%1行：警告，此型号在前面已有一行（与CPU数据文件逐行对应时用于对应的行，否则只用第一行）",
+    "details line %1: warning, an earlier line has this model (it counts for the catalogue line in its place while "
+    "the two go line by line, else only the first counts)"};
 inline constexpr Bilingual noRecord{"CPU细节文件第%1行：CPU数据文件中没有此型号",
                                     "details line %1: no catalogue line has this model"};
 inline constexpr Bilingual noDetails{"第%1行：CPU细节文件中没有此型号的细节",

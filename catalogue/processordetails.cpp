@@ -38,22 +38,32 @@ struct Parsed {
     ProcessorFacts facts;
 };
 
+// Bytes as UTF-8 text; nothing where they are no text (or hold a NUL).
+std::optional<QString> textIn(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError() || bytes.contains('\0'))
+        return std::nullopt;
+    return text;
+}
+
 Parsed parse(QByteArrayView line)
 {
     using Finding = ProcessorDetails::Finding;
     Parsed parsed;
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(line);
-    if (utf8.hasError() || line.contains('\0')) {
+    // The model is the first field's text: a line that is wrong further on still names it.
+    parsed.model = textIn(modelField(line)).value_or(QString());
+    const auto text = textIn(line);
+    if (!text) {
         parsed.finding = Finding::BadBytes;
         return parsed;
     }
-    const QList<QStringView> fields = QStringView(text).split(u'\t');
+    const QList<QStringView> fields = QStringView(*text).split(u'\t');
     if (fields.size() != 5) {
         parsed.finding = Finding::Fields;
         return parsed;
     }
-    parsed.model = Blanks::trimmed(fields[0]).toString();
     if (parsed.model.isEmpty()) {
         parsed.finding = Finding::NoModel;
         return parsed;
@@ -183,7 +193,7 @@ void ProcessorDetails::index()
     m_indexed = true;
     m_ahead.reset();
     for (const Line &line : lines(m_path)) {
-        if (!line.model.isEmpty() && (!line.finding || *line.finding != Finding::Repeated))
+        if (!line.model.isEmpty() && !line.repeated)
             m_index.insert(line.model, line.finding ? ProcessorFacts{} : line.facts);
     }
     m_file.close();
@@ -198,17 +208,14 @@ QList<ProcessorDetails::Line> ProcessorDetails::lines(const QString &path)
     while (const auto bytes = file.nextLine(&tooLong)) {
         if ((bytes->isEmpty() && !tooLong) || (file.m_lineNumber == 1 && *bytes == QByteArrayView(header)))
             continue;
-        Line line{file.m_lineNumber, Finding::TooLong, {}, {}, {}};
+        Line line{file.m_lineNumber, Finding::TooLong, {}, {}, false, {}};
         if (!tooLong) {
             const Parsed parsed = parse(*bytes);
-            line = {file.m_lineNumber, parsed.finding, parsed.model, parsed.facts, {}};
-            if (parsed.finding)
-                line.text = textOf(*bytes);
+            line = {file.m_lineNumber, parsed.finding, parsed.model, parsed.facts, false, {}};
         }
-        if (!line.model.isEmpty() && seen.contains(line.model)) {
-            line.finding = Finding::Repeated;
+        line.repeated = !line.model.isEmpty() && seen.contains(line.model);
+        if (!tooLong && (line.finding || line.repeated))
             line.text = textOf(*bytes);
-        }
         if (!line.model.isEmpty())
             seen.insert(line.model, true);
         lines << line;

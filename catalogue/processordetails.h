@@ -16,10 +16,10 @@ class CpuRecord;
 // each socket, tab-separated, UTF-8, an empty cell unknown. Optional: where the file or a model's line is missing,
 // every fact of it is unknown.
 //
-// The file is read with the catalogue, each record taking the facts of the model text's line. Where the file
-// lists the catalogue's models in its order, as the shipped one does, the two are read in step, a line for each
-// record; from the first record that is not the next line's, every record is found by its model text among all the
-// lines (the first line of a model counts).
+// The file is read with the catalogue, each record taking the facts of a line of its model text. Where the file
+// lists the catalogue's models in its order, as the shipped one does, the two are read in step, each record
+// taking the line in its place; from the first record that is not the next line's, every record takes the first
+// line of its model (the check warns of a model's later lines).
 class ProcessorDetails
 {
 public:
@@ -37,16 +37,16 @@ public:
     ProcessorFacts facts(const CpuRecord &record);
 
     // A line of the file as the catalogue check sees it: a model's facts, or why it is skipped.
-    enum class Finding { BadBytes, TooLong, Fields, NoModel, BadCount, NoSockets, FewerThreads, Repeated };
+    enum class Finding { BadBytes, TooLong, Fields, NoModel, BadCount, NoSockets, FewerThreads };
     struct Line {
         qint64 number = 0;
         std::optional<Finding> finding;
         QString model; // where the line has one
         ProcessorFacts facts;
-        QString text; // the line, where it is skipped: decoded, or with every byte above ASCII as \xHH
+        bool repeated = false; // an earlier line has its model
+        QString text;          // where it is skipped or repeated: decoded, or with every byte above ASCII as \xHH
     };
-    // Every line of the file but its heading and empty lines, in order; nothing where there is no file. A model's
-    // line after its first is found repeated.
+    // Every line of the file but its heading and empty lines, in order; nothing where there is no file.
     static QList<Line> lines(const QString &path);
 
 private:

@@ -1,5 +1,8 @@
 #include "fuzzsupport.h"
 
+#include "cataloguereader.h"
+#include "processordetails.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -11,11 +14,12 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-// The catalogue bytes as a file in memory of this process's own, rewritten for each input: a regular file that
-// the reader opens by its path, as it opens any, without a disk under it.
-static QString writeCatalogue(const QByteArray &bytes)
+// Bytes as a file in memory of this process's own, rewritten for each input: a regular file that the readers
+// open by its path, as they open any, without a disk under it.
+static QString writeFile(const QByteArray &bytes, int which = 0)
 {
-    static const int fd = memfd_create("data.dll", MFD_CLOEXEC);
+    static const int fds[] = {memfd_create("data.dll", MFD_CLOEXEC), memfd_create("data-details.tsv", MFD_CLOEXEC)};
+    const int fd = fds[which];
     FUZZ_REQUIRE(fd >= 0 && ftruncate(fd, 0) == 0
                  && pwrite(fd, bytes.constData(), size_t(bytes.size()), 0) == ssize_t(bytes.size()));
     return QStringLiteral("/proc/self/fd/%1").arg(fd);
@@ -94,7 +98,7 @@ void Fuzz::checkReading(const QByteArray &bytes)
     size_t next = 0;
     int pumps = 0;
     const auto outcome = CpuCatalogue::read(
-        writeCatalogue(bytes),
+        writeFile(bytes),
         [&](const CpuRecord &record) {
             FUZZ_REQUIRE(next < expected.records.size());
             const Record &plain = expected.records[next++];
@@ -107,4 +111,37 @@ void Fuzz::checkReading(const QByteArray &bytes)
     FUZZ_REQUIRE(outcome == CpuCatalogue::Outcome::Complete);
     FUZZ_REQUIRE(next == expected.records.size());
     FUZZ_REQUIRE(expected.longLine ? pumps >= expected.lines : pumps == expected.lines);
+}
+
+void Fuzz::checkDetails(const QByteArray &bytes)
+{
+    const qsizetype split = bytes.indexOf('\x1E');
+    const QString path = writeFile(split < 0 ? QByteArray() : bytes.mid(split + 1), 1);
+    // The lines as a reading of the whole file gives them; a line too long to hold is none.
+    QList<ProcessorDetails::Line> lines = ProcessorDetails::lines(path);
+    lines.removeIf([](const auto &line) { return line.finding == ProcessorDetails::Finding::TooLong; });
+    const auto factsOf
+        = [](const ProcessorDetails::Line &line) { return line.finding ? ProcessorFacts() : line.facts; };
+    CatalogueReader reader(writeFile(split < 0 ? bytes : bytes.first(split)));
+    ProcessorDetails details(path);
+    reader.setDetails(&details);
+    qsizetype next = 0; // the line in step, while they go in step
+    for (auto line = reader.next(); line != CatalogueReader::Line::EndOfFile && line != CatalogueReader::Line::Empty;
+         line = reader.next()) {
+        if (line != CatalogueReader::Line::Record)
+            continue;
+        const CpuRecord &record = reader.record();
+        details.step(record);
+        const QString model = record.trimmedModel();
+        ProcessorFacts expected;
+        if (next >= 0 && next < lines.size() && lines[next].model == model) {
+            expected = factsOf(lines[next++]);
+        } else {
+            next = -1;
+            const auto first
+                = std::find_if(lines.cbegin(), lines.cend(), [&](const auto &one) { return one.model == model; });
+            expected = first == lines.cend() ? ProcessorFacts() : factsOf(*first);
+        }
+        FUZZ_REQUIRE(record.facts() == expected);
+    }
 }

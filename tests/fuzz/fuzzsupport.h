@@ -32,5 +32,9 @@ struct Reading {
 Reading plainReading(const QByteArray &bytes);
 // Requires the reader to give the plain reading's records, pumping once for every line.
 void checkReading(const QByteArray &bytes);
+// Bytes as a catalogue, then (after 0x1E) as the details file beside it: each record's facts are those of the
+// details line in its place while the records and the lines go in step, and from the first that does not, those
+// of the first line of its model.
+void checkDetails(const QByteArray &bytes);
 
 } // namespace Fuzz

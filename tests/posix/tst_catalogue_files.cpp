@@ -19,19 +19,30 @@ class TestCatalogueFiles : public QObject
     Q_OBJECT
 
 private slots:
-    // The plan fuzz target's seeds, one for each key of the file and each way of breaking it.
-    void planSeeds_data()
+    // The plan and details fuzz targets' seeds: each key of the plan file and each way of breaking it; details in
+    // step with the catalogue, out of step, repeated, hostile.
+    void seeds_data()
     {
         QTest::addColumn<QByteArray>("content");
-        for (const QFileInfo &seed : QDir(QUARVEL_PLAN_CORPUS).entryInfoList(QDir::Files)) {
-            QFile file(seed.filePath());
-            QTest::newRow(qPrintable(seed.fileName())) << (file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+        QTest::addColumn<bool>("plan");
+        for (const bool plan : {true, false}) {
+            for (const QFileInfo &seed :
+                 QDir(plan ? QUARVEL_PLAN_CORPUS : QUARVEL_DETAILS_CORPUS).entryInfoList(QDir::Files)) {
+                QFile file(seed.filePath());
+                QTest::newRow(qPrintable(seed.fileName()))
+                    << (file.open(QIODevice::ReadOnly) ? file.readAll() : "") << plan;
+            }
         }
     }
-    void planSeeds()
+    void seeds()
     {
         QFETCH(QByteArray, content);
-        Fuzz::checkPlan(content); // ends the program with the invariant that failed
+        QFETCH(bool, plan);
+        // Each ends the program with the invariant that failed.
+        if (plan)
+            Fuzz::checkPlan(content);
+        else
+            Fuzz::checkDetails(content);
     }
 
     // The fuzz target's seeds; lines at the reader's block boundaries and beyond its 64 KiB.
