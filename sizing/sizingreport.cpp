@@ -29,7 +29,8 @@ ReportSection::Reasoning SizingReport::reasoning(const QString &requiredExpressi
     QList<ReportRow> steps{
         {SizingTexts::requiredScore.in(language),
          Reasoning::worked(requiredExpression, requiredValue, language) + SizingTexts::scoreNote.in(language)},
-        {SizingTexts::percentage.in(language), SizingTexts::percentageRule.in(language).arg(required)}};
+        {SizingTexts::percentage.in(language), SizingTexts::percentageRule.in(language).arg(required)},
+        {SizingTexts::coreLicences.in(language), SizingTexts::coreLicencesRule.in(language)}};
     steps << Reasoning::minimums(minimums, result.bases, result.hardware, language);
     return {SizingTexts::reasoningCaption.in(language), steps};
 }

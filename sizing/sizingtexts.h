@@ -18,6 +18,11 @@ inline constexpr Bilingual scoreNote{"（分数为整机的PassMark CPU Mark；D
 inline constexpr Bilingual percentage{"百分比", "Percentage"};
 inline constexpr Bilingual percentageRule{"所列各CPU的分数 ÷ %1 × 100，舍去小数",
                                           "each listed processor's score ÷ %1 × 100, truncated"};
+inline constexpr Bilingual coreLicences{"Windows Server核心许可证", "Windows Server core licences"};
+inline constexpr Bilingual coreLicencesRule{
+    "每台服务器max(16, 路数 × max(8, 每路核心))个，以2个为一包；路数或核心未知时为未知",
+    "max(16, sockets × max(8, cores per socket)) a server, in packs of 2; unknown where the details file gives no "
+    "sockets or cores"};
 inline constexpr Bilingual memory{"内存", "Memory"};
 inline constexpr Bilingual ssd{"SSD", "SSD"};
 inline constexpr Bilingual hdd{"HDD", "HDD"};

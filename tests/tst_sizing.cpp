@@ -21,6 +21,8 @@ Q_DECLARE_METATYPE(Language)
 Q_DECLARE_METATYPE(CalculationEnd)
 Q_DECLARE_METATYPE(std::optional<qint32>)
 Q_DECLARE_METATYPE(MinimumBases)
+Q_DECLARE_METATYPE(ProcessorFacts)
+Q_DECLARE_METATYPE(std::optional<qint64>)
 
 namespace {
 
@@ -245,7 +247,7 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<TaskLevel>("level");
         QTest::addColumn<Language>("language");
-        QTest::addColumn<int>("step"); // required score, percentage, memory, SSD, HDD, network, server system
+        QTest::addColumn<int>("step"); // required score, percentage, licences, memory, SSD, HDD, network, system
         QTest::addColumn<QString>("worked");
         const auto row = [](const char *name, Kind kind, const char *count, TaskLevel level, int step,
                             const char *worked, Language language = Language::English) {
@@ -254,19 +256,19 @@ private slots:
         row("RDP, light 30: the required score", Kind::Rdp, "30", TaskLevel::Light, 0,
             "30 × 500 + 3200 = 18200 (the score is a PassMark CPU Mark of the whole machine; Dual and Quad lines are "
             "two- and four-socket machines)");
-        row("RDP, light 5: half a GB truncated", Kind::Rdp, "5", TaskLevel::Light, 2,
+        row("RDP, light 5: half a GB truncated", Kind::Rdp, "5", TaskLevel::Light, 3,
             "5 × 0.5 + 2 = 4.5, truncated: 4 → next multiple of 8 above it: 8 GB");
-        row("RDP, heavy 2: the network base at 100", Kind::Rdp, "2", TaskLevel::Heavy, 5,
+        row("RDP, heavy 2: the network base at 100", Kind::Rdp, "2", TaskLevel::Heavy, 6,
             "2 × 50 = 100 → next multiple of 100 above it: 200 Mbps (in steps of 100 while the base is at most 100, "
             "else of 1000)");
-        row("RDP, 14 terminals", Kind::Rdp, "14", TaskLevel::Medium, 6,
+        row("RDP, 14 terminals", Kind::Rdp, "14", TaskLevel::Medium, 7,
             "14 terminals, at most 14: Windows 7 10 Or Server 2012 2016");
-        row("RDP, 15 terminals, Chinese", Kind::Rdp, "15", TaskLevel::Medium, 6,
+        row("RDP, 15 terminals, Chinese", Kind::Rdp, "15", TaskLevel::Medium, 7,
             "15台终端，超过14台：Windows Server 2012 2016 2019 2022", Language::Chinese);
         row("VDI, light 10: the score truncated", Kind::Vdi, "10", TaskLevel::Light, 0,
             "(10 × 300 + 5500) ÷ 0.6 = 14166.67, truncated: 14166 (the score is a PassMark CPU Mark of the whole "
             "machine; Dual and Quad lines are two- and four-socket machines)");
-        row("VDI, light 17: a memory base of exactly 40, Chinese", Kind::Vdi, "17", TaskLevel::Light, 2,
+        row("VDI, light 17: a memory base of exactly 40, Chinese", Kind::Vdi, "17", TaskLevel::Light, 3,
             "17 × 2 ÷ 0.85 = 40 → 大于它的8的最小倍数：48 GB", Language::Chinese);
     }
     // Each step of the report's reasoning with this answer's figures, from the rules' own constants.
@@ -320,6 +322,30 @@ private slots:
         QFETCH(MinimumBases, bases);
         QVERIFY(!ServerMinimums::fromBases(bases));
         QVERIFY(ServerMinimums::fromBases({1, 1, 1, 1}));
+    }
+
+    void coreLicences_data()
+    {
+        QTest::addColumn<ProcessorFacts>("facts");
+        QTest::addColumn<std::optional<qint64>>("licences");
+        const auto row = [](const char *name, qint64 sockets, qint64 cores, std::optional<qint64> licences) {
+            QTest::newRow(name) << ProcessorFacts(sockets, cores, 0, 0) << licences;
+        };
+        row("1 × 4: 16 a server", 1, 4, 16);
+        row("2 × 6: 8 a processor, 16 a server", 2, 6, 16);
+        row("1 × 12: 16 a server", 1, 12, 16);
+        row("2 × 12", 2, 12, 24);
+        row("1 × 24, or a hybrid's 8 + 16 cores counted whole", 1, 24, 24);
+        row("4 × 10", 4, 10, 40);
+        row("sockets unknown", 0, 10, std::nullopt);
+        row("cores unknown", 2, 0, std::nullopt);
+    }
+    // Every physical core, at least 8 a processor and 16 a server: max(16, sockets × max(8, cores)).
+    void coreLicences()
+    {
+        QFETCH(ProcessorFacts, facts);
+        QFETCH(std::optional<qint64>, licences);
+        QCOMPARE(facts.coreLicencesPerServer(), licences);
     }
 
     // Below 3800 a processor is too slow; a score whose figures leave 32 bits has no capacity.
