@@ -1,5 +1,7 @@
 #include "cataloguegenerator.h"
 
+#include <algorithm>
+
 #include <QList>
 
 #include <random>
@@ -35,4 +37,17 @@ QByteArray CatalogueGenerator::generate(int lines, const QByteArray &shipped)
         catalogue += model + ',' + QByteArray::number(qint64(scores[pick] * jitter(random))) + "\r\n";
     }
     return catalogue;
+}
+
+QByteArray CatalogueGenerator::details(const QByteArray &catalogue, bool reversed)
+{
+    QList<QByteArray> lines;
+    for (const QByteArray &line : catalogue.split('\n')) {
+        const qsizetype comma = line.indexOf(',');
+        if (comma > 0)
+            lines << line.first(comma).trimmed() + "\t2\t24\t48\t205\n";
+    }
+    if (reversed)
+        std::reverse(lines.begin(), lines.end());
+    return "model_text\tsockets\tcores_per_socket\tthreads_per_socket\ttdp_watts_per_socket\n" + lines.join();
 }

@@ -99,6 +99,39 @@ int main(int argc, char *argv[])
         row(QLocale(QLocale::English).toString(lines), folder, lines >= 1000000 ? 5 : 10);
     }
 
+    // The processors' details beside the catalogue: the RDP list without them, with them in step with the catalogue
+    // (as the shipped file is), and with them in the other order (every record looked up by its model).
+    out << "\n| lines | RDP core, no details | with details in step | with details out of step |\n"
+        << "|---:|---:|---:|---:|\n";
+    for (int lines : {100000, 1000000}) {
+        if (onlyLines != 0 && lines != onlyLines)
+            continue;
+        const QByteArray catalogue = CatalogueGenerator::generate(lines, shipped);
+        QStringList paths;
+        for (const char *kind : {"none", "in-step", "reversed"}) {
+            const QString folder = scratch.filePath(QStringLiteral("details-%1-%2").arg(lines).arg(kind));
+            QDir().mkpath(folder);
+            QFile data(QDir(folder).filePath(QStringLiteral("data.dll")));
+            QFile details(QDir(folder).filePath(QStringLiteral("data-details.tsv")));
+            if (!data.open(QIODevice::WriteOnly) || data.write(catalogue) < 0)
+                return 1;
+            if (std::strcmp(kind, "none") != 0
+                && (!details.open(QIODevice::WriteOnly)
+                    || details.write(CatalogueGenerator::details(catalogue, std::strcmp(kind, "reversed") == 0)) < 0))
+                return 1;
+            paths << data.fileName();
+        }
+        const int runs = lines >= 1000000 ? 5 : 10;
+        const double without = Measurements::coreRdp(paths[0], runs);
+        const auto share = [without](double with) {
+            return QStringLiteral("%1 ms (%2 %)").arg(with, 0, 'f', 1).arg((with / without - 1) * 100, 0, 'f', 0);
+        };
+        out << "| " << QLocale(QLocale::English).toString(lines) << " | " << QString::number(without, 'f', 1)
+            << " ms | " << share(Measurements::coreRdp(paths[1], runs)) << " | "
+            << share(Measurements::coreRdp(paths[2], runs)) << " |\n";
+        out.flush();
+    }
+
     if (onlyLines != 0)
         return 0;
     out << "\nStart-up to the main window painted, shipped catalogue: "

@@ -23,7 +23,7 @@ struct WindowFigures {
     double rdp;
     double query;
     double vdi;
-    double farm; // the farm planning window, opened by its shortcut
+    double farm; // the plan window, opened by its shortcut, planning a group of the main window's 30 terminals
 };
 WindowFigures windows(const QString &folder, int runs);
 

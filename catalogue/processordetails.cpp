@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -107,6 +108,31 @@ QString textOf(QByteArrayView line)
     return text;
 }
 
+// The facts of a line of the usual shape, read in its bytes: after the model, four fields of digits (or empty)
+// set apart by tabs, each count within its limits. Nothing for any other line, which parse() reads.
+std::optional<ProcessorFacts> plainFacts(QByteArrayView line)
+{
+    qint64 counts[4] = {};
+    qsizetype at = line.indexOf('\t');
+    for (int field = 0; field < 4; ++field) {
+        if (at < 0 || line[at] != '\t')
+            return std::nullopt;
+        ++at;
+        qint64 value = 0;
+        bool digits = false;
+        for (; at < line.size() && line[at] >= '0' && line[at] <= '9' && value <= mostOfACount; ++at) {
+            value = value * 10 + (line[at] - '0');
+            digits = true;
+        }
+        if (digits && (value == 0 || value > mostOfACount))
+            return std::nullopt;
+        counts[field] = value;
+    }
+    if (at != line.size() || (counts[1] > 0 && counts[2] > 0 && counts[2] < counts[1]))
+        return std::nullopt;
+    return ProcessorFacts(counts[0], counts[1], counts[2], counts[3]);
+}
+
 } // namespace
 
 QString ProcessorDetails::pathBeside(const QString &catalogue)
@@ -143,17 +169,25 @@ std::optional<QByteArrayView> ProcessorDetails::nextLine(bool *tooLong)
             skipping = true;
             m_begin = m_end;
         }
-        // The unread bytes to the front, more read behind them.
-        m_buffer.remove(0, m_begin);
-        m_end -= m_begin;
-        m_begin = 0;
-        m_buffer.resize(m_end + blockSize);
-        const qint64 got = m_file.read(m_buffer.data() + m_end, blockSize);
-        if (got > 0)
-            m_end += qsizetype(got);
-        else
-            m_atEnd = true;
+        fill();
     }
+}
+
+bool ProcessorDetails::fill()
+{
+    if (m_atEnd)
+        return false;
+    // The unread bytes to the front, more read behind them.
+    m_buffer.remove(0, m_begin);
+    m_end -= m_begin;
+    m_begin = 0;
+    m_buffer.resize(m_end + blockSize);
+    const qint64 got = m_file.read(m_buffer.data() + m_end, blockSize);
+    if (got > 0)
+        m_end += qsizetype(got);
+    else
+        m_atEnd = true;
+    return got > 0;
 }
 
 void ProcessorDetails::step(const CpuRecord &record)
@@ -161,6 +195,27 @@ void ProcessorDetails::step(const CpuRecord &record)
     m_matched.reset();
     if (m_indexed || !m_file.isOpen())
         return;
+    // The usual shape, read in place: the next line starts with the record's model and a tab.
+    if (const auto ascii = record.trimmedAsciiModel(); ascii && !m_ahead && m_lineNumber > 0) {
+        const qsizetype length = ascii->size();
+        // Room for the model, its tab and the counts after it, where the file has them.
+        while (m_end - m_begin <= length + 64 && fill()) { }
+        const char *begin = m_buffer.constData() + m_begin;
+        if (m_end - m_begin > length && begin[length] == '\t'
+            && std::memcmp(begin, ascii->data(), size_t(length)) == 0) {
+            const auto *lineEnd
+                = static_cast<const char *>(std::memchr(begin + length, '\n', size_t(m_end - m_begin - length)));
+            if (lineEnd) {
+                QByteArrayView line(begin, lineEnd - begin);
+                if (line.endsWith('\r'))
+                    line.chop(1);
+                m_matched = line;
+                m_begin = lineEnd - m_buffer.constData() + 1;
+                ++m_lineNumber;
+                return;
+            }
+        }
+    }
     // The heading and empty lines are no processor's.
     while (!m_ahead || m_ahead->isEmpty() || (m_lineNumber == 1 && *m_ahead == QByteArrayView(header))) {
         m_ahead = nextLine();
@@ -184,6 +239,8 @@ ProcessorFacts ProcessorDetails::facts(const CpuRecord &record)
         return m_index.value(record.trimmedModel());
     if (!m_matched)
         return {};
+    if (const auto facts = plainFacts(*m_matched))
+        return *facts;
     const Parsed parsed = parse(*m_matched);
     return parsed.finding ? ProcessorFacts{} : parsed.facts;
 }
@@ -192,11 +249,27 @@ void ProcessorDetails::index()
 {
     m_indexed = true;
     m_ahead.reset();
-    for (const Line &line : lines(m_path)) {
-        if (!line.model.isEmpty() && !line.repeated)
-            m_index.insert(line.model, line.finding ? ProcessorFacts{} : line.facts);
-    }
     m_file.close();
+    // The whole file once more, each model's first line; the facts read as facts() reads them.
+    ProcessorDetails file(m_path);
+    m_index.reserve(qsizetype(file.m_file.size() / 40));
+    bool tooLong = false;
+    while (const auto line = file.nextLine(&tooLong)) {
+        if (line->isEmpty() || tooLong || (file.m_lineNumber == 1 && *line == QByteArrayView(header)))
+            continue;
+        const QByteArrayView bytes = modelField(*line);
+        const QString model = std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80 && c != 0; })
+            ? QString::fromLatin1(bytes)
+            : textIn(bytes).value_or(QString());
+        if (model.isEmpty() || m_index.contains(model))
+            continue;
+        auto facts = plainFacts(*line);
+        if (!facts) {
+            const Parsed parsed = parse(*line);
+            facts = parsed.finding ? ProcessorFacts{} : parsed.facts;
+        }
+        m_index.insert(model, *facts);
+    }
 }
 
 QList<ProcessorDetails::Line> ProcessorDetails::lines(const QString &path)

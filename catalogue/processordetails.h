@@ -53,6 +53,8 @@ private:
     // The next line of the file (its bytes, without the line end), or nothing at its end; a line too long to
     // hold comes as its start.
     std::optional<QByteArrayView> nextLine(bool *tooLong = nullptr);
+    // More of the file behind the bytes not read yet; false at its end.
+    bool fill();
     void index();
 
     QString m_path;
