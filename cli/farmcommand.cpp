@@ -1,14 +1,12 @@
 #include "farmcommand.h"
 
+#include "answer.h"
 #include "clicatalogue.h"
 #include "clioptions.h"
-#include "csvemitter.h"
 #include "farmreport.h"
 #include "farmtexts.h"
 #include "minimumsjson.h"
 #include "output.h"
-#include "plaintextemitter.h"
-#include "reportfile.h"
 #include "sizingtexts.h"
 
 #include <QJsonArray>
@@ -50,21 +48,15 @@ ExitStatus FarmCommand::run(const CliOptions &options)
         return CliCatalogue::unfinished(outcome.end, outcome.refusal, options.catalogue, options.language);
     CliCatalogue::warnWhenMissing(options.catalogue, options.language);
     const FarmPlanning::Farm &farm = *outcome.result.farms[int(kind)];
-    const Report report = FarmReport::make(
-        {kind, options.argument, level, vendor, options.language, QDateTime::currentDateTime()}, outcome.result, 0);
-    if (options.csv) {
-        Output::text(CsvEmitter::csv(report));
-    } else if (options.json) {
-        QJsonArray plans;
-        for (qsizetype rank = 0; rank < farm.count(); ++rank)
-            plans << planObject(farm, farm.plan(rank), options.language);
+    const auto report = [&] {
+        return FarmReport::make({kind, options.argument, level, vendor, options.language, QDateTime::currentDateTime()},
+                                outcome.result, 0);
+    };
+    return Answer::print(options, report, [&] {
         Output::json(
             QJsonObject{{QStringLiteral("heading"), options.argument + FarmTexts::finalSuffix.in(options.language)},
-                        {QStringLiteral("plans"), plans}});
-    } else {
-        const auto scope = options.explain ? ReportWalker::Scope::Explained : ReportWalker::Scope::Answer;
-        for (const QString &line : PlainTextEmitter::lines(report, scope))
-            Output::line(line);
-    }
-    return ReportFile::write(options, report);
+                        {QStringLiteral("plans"), QJsonArray()}},
+            {{QStringLiteral("plans"),
+              {farm.count(), [&](qsizetype rank) { return planObject(farm, farm.plan(rank), options.language); }}}});
+    });
 }

@@ -39,13 +39,9 @@ void MinimumsJson::addFarmFacts(QJsonObject &object, const FarmPlanning::Farm &f
     object.insert(QStringLiteral("tdpWatts"), known(farm.tdpWatts(plan)));
 }
 
-QJsonArray MinimumsJson::candidateDetails(const SizingResult &result)
+QJsonObject MinimumsJson::candidateDetail(const Candidate &candidate)
 {
-    QJsonArray details;
-    for (const Candidate &candidate : result.candidates) {
-        QJsonObject object{{QStringLiteral("model"), candidate.model}};
-        addFacts(object, candidate.facts);
-        details << object;
-    }
-    return details;
+    QJsonObject object{{QStringLiteral("model"), candidate.model}};
+    addFacts(object, candidate.facts);
+    return object;
 }

@@ -18,6 +18,6 @@ QJsonObject vdi(const VdiSizing::Result &result, Language language);
 void addFacts(QJsonObject &object, const ProcessorFacts &facts);
 // The same for a plan, and its farm's coreLicences and tdpWatts (every server's, spare ones too).
 void addFarmFacts(QJsonObject &object, const FarmPlanning::Farm &farm, const FarmPlanning::Plan &plan);
-// The candidates' facts in the candidates' order: candidateDetails.
-QJsonArray candidateDetails(const SizingResult &result);
+// A candidate's model and facts, as candidateDetails lists them.
+QJsonObject candidateDetail(const Candidate &candidate);
 } // namespace MinimumsJson

@@ -3,9 +3,6 @@
 #include "console.h"
 #include "displaytext.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -48,7 +45,7 @@ bool Output::finish()
     return false;
 }
 
-void Output::json(const QJsonObject &object)
+void Output::json(const QJsonObject &object, const QHash<QString, JsonStream::Array> &arrays)
 {
-    write(stdout, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
+    JsonStream::write(object, arrays, [](const QByteArray &bytes) { write(stdout, QString::fromUtf8(bytes)); });
 }

@@ -1,15 +1,13 @@
 #include "plancommand.h"
 
+#include "answer.h"
 #include "clicatalogue.h"
 #include "clioptions.h"
-#include "csvemitter.h"
 #include "farmreport.h"
 #include "minimumsjson.h"
 #include "output.h"
-#include "plaintextemitter.h"
 #include "planfile.h"
 #include "planreport.h"
-#include "reportfile.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -47,8 +45,10 @@ QJsonObject planObject(const FarmPlanning::Farm &farm, const FarmPlanning::Plan 
     return object;
 }
 
-QJsonObject json(const FarmPlanning::Result &result, const std::array<qsizetype, 2> &ranks, Language language)
+// The site's JSON, its farms' plans written as they are made.
+void json(const FarmPlanning::Result &result, const std::array<qsizetype, 2> &ranks, Language language)
 {
+    QHash<QString, JsonStream::Array> plans;
     const SitePlan &site = result.site;
     QJsonArray groups;
     QJsonObject farms;
@@ -65,29 +65,32 @@ QJsonObject json(const FarmPlanning::Result &result, const std::array<qsizetype,
                                   {QStringLiteral("atWork"), double(farm->atWork[i])},
                                   {QStringLiteral("concurrency"), group.concurrency}};
         }
-        QJsonArray plans;
-        for (qsizetype rank = 0; rank < farm->count(); ++rank)
-            plans << planObject(*farm, farm->plan(rank), language);
+        const QString key = QLatin1String(kindKeys[int(farm->kind)]);
+        const FarmPlanning::Farm &listed = *farm;
+        plans.insert(QStringLiteral("farms/%1/plans").arg(key),
+                     {farm->count(),
+                      [&listed, language](qsizetype rank) { return planObject(listed, listed.plan(rank), language); }});
         const qsizetype rank = ranks[int(farm->kind)];
-        QJsonObject object{{QStringLiteral("plans"), plans},
+        QJsonObject object{{QStringLiteral("plans"), QJsonArray()},
                            {QStringLiteral("chosen"), rank < 0 ? QJsonValue() : QJsonValue(double(rank))}};
         const auto &named = site.chosen[int(farm->kind)];
         if (named && !farm->rankOf(*named))
             object.insert(QStringLiteral("unlisted"), *named);
-        farms.insert(QLatin1String(kindKeys[int(farm->kind)]), object);
+        farms.insert(key, object);
     }
     const FarmPlanning::Totals totals = FarmPlanning::totals(result, ranks);
-    return {{QStringLiteral("name"), site.name},
-            {QStringLiteral("groups"), groups},
-            {QStringLiteral("farms"), farms},
-            {QStringLiteral("totals"),
-             QJsonObject{
-                 {QStringLiteral("servers"), double(totals.allServers)},
-                 {QStringLiteral("memoryGB"), double(totals.memory)},
-                 {QStringLiteral("rdsCals"), double(totals.rdsCals)},
-                 {QStringLiteral("coreLicences"),
-                  totals.coreLicences ? QJsonValue(double(*totals.coreLicences)) : QJsonValue()},
-                 {QStringLiteral("tdpWatts"), totals.tdpWatts ? QJsonValue(double(*totals.tdpWatts)) : QJsonValue()}}}};
+    Output::json({{QStringLiteral("name"), site.name},
+                  {QStringLiteral("groups"), groups},
+                  {QStringLiteral("farms"), farms},
+                  {QStringLiteral("totals"),
+                   QJsonObject{{QStringLiteral("servers"), double(totals.allServers)},
+                               {QStringLiteral("memoryGB"), double(totals.memory)},
+                               {QStringLiteral("rdsCals"), double(totals.rdsCals)},
+                               {QStringLiteral("coreLicences"),
+                                totals.coreLicences ? QJsonValue(double(*totals.coreLicences)) : QJsonValue()},
+                               {QStringLiteral("tdpWatts"),
+                                totals.tdpWatts ? QJsonValue(double(*totals.tdpWatts)) : QJsonValue()}}}},
+                 plans);
 }
 
 } // namespace
@@ -103,16 +106,10 @@ ExitStatus PlanCommand::run(const CliOptions &options)
         return CliCatalogue::unfinished(outcome.end, outcome.refusal, options.catalogue, language);
     CliCatalogue::warnWhenMissing(options.catalogue, language);
     const auto ranks = PlanReport::chosenRanks(outcome.result);
-    const Report report = PlanReport::make(outcome.result, ranks, language, QDateTime::currentDateTime());
-    if (options.csv) {
-        Output::text(CsvEmitter::csv(
-            Report{language, report.title, report.created, {PlanReport::everyPlan(outcome.result, language)}}));
-    } else if (options.json) {
-        Output::json(json(outcome.result, ranks, language));
-    } else {
-        const auto scope = options.explain ? ReportWalker::Scope::Explained : ReportWalker::Scope::Answer;
-        for (const QString &line : PlainTextEmitter::lines(report, scope))
-            Output::line(line);
-    }
-    return ReportFile::write(options, report);
+    return Answer::print(
+        options, [&] { return PlanReport::make(outcome.result, ranks, language, QDateTime::currentDateTime()); },
+        [&] { json(outcome.result, ranks, language); },
+        [&](const Report &report) {
+            return Report{language, report.title, report.created, {PlanReport::everyPlan(outcome.result, language)}};
+        });
 }

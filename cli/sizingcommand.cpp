@@ -1,13 +1,11 @@
 #include "sizingcommand.h"
 
+#include "answer.h"
 #include "clicatalogue.h"
 #include "clioptions.h"
-#include "csvemitter.h"
 #include "minimumsjson.h"
 #include "output.h"
-#include "plaintextemitter.h"
 #include "rdpreport.h"
-#include "reportfile.h"
 #include "vdireport.h"
 
 #include <QJsonArray>
@@ -15,16 +13,18 @@
 
 namespace {
 
-QJsonArray entries(const SizingResult &result)
+// The candidates' list entries and their facts, written as they are made.
+QHash<QString, JsonStream::Array> candidates(const SizingResult &result)
 {
-    QJsonArray candidates;
-    for (const Candidate &candidate : result.candidates)
-        candidates << candidate.entry;
-    return candidates;
+    const auto count = result.candidates.size();
+    return {{QStringLiteral("candidates"),
+             {count, [&result](qsizetype index) { return QJsonValue(result.candidates[index].entry); }}},
+            {QStringLiteral("candidateDetails"),
+             {count, [&result](qsizetype index) { return MinimumsJson::candidateDetail(result.candidates[index]); }}}};
 }
 
 // What the two commands share: the options with the window's defaults, the failures, the plain answer, the CSV
-// list and the report file. Each has its own JSON.
+// list and the report file. Each has its own JSON, its object less the candidates.
 template <class Calculate, class Describe, class Json>
 ExitStatus run(const CliOptions &options, TaskLevel defaultLevel, Calculate calculate, Describe describe, Json json)
 {
@@ -36,18 +36,18 @@ ExitStatus run(const CliOptions &options, TaskLevel defaultLevel, Calculate calc
     if (!outcome.done())
         return CliCatalogue::unfinished(outcome.end, outcome.refusal, options.catalogue, options.language);
     CliCatalogue::warnWhenMissing(options.catalogue, options.language);
-    const Report report
-        = describe({options.argument, level, vendor, options.language, QDateTime::currentDateTime()}, outcome.result);
-    if (options.csv) {
-        Output::text(CsvEmitter::csv(report));
-    } else if (options.json) {
-        Output::json(json(outcome.result));
-    } else {
-        const auto scope = options.explain ? ReportWalker::Scope::Explained : ReportWalker::Scope::Answer;
-        for (const QString &line : PlainTextEmitter::lines(report, scope))
-            Output::line(line);
-    }
-    return ReportFile::write(options, report);
+    return Answer::print(
+        options,
+        [&] {
+            return describe({options.argument, level, vendor, options.language, QDateTime::currentDateTime()},
+                            outcome.result);
+        },
+        [&] {
+            QJsonObject object = json(outcome.result);
+            object.insert(QStringLiteral("candidates"), QJsonArray());
+            object.insert(QStringLiteral("candidateDetails"), QJsonArray());
+            Output::json(object, candidates(outcome.result));
+        });
 }
 
 } // namespace
@@ -57,8 +57,6 @@ ExitStatus SizingCommand::rdp(const CliOptions &options)
     return run(options, TaskLevel::Medium, RdpSizing::calculate, RdpReport::make, [](const RdpSizing::Result &result) {
         QJsonObject object = MinimumsJson::rdp(result);
         object.insert(QStringLiteral("heading"), result.heading);
-        object.insert(QStringLiteral("candidates"), entries(result));
-        object.insert(QStringLiteral("candidateDetails"), MinimumsJson::candidateDetails(result));
         return object;
     });
 }
@@ -71,8 +69,6 @@ ExitStatus SizingCommand::vdi(const CliOptions &options)
                [language](const VdiSizing::Result &result) {
                    QJsonObject object = MinimumsJson::vdi(result, language);
                    object.insert(QStringLiteral("heading"), result.heading);
-                   object.insert(QStringLiteral("candidates"), entries(result));
-                   object.insert(QStringLiteral("candidateDetails"), MinimumsJson::candidateDetails(result));
                    return object;
                });
 }

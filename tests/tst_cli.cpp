@@ -1,7 +1,8 @@
 // The command-line tool as a script runs it: whole outputs, exit statuses, the catalogue check, failures to
-// read or write, and what it makes of control characters.
+// read or write, what it makes of control characters, and its JSON written as it is made.
 
 #include "clirun.h"
+#include "jsonstream.h"
 #include "processordetails.h"
 #include "testcatalogue.h"
 
@@ -11,6 +12,56 @@ const QByteArray sampleCatalogue
     = TestCatalogue::lines({"AMD EPYC 7302,25000.5", "Intel Xeon E-2388G,23761", "Intel Xeon Silver 4214R,18200",
                             "  AMD Ryzen 9 5950X ,46000", "Generic \"9000\",30000"});
 // The facts of two of them, one with its TDP unknown; the others have none.
+namespace {
+
+// A JSON value of every kind, hostile keys and texts among them, nested to the depth given.
+QJsonValue generated(QRandomGenerator &random, int depth)
+{
+    const QStringList texts{"", "plain", "\"quoted\"\\", "line\nend\t\x01", "终端", "\u202e\U0001F600", "a/b"};
+    switch (random.bounded(depth > 0 ? 8 : 6)) {
+    case 0:
+        return QJsonValue();
+    case 1:
+        return random.bounded(2) == 1;
+    case 2:
+        return double(random.bounded(-1000000, 1000000));
+    case 3:
+        return random.generateDouble() * std::pow(10.0, random.bounded(-30, 30));
+    case 4:
+        return 1e300 * random.bounded(1, 9);
+    case 5:
+        return texts[random.bounded(texts.size())];
+    case 6: {
+        QJsonArray array;
+        for (int i = random.bounded(4); i > 0; --i)
+            array << generated(random, depth - 1);
+        return array;
+    }
+    default: {
+        QJsonObject object;
+        for (int i = random.bounded(5); i > 0; --i)
+            object.insert(texts[random.bounded(texts.size())] + QString::number(i), generated(random, depth - 1));
+        return object;
+    }
+    }
+}
+
+// The paths of the object's arrays, however deep, under keys a path can name.
+void arrays(const QJsonObject &object, const QString &path, QStringList &paths)
+{
+    for (auto member = object.constBegin(); member != object.constEnd(); ++member) {
+        const QString at = path.isEmpty() ? member.key() : path + u'/' + member.key();
+        if (member.key().contains(u'/'))
+            continue;
+        if (member->isArray())
+            paths << at;
+        else if (member->isObject())
+            arrays(member->toObject(), at, paths);
+    }
+}
+
+} // namespace
+
 const QByteArray sampleDetails = "model_text\tsockets\tcores_per_socket\tthreads_per_socket\ttdp_watts_per_socket\n"
                                  "AMD EPYC 7302\t1\t16\t32\t155\nAMD Ryzen 9 5950X\t1\t16\t32\t\n";
 
@@ -318,6 +369,37 @@ private slots:
                                   + "1612% | unknown | unknown | unknown | unknown\n"),
                  run.out.constData());
         QVERIFY(!run.out.contains('\x1b'));
+    }
+
+    // Streamed or not, an object's JSON is byte for byte the one QJsonDocument writes: any arrays streamed (each
+    // element made once), however deep, whatever their keys and texts, empty ones too.
+    void streamedJson()
+    {
+        QRandomGenerator random(29);
+        for (int round = 0; round < 500; ++round) {
+            const QJsonObject object = generated(random, 4).toObject();
+            QStringList paths;
+            arrays(object, QString(), paths);
+            QHash<QString, JsonStream::Array> streamed;
+            qsizetype elements = 0, made = 0;
+            for (const QString &path : std::as_const(paths)) {
+                if (random.bounded(2) == 0)
+                    continue;
+                QJsonValue array = object;
+                for (const QString &key : path.split(u'/'))
+                    array = array.toObject().value(key);
+                const QJsonArray streamedArray = array.toArray();
+                elements += streamedArray.size();
+                streamed.insert(path, {streamedArray.size(), [streamedArray, &made](qsizetype i) {
+                                           ++made;
+                                           return streamedArray.at(i);
+                                       }});
+            }
+            QByteArray written;
+            JsonStream::write(object, streamed, [&written](const QByteArray &bytes) { written += bytes; });
+            QCOMPARE(written, QJsonDocument(object).toJson(QJsonDocument::Indented));
+            QCOMPARE(made, elements);
+        }
     }
 };
 
