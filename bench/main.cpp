@@ -1,9 +1,12 @@
 // quarvel-bench: catalogues of 1,000, 100,000 and 1,000,000 lines shaped like the shipped one; for each, the
 // floor (reading and splitting the lines, nothing else), the calculations as the command line runs them,
-// and the real windows; then the start-up and the peak memory of a reading. Prints a table.
+// and the real windows; the details file's cost; the long answers' outputs (plain text, CSV, JSON, PDF) at
+// 10,000 and 100,000 lines; then the farm's JSON against its text, the start-up and the peak memory of a
+// reading. Prints tables.
 
 #include "cataloguegenerator.h"
 #include "measurements.h"
+#include "stopwatch.h"
 
 #include <QApplication>
 #include <QDir>
@@ -132,8 +135,49 @@ int main(int argc, char *argv[])
         out.flush();
     }
 
+    // The long answers' outputs through the command-line tool, as a user runs it: rdp 30 --vendor both lists
+    // nearly every processor. Each the best of three runs, whole processes.
+    const QString cli = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quarvel-cli"));
+    out << "\n| lines (rdp 30 --vendor both) | candidates | the list | plain text | CSV | JSON | PDF | PDF pages |\n"
+        << "|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+    for (int lines : {10000, 100000}) {
+        if (onlyLines != 0 && lines != onlyLines)
+            continue;
+        const QString folder = scratch.filePath(QStringLiteral("outputs-%1").arg(lines));
+        QDir().mkpath(folder);
+        QFile data(QDir(folder).filePath(QStringLiteral("data.dll")));
+        if (!data.open(QIODevice::WriteOnly) || data.write(CatalogueGenerator::generate(lines, shipped)) < 0)
+            return 1;
+        data.close();
+        const auto [candidates, list] = Measurements::longestList(data.fileName(), 3);
+        const QString pdf = QDir(folder).filePath(QStringLiteral("report.pdf"));
+        const QStringList request{QStringLiteral("rdp"),  QStringLiteral("30"),          QStringLiteral("--vendor"),
+                                  QStringLiteral("both"), QStringLiteral("--catalogue"), data.fileName()};
+        out << "| " << QLocale(QLocale::English).toString(lines) << " | " << candidates << " | "
+            << QString::number(list, 'f', 1) << " ms";
+        for (const QStringList &output :
+             {QStringList(), QStringList{QStringLiteral("--csv")}, QStringList{QStringLiteral("--json")},
+              QStringList{QStringLiteral("--pdf"), pdf}}) {
+            const double best = bestOf(3, [&] { Measurements::cli(cli, request + output); });
+            out << " | " << QString::number(best, 'f', 0) << " ms";
+        }
+        QFile written(pdf);
+        out << " | " << (written.open(QIODevice::ReadOnly) ? written.readAll().count("/Type /Page\n") : 0) << " |\n";
+        out.flush();
+    }
+
     if (onlyLines != 0)
         return 0;
+    // A farm's every plan at a million lines: the JSON written as it is made costs no more memory than the text.
+    const QStringList farm{
+        QStringLiteral("farm"),     QStringLiteral("5000"), QStringLiteral("--kind"),      QStringLiteral("vdi"),
+        QStringLiteral("--vendor"), QStringLiteral("both"), QStringLiteral("--catalogue"), millionLines};
+    const Measurements::CliFigures plain = Measurements::cli(cli, farm);
+    const Measurements::CliFigures json = Measurements::cli(cli, farm + QStringList{QStringLiteral("--json")});
+    out << "\nfarm 5000 --kind vdi --vendor both, 1,000,000 lines: plain text "
+        << QString::number(plain.milliseconds, 'f', 0) << " ms and " << plain.peakKiB << " KiB at the peak, JSON "
+        << QString::number(json.milliseconds, 'f', 0) << " ms and " << json.peakKiB << " KiB ("
+        << QString::number(double(json.peakKiB) / plain.peakKiB, 'f', 2) << "×)\n";
     out << "\nStart-up to the main window painted, shipped catalogue: "
         << QString::number(Measurements::startup(program, 10), 'f', 1) << " ms\n";
     // 100000 terminals of heavy work need more than any processor scores: nothing qualifies.

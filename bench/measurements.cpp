@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -131,6 +132,41 @@ Measurements::WindowFigures Measurements::windows(const QString &folder, int run
     main->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return figures;
+}
+
+Measurements::CliFigures Measurements::cli(const QString &program, const QStringList &arguments)
+{
+    QProcess cli;
+    cli.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer clock;
+    clock.start();
+    cli.start(program, arguments);
+    cli.waitForStarted();
+    QFile status(QStringLiteral("/proc/%1/status").arg(cli.processId()));
+    long peak = 0;
+    // The high-water mark only grows: its last reading before the end is the peak, near enough.
+    do {
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("VmHWM:"))
+                    peak = std::max(peak, line.mid(6).trimmed().split(' ').value(0).toLong());
+            }
+            status.close();
+        }
+    } while (!cli.waitForFinished(5));
+    return {clock.nsecsElapsed() / 1e6, peak};
+}
+
+std::pair<qsizetype, double> Measurements::longestList(const QString &catalogue, int runs)
+{
+    qsizetype count = 0;
+    const double best = bestOf(runs, [&] {
+        count = RdpSizing::calculate({QStringLiteral("30"), [] { return TaskLevel::Medium; },
+                                      [] { return Vendor::Both; }, catalogue, Language::English},
+                                     {})
+                    .result.candidates.size();
+    });
+    return {count, best};
 }
 
 double Measurements::startup(const QString &benchProgram, int runs)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <utility>
 
 // Each figure is the best of several runs, in milliseconds. The requests are those of a typical user:
 // 30 terminals of light work on Intel (RDP), the model number 6248 (query), 10 terminals of medium work
@@ -26,6 +29,17 @@ struct WindowFigures {
     double farm; // the plan window, opened by its shortcut, planning a group of the main window's 30 terminals
 };
 WindowFigures windows(const QString &folder, int runs);
+
+// A run of the command-line tool, its output thrown away: its time in milliseconds and its peak resident memory in
+// KiB (read from /proc while it runs).
+struct CliFigures {
+    double milliseconds;
+    long peakKiB;
+};
+CliFigures cli(const QString &program, const QStringList &arguments);
+
+// The number of candidates the command line's rdp 30 --vendor both lists, and the time the list takes.
+std::pair<qsizetype, double> longestList(const QString &catalogue, int runs);
 
 // From starting the program to its main window's first painting, with the shipped catalogue.
 double startup(const QString &benchProgram, int runs);

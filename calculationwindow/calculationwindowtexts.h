@@ -12,6 +12,10 @@ inline constexpr Bilingual pdfFilter{"PDF 文件 (*.pdf)", "PDF files (*.pdf)"};
 inline constexpr Bilingual saveWorkbook{"另存为 Excel…", "Save as Excel…"};
 inline constexpr Bilingual saveWorkbookTitle{"另存为 Excel", "Save as Excel"};
 inline constexpr Bilingual workbookFilter{"Excel 工作簿 (*.xlsx)", "Excel workbooks (*.xlsx)"};
+inline constexpr Bilingual savingPdf{"正在保存 PDF 文件…", "Saving the PDF file…"};
+inline constexpr Bilingual savingWorkbook{"正在保存 Excel 工作簿…", "Saving the Excel workbook…"};
+inline constexpr Bilingual printing{"正在打印…", "Printing…"};
+inline constexpr Bilingual cancel{"取消", "Cancel"};
 inline constexpr Bilingual noPrinter{"没有安装打印机，无法打印。可以将结果另存为 PDF（Ctrl+S）。",
                                      "No printer is installed, so the report cannot be printed. You can save it as "
                                      "a PDF file instead (Ctrl+S)."};

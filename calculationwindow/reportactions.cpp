@@ -7,7 +7,9 @@
 #include "plaintextemitter.h"
 #include "reportpdf.h"
 #include "reporttexts.h"
+#include "reportwalker.h"
 #include "workbookemitter.h"
+#include "workprogress.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -106,18 +108,17 @@ void ReportActions::copyToClipboard()
 void ReportActions::saveAsPdf()
 {
     saveAs(QStringLiteral("pdf"), CalculationWindowTexts::saveTitle, CalculationWindowTexts::pdfFilter,
-           ReportTexts::saveFailed, ReportPdf::save);
+           CalculationWindowTexts::savingPdf, ReportTexts::saveFailed, ReportPdf::save);
 }
 
 void ReportActions::saveAsWorkbook()
 {
     saveAs(QStringLiteral("xlsx"), CalculationWindowTexts::saveWorkbookTitle, CalculationWindowTexts::workbookFilter,
-           ReportTexts::workbookFailed,
-           [](const Report &report, const QString &path) { return WorkbookEmitter::save(report, path); });
+           CalculationWindowTexts::savingWorkbook, ReportTexts::workbookFailed, WorkbookEmitter::save);
 }
 
 void ReportActions::saveAs(const QString &suffix, const Bilingual &title, const Bilingual &filter,
-                           const Bilingual &failed, const Writer &write)
+                           const Bilingual &saving, const Bilingual &failed, const Writer &write)
 {
     if (!m_report)
         return;
@@ -128,12 +129,21 @@ void ReportActions::saveAs(const QString &suffix, const Bilingual &title, const 
     const QString suggested
         = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + u'.' + suffix);
     const QPointer<QWidget> window(m_window);
-    const QString path = FileDialogs::toSave(m_window, title.in(m_language), suggested, filter.in(m_language));
+    const Language language = m_language;
+    const QString path = FileDialogs::toSave(m_window, title.in(language), suggested, filter.in(language));
     if (!window || path.isEmpty())
         return;
-    if (const auto error = write(report, path))
-        MessageBoxes::inform(m_window, m_window->windowTitle(),
-                             failed.in(m_language).arg(QDir::toNativeSeparators(path), *error));
+    std::optional<QString> error;
+    {
+        WorkProgress progress(window, saving.in(language), CalculationWindowTexts::cancel.in(language),
+                              ReportWalker::length(report));
+        error = write(report, path, [&progress] { return progress.step(); });
+    }
+    // These actions go with their window, which may have gone while the writing processed events. A cancelled
+    // writing says nothing.
+    if (window && error && !error->isEmpty())
+        MessageBoxes::inform(window, window->windowTitle(),
+                             failed.in(language).arg(QDir::toNativeSeparators(path), *error));
 }
 
 void ReportActions::printReport()
@@ -147,13 +157,25 @@ void ReportActions::printReport()
         return;
     }
     const Report report = m_report();
+    const QPointer<QWidget> window(m_window);
+    const Language language = m_language;
     QPrinter printer;
     printer.setPageSize(QPageSize(ReportPdf::pageSize(QLocale::system())));
+    printer.setPageMargins(QMarginsF(ReportPdf::margin, ReportPdf::margin, ReportPdf::margin, ReportPdf::margin),
+                           QPageLayout::Millimeter);
     printer.setDocName(report.title);
     QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, m_window);
     const bool accepted = dialog->exec() == QDialog::Accepted;
     delete dialog.data();
-    if (accepted)
-        ReportPdf::paint(report, &printer);
+    if (!accepted || !window)
+        return;
+    WorkProgress progress(window, CalculationWindowTexts::printing.in(language),
+                          CalculationWindowTexts::cancel.in(language), ReportWalker::length(report));
+    PagesEmitter::paint(report, printer, [&] {
+        if (progress.step())
+            return true;
+        printer.abort();
+        return false;
+    });
 #endif
 }

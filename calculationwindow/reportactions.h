@@ -41,9 +41,13 @@ private:
     void copyToClipboard();
     void saveAsPdf();
     void saveAsWorkbook();
-    using Writer = std::function<std::optional<QString>(const Report &report, const QString &path)>;
-    void saveAs(const QString &suffix, const Bilingual &title, const Bilingual &filter, const Bilingual &failed,
-                const Writer &write);
+    // Writes the report, asking after every row whether to go on; nothing, why it failed, or an empty text where
+    // it was stopped.
+    using Writer = std::function<std::optional<QString>(const Report &report, const QString &path,
+                                                        const std::function<bool()> &pump)>;
+    // Saves the report where the user chooses, with a progress dialog that cancels a long saving.
+    void saveAs(const QString &suffix, const Bilingual &title, const Bilingual &filter, const Bilingual &saving,
+                const Bilingual &failed, const Writer &write);
     void printReport();
     void showMenu(QWidget *area, const QPoint &position);
     void update();

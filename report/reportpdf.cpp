@@ -1,25 +1,15 @@
 #include "reportpdf.h"
 
-#include "pagesemitter.h"
-
 #include <QLocale>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextDocument>
 
 QPageSize::PageSizeId ReportPdf::pageSize(const QLocale &locale)
 {
     return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
 }
 
-void ReportPdf::paint(const Report &report, QPagedPaintDevice *device)
-{
-    QTextDocument document;
-    PagesEmitter::build(report, document);
-    document.print(device);
-}
-
-std::optional<QString> ReportPdf::save(const Report &report, const QString &path)
+std::optional<QString> ReportPdf::save(const Report &report, const QString &path, const PagesEmitter::Pump &pump)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -27,9 +17,16 @@ std::optional<QString> ReportPdf::save(const Report &report, const QString &path
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(pageSize(QLocale::system())));
+        writer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
         writer.setTitle(report.title);
         writer.setCreator(QStringLiteral("Quarvel"));
-        paint(report, &writer);
+        bool stopped = false;
+        const auto asked = [&] {
+            stopped = pump && !pump();
+            return !stopped;
+        };
+        if (!PagesEmitter::paint(report, writer, asked))
+            return stopped ? QString() : file.errorString();
     }
     if (!file.commit())
         return file.errorString();

@@ -1,5 +1,6 @@
 #include "reportwalker.h"
 
+#include "report.h"
 #include "reportemitter.h"
 
 namespace {
@@ -36,4 +37,22 @@ void ReportWalker::walk(const Report &report, ReportEmitter &emitter, Scope scop
                               }},
                    section);
     }
+}
+
+qsizetype ReportWalker::length(const Report &report)
+{
+    qsizetype lines = 2; // the title and the time
+    for (const Report::Section &section : report.sections) {
+        lines += 1
+            + std::visit(Overloaded{[](const ReportSection::Inputs &inputs) { return inputs.rows.size(); },
+                                    [](const ReportSection::Catalogue &) { return qsizetype(0); },
+                                    [](const ReportSection::Heading &) { return qsizetype(0); },
+                                    [](const ReportSection::Candidates &list) { return list.rows.size(); },
+                                    [](const ReportSection::Results &results) { return results.rows.size(); },
+                                    [](const ReportSection::Text &text) { return text.text.count(u'\n'); },
+                                    [](const ReportSection::Table &table) { return table.rows.size(); },
+                                    [](const ReportSection::Reasoning &steps) { return steps.steps.size(); }},
+                         section);
+    }
+    return lines;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class ReportEmitter;
 struct Report;
 
@@ -11,4 +13,6 @@ enum class Scope {
 };
 // Hands the report to the emitter, part by part, in order.
 void walk(const Report &report, ReportEmitter &emitter, Scope scope = Scope::Whole);
+// The whole report's length in lines and rows, about as many as the steps a written report's progress counts.
+qsizetype length(const Report &report);
 } // namespace ReportWalker

@@ -7,6 +7,7 @@
 #include "reportactions.h"
 #include "version.h"
 #include "windowundertest.h"
+#include "workprogress.h"
 
 #include <QPrinterInfo>
 #include <QtTest>
@@ -350,6 +351,74 @@ private slots:
         html.setHtml(QApplication::clipboard()->mimeData()->html());
         QCOMPARE(squeezed(masked(run("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"}))),
                  squeezed(masked(html.toPlainText())));
+    }
+
+    void longSave_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("end"); // how the saving ends: "done", "cancelled" or "window closed"
+        for (const char *end : {"done", "cancelled", "window closed"}) {
+            QTest::addRow("PDF, %s", end) << "pdf" << Language::English << "Saving the PDF file…" << end;
+            QTest::addRow("Excel, %s", end) << "xlsx" << Language::Chinese << "正在保存 Excel 工作簿…" << end;
+        }
+    }
+    // A long report's saving shows its progress after half a second, the window's events processed meanwhile;
+    // Cancel stops it, and so does closing the window: no message then, and the earlier file as it was.
+    void longSave()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(Language, language);
+        QFETCH(QString, label);
+        QFETCH(QString, end);
+        QByteArray content;
+        for (int i = 0; i < 2000; ++i)
+            content += "Intel Xeon " + QByteArray::number(i) + ",90000\r\n";
+        const WindowUnderTest test(content, language, "Form3");
+        calculate(test.form, "10");
+        const QTemporaryDir folder;
+        const QString path = folder.filePath("report." + suffix);
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        FileDialogs::setChooser([&](QWidget *, const QString &) { return path; });
+        int shownAfter = 0;
+        QString shownLabel;
+        WorkProgress::setObserver([&](QProgressDialog *dialog) {
+            shownAfter = dialog->minimumDuration();
+            dialog->setMinimumDuration(0);
+            // Once it shows, between two steps of the saving.
+            auto *shown = new QTimer(dialog);
+            shown->start(0);
+            QObject::connect(shown, &QTimer::timeout, dialog, [&, dialog, shown] {
+                if (!dialog->isVisible())
+                    return;
+                shown->stop();
+                shownLabel = dialog->labelText();
+                if (end == "cancelled")
+                    QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+                else if (end == "window closed")
+                    test.form->close();
+            });
+        });
+        const MessageBoxCatcher catcher;
+        if (suffix == "pdf") {
+            QTest::keyClick(test.form, Qt::Key_S, Qt::ControlModifier);
+        } else {
+            QTest::keyClick(test.form, Qt::Key_F, Qt::AltModifier);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().at(2)).center());
+        }
+        WorkProgress::setObserver({});
+        FileDialogs::setChooser({});
+        QCOMPARE(shownAfter, 500);
+        QCOMPARE(shownLabel, label);
+        QVERIFY(catcher.boxes.isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"report." + suffix});
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll() == "earlier", end != "done");
     }
 
     // No printer installed (Wine has none; a stripped system may have none): a message, not nothing.

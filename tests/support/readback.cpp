@@ -168,3 +168,25 @@ std::optional<QList<Readback::Sheet>> Readback::workbook(const QString &path)
     xmlFreeDoc(book);
     return sheets;
 }
+
+std::optional<QList<QStringList>> Readback::pdfPages(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return std::nullopt;
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
+    pages.removeLast(); // after the last page's end
+    QList<QStringList> read;
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    for (const QString &page : std::as_const(pages)) {
+        QStringList lines;
+        for (const QString &line : page.split(u'\n'))
+            if (!line.trimmed().isEmpty())
+                lines << line.trimmed().replace(blanks, QStringLiteral(" "));
+        read << lines;
+    }
+    return read;
+}

@@ -7,7 +7,7 @@
 #include <optional>
 
 // What another program reads back from a report: HTML through libxml2's parser, CSV by RFC 4180, an Excel workbook
-// unpacked by unzip and its sheets parsed by libxml2.
+// unpacked by unzip and its sheets parsed by libxml2, a PDF through pdftotext.
 namespace Readback {
 
 // Every title, heading, paragraph and table cell in document order as "tag: text" ("td right: text" for a cell
@@ -26,5 +26,9 @@ struct Sheet {
     QList<double> widths; // of the columns that are given one
 };
 std::optional<QList<Sheet>> workbook(const QString &path);
+
+// A PDF's pages as pdftotext reads them, each page's lines with their blanks squeezed to one; nothing where it
+// reads no PDF.
+std::optional<QList<QStringList>> pdfPages(const QString &path);
 
 } // namespace Readback
