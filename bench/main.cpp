@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
     out << "Machine: " << processor() << ", " << QThread::idealThreadCount() << " cores, "
         << QSysInfo::prettyProductName() << ", Qt " << qVersion() << "\n\n";
     out << "| lines | floor | RDP core | query core | VDI core | farm core | plan core (20 groups) | RDP window "
-           "| query window | VDI window | farm window |\n"
+           "| query window | VDI window | plan window |\n"
         << "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     QString millionLines;
     const auto row = [&](const QString &label, const QString &folder, int runs) {

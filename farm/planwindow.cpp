@@ -35,6 +35,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -230,8 +232,11 @@ void PlanWindow::createControls()
             showChosen();
         });
     }
-    layout->addWidget(farmTabs, 1);
-    auto *below = new QHBoxLayout;
+    layout->addWidget(farmTabs, 3);
+    // The chosen plans' figures run long (two farms): they scroll, so that the window fits a laptop's screen.
+    auto *details = new QWidget;
+    auto *below = new QHBoxLayout(details);
+    below->setContentsMargins(0, 0, 0, 0);
     chosenLabel = new QLabel;
     chosenLabel->setObjectName(QStringLiteral("chosenLabel"));
     totalsLabel = new QLabel;
@@ -242,8 +247,16 @@ void PlanWindow::createControls()
         label->setWordWrap(true);
         below->addWidget(label, 1);
     }
-    layout->addLayout(below);
-    resize(960, 860);
+    auto *scrolled = new QScrollArea;
+    scrolled->setObjectName(QStringLiteral("chosenArea"));
+    scrolled->setWidget(details);
+    scrolled->setWidgetResizable(true);
+    scrolled->setFrameShape(QFrame::NoFrame);
+    scrolled->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(scrolled, 2);
+    const QSize wanted(1180, 860);
+    // Room left for the frame and the title bar.
+    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size() - QSize(40, 80)) : wanted);
 
     QWidget *tabOrder[] = {nameEdit,          notesEdit,  groupsTable, addGroupButton, duplicateGroupButton,
                            removeGroupButton, vendorBox,  sparesBox,   growthBox,      yearsBox,
