@@ -359,12 +359,12 @@ private slots:
                 for (auto one = before.cbegin(); one != before.cend(); ++one)
                     QVERIFY(after.value(one.key(), 0) != 0 && after.value(one.key()) <= one.value());
                 SitePlan split = site;
-                Group &first = split.groups.first();
-                if (first.terminals < 2)
+                Group half = split.groups.constFirst();
+                if (half.terminals < 2)
                     continue;
-                split.groups.append(first);
-                split.groups.last().terminals = first.terminals / 2;
-                first.terminals -= first.terminals / 2;
+                half.terminals /= 2;
+                split.groups.first().terminals -= half.terminals;
+                split.groups.append(half);
                 const auto splitServers = serversOf(split);
                 for (auto one = splitServers.cbegin(); one != splitServers.cend(); ++one)
                     QVERIFY(one.value() >= before.value(one.key()));
