@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-# A copy of the shared planted-fault tool, with every room of the program among the folders it plants faults in
-# (the sizing flow, the calculation windows and the farm planning too), and the farm window's layout left alone.
+# A copy of the shared planted-fault tool, kept with the sources so that the measure can be repeated from any
+# checkout.
 """Seeded mutation testing for the project: how many planted faults does its own test suite catch?
 
   tools/mutate.py --repo CHECKOUT [--seed N] [--count K] [--jobs 2]
