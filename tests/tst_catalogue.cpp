@@ -2,6 +2,7 @@
 // a defined outcome. (What needs POSIX files is in posix/tst_catalogue_files.)
 
 #include "cpucatalogue.h"
+#include "scoretext.h"
 #include "testcatalogue.h"
 
 #include <QStringDecoder>
@@ -74,6 +75,24 @@ private slots:
         double read = 0;
         CpuCatalogue::read(catalogue.path(), [&](const CpuRecord &record) { read = record.score(); });
         QCOMPARE(QString::number(read, 'g', 17), QString::number(std::strtod(score.constData(), nullptr), 'g', 17));
+    }
+
+    void scoreEndsWithItsField_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<double>("score");
+        QTest::newRow("whole") << QByteArray("15") << 15.0;
+        QTest::newRow("17 digits") << QByteArray("12345678901234567") << 12345678901234567.0;
+        QTest::newRow("fraction") << QByteArray("1.5") << 1.5;
+        QTest::newRow("exponent") << QByteArray("1e5") << 1e5;
+    }
+    // The reader hands the score its field in place, inside the line's bytes: what follows is not read.
+    void scoreEndsWithItsField()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(double, score);
+        const QByteArray line = field + "9";
+        QCOMPARE(ScoreText::parse(std::string_view(line.constData(), size_t(field.size()))), score);
     }
 
     // The bytes of a byte-order mark at the start of a later block are text in the system's encoding (two GBK
