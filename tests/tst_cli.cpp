@@ -308,12 +308,41 @@ private slots:
                "details line 6: skipped, bytes that are not UTF-8 text: \"AMD \\xff\\x091\\x094\\x098\\x0935\"\n"
                "details line 8: warning, an earlier line has this model (it counts for the catalogue line in its "
                "place while the two go line by line, else only the first counts): \"AMD D\\x092\\x094\\x098\\x0935\"\n"
+               "details line 9: skipped, no model text: \"\\x091\\x094\\x098\\x0935\"\n"
                "line 1: the details file gives no facts for this model: \"Intel A\"\n"
                "line 2: the details file gives no facts for this model: \"Intel B\"\n"
                "line 3: the details file gives no facts for this model: \"AMD C\"\n"
                "details line 7: no catalogue line has this model: \"AMD D\"\n"
                "processor details: known for 0 of 3 records\n";
     }
+    void namedProcessor_data()
+    {
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::addColumn<bool>("unlisted");
+        QTest::newRow("none named") << QByteArray("null") << false;
+        QTest::newRow("named and listed") << QByteArray(R"("AMD EPYC 7302")") << false;
+        QTest::newRow("named and no longer listed") << QByteArray(R"("Gone")") << true;
+    }
+    // The report says so, plainly, when the processor a plan names is no longer among the farm's plans.
+    void namedProcessor()
+    {
+        QFETCH(QByteArray, chosen);
+        QFETCH(bool, unlisted);
+        const TestCatalogue catalogue(sampleCatalogue);
+        const QString path = catalogue.folder() + "/site.quarvel";
+        QFile plan(path);
+        QVERIFY(plan.open(QIODevice::WriteOnly));
+        plan.write(R"({"quarvelPlan": 1, "vendor": "amd", "chosen": {"rdp": )" + chosen
+                   + R"(}, "groups": [{"terminals": 40}]})");
+        plan.close();
+        const CliRun run = runCli({"plan", path, "--lang", "en", "--catalogue", catalogue.path()});
+        QCOMPARE(run.out.contains("is no longer listed"), unlisted);
+        QVERIFY(!unlisted
+                || run.out.contains("Plan: The processor the plan names, \"Gone\", is no longer listed: the first "
+                                    "plan is shown instead.\n"));
+        QCOMPARE(run.out.contains("Plan: 2 + 1 × AMD EPYC 7302,"), chosen.contains("7302"));
+    }
+
     void checkCatalogue()
     {
         QFETCH(QString, language);
@@ -322,9 +351,10 @@ private slots:
         QFETCH(QString, report);
         const TestCatalogue file(catalogue);
         if (QString(QTest::currentDataTag()).startsWith("a details file"))
-            file.addDetails(QByteArray(ProcessorDetails::header)
-                            + "\nIntel A\t0\t4\t8\t\nIntel B\t1\t8\t4\t65\nAMD C\t1\t2.5\t4\t\n"
-                              "AMD C 1 8 16 65\nAMD \xFF\t1\t4\t8\t35\nAMD D\t1\t4\t8\t35\nAMD D\t2\t4\t8\t35\n");
+            file.addDetails(
+                QByteArray(ProcessorDetails::header)
+                + "\nIntel A\t0\t4\t8\t\nIntel B\t1\t8\t4\t65\nAMD C\t1\t2.5\t4\t\n"
+                  "AMD C 1 8 16 65\nAMD \xFF\t1\t4\t8\t35\nAMD D\t1\t4\t8\t35\nAMD D\t2\t4\t8\t35\n\t1\t4\t8\t35\n");
         const CliRun run = runCli({"check-catalogue", file.path(), "--lang", language});
         QCOMPARE(QString::fromUtf8(run.out), report);
         QCOMPARE(run.exitCode, status);
@@ -363,9 +393,9 @@ private slots:
     void controlCharacters()
     {
         const TestCatalogue catalogue(
-            "\xEF\xBB\xBFIntel \x1b[2J\xE2\x80\xAE\xE2\x81\xA6\xE2\x81\xA9\xE2\x81\xA5X,99999\r\n");
+            "\xEF\xBB\xBFIntel \x1b[2J\xE2\x80\xAE\xE2\x80\xAA\xE2\x81\xA6\xE2\x81\xA9\xE2\x81\xA5X,99999\r\n");
         const CliRun run = runCli({"rdp", "5", "--lang", "en", "--catalogue", catalogue.path()});
-        QVERIFY2(run.out.contains("  Intel \\x1b[2J\\u202e\\u2066\\u2069\xE2\x81\xA5X" + QByteArray(24, ' ')
+        QVERIFY2(run.out.contains("  Intel \\x1b[2J\\u202e\\u202a\\u2066\\u2069\xE2\x81\xA5X" + QByteArray(24, ' ')
                                   + "1612% | unknown | unknown | unknown | unknown\n"),
                  run.out.constData());
         QVERIFY(!run.out.contains('\x1b'));

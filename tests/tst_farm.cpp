@@ -467,15 +467,18 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::addColumn<QStringList>("groups");
         QTest::addColumn<QString>("vdiPlan");
+        QTest::addColumn<QStringList>("headings");
         QTest::newRow("English")
             << Language::English
             << QStringList{"Pupils | RDP terminal server | Medium-Sized Tasks | 25 | 100%",
                            " | VDI | Heavy Duty | 12 | 100%"}
-            << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106% | unknown | unknown | unknown | unknown";
+            << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106% | unknown | unknown | unknown | unknown"
+            << QStringList{"Name", "Server kind", "Task level", "Terminals", "At work (%)"};
         QTest::newRow("Chinese") << Language::Chinese
                                  << QStringList{"Pupils | RDP终端服务器 | 中型任务(推荐) | 25 | 100%",
                                                 " | VDI | 重型任务 | 12 | 100%"}
-                                 << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106% | 未知 | 未知 | 未知 | 未知";
+                                 << "1 + 1 | Intel Xeon Silver 4214R | 12 | 106% | 未知 | 未知 | 未知 | 未知"
+                                 << QStringList{"名称", "服务器类型", "任务类型", "终端数量", "同时在线（%）"};
     }
     // Ctrl+G takes over the main window's count; a group added by Insert, typed into (typing replaces), its
     // level and kind chosen by F2 and Enter, the arrows moving between cells; both farms planned as they change;
@@ -485,11 +488,14 @@ private slots:
         QFETCH(Language, language);
         QFETCH(QStringList, groups);
         QFETCH(QString, vdiPlan);
+        QFETCH(QStringList, headings);
         const WindowUnderTest test(sampleCatalogue, language);
         QPointer<PlanWindow> window = planWindowFrom(test.main, "25");
         const auto goes = qScopeGuard([&window] { delete window.data(); });
         QVERIFY(window && !test.main->isEnabled());
         auto *table = in<QTableView>(window, "groupsTable");
+        for (int column = 0; column < headings.size(); ++column)
+            QCOMPARE(table->model()->headerData(column, Qt::Horizontal).toString(), headings.at(column));
         press({Qt::Key_Tab, Qt::Key_Tab}); // from the name by the notes
         QCOMPARE(QApplication::focusWidget(), table);
         press({Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}); // from the count to the name
