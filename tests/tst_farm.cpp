@@ -616,6 +616,32 @@ private slots:
         QVERIFY(!RecentPlans::list().contains(QFileInfo(good).absoluteFilePath()));
     }
 
+    // At the most groups a plan holds, nothing adds one; a group removed, both buttons add again.
+    void mostGroups()
+    {
+        const WindowUnderTest test(sampleCatalogue, Language::English);
+        const QString path = m_settings.filePath("most.quarvel");
+        QVERIFY(!PlanFile::write(
+            siteOf(QList<Group>(SitePlanLimits::mostGroups, Group{"", Kind::Rdp, TaskLevel::Light, 1, 100})), path,
+            Language::English));
+        drop(test.main, path);
+        QPointer<PlanWindow> window = qobject_cast<PlanWindow *>(openedWindow("PlanWindow"));
+        const auto goes = qScopeGuard([&window] { delete window.data(); });
+        QVERIFY(window);
+        auto *table = in<QTableView>(window, "groupsTable");
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(0, 0));
+        const auto adding = [&] {
+            return in<QPushButton>(window, "addGroupButton")->isEnabled()
+                + in<QPushButton>(window, "duplicateGroupButton")->isEnabled();
+        };
+        press({Qt::Key_Insert});
+        QCOMPARE(table->model()->rowCount(), SitePlanLimits::mostGroups);
+        QCOMPARE(adding(), 0);
+        press({Qt::Key_Delete});
+        QCOMPARE(adding(), 2);
+    }
+
     // A change while the catalogue is read plans again from the start, for the plan as it is now; a window
     // closed during a reading goes.
     void changedDuringReading()
