@@ -2,6 +2,7 @@
 // back by libxml2), the CSV (RFC 4180) and the plain text; the pages of a PDF, whose paper follows the locale.
 
 #include "displaytext.h"
+#include "farmreport.h"
 #include "fuzzreports.h"
 #include "htmlemitter.h"
 #include "planreport.h"
@@ -90,6 +91,28 @@ private slots:
                  (QStringList{"2 + 1", "Intel Xeon X", "300 | General", "1.95 | 0%", "2 × 32", "128 | General",
                               "192 | General", "1050 | 0\" W\""}));
         QCOMPARE(sheets->at(2).rows.value(1).value(0), "同时在线终端数");
+    }
+
+    void farmInputs_data()
+    {
+        QTest::addColumn<bool>("vdi");
+        QTest::addColumn<QStringList>("levelAndVendor");
+        QTest::newRow("RDP") << false << QStringList{"Light Task", "Intel + AMD"};
+        QTest::newRow("VDI") << true << QStringList{"Light Duty", "Intel+AMD"};
+    }
+    // A farm's inputs in its kind's own words.
+    void farmInputs()
+    {
+        QFETCH(bool, vdi);
+        QFETCH(QStringList, levelAndVendor);
+        const auto kind = vdi ? FarmPlanning::Kind::Vdi : FarmPlanning::Kind::Rdp;
+        const TestCatalogue catalogue(TestCatalogue::lines({"Intel Xeon X,300000"}));
+        const auto site = FarmPlanning::oneGroup(kind, "10", TaskLevel::Light, Vendor::Both, 100, 1);
+        const FarmPlanning::Outcome outcome = FarmPlanning::plan(*site, catalogue.path(), Language::English);
+        const Report report
+            = FarmReport::make({kind, "10", TaskLevel::Light, Vendor::Both, Language::English, {}}, outcome.result, 0);
+        const QList<ReportRow> rows = std::get<ReportSection::Inputs>(report.sections.constFirst()).rows;
+        QCOMPARE((QStringList{rows.value(2).value, rows.value(3).value}), levelAndVendor);
     }
 
     // A table's headings and cells read back whole, whatever markup their texts look like; figures to the right.
