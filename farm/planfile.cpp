@@ -193,8 +193,6 @@ std::variant<SitePlan, QString> PlanFile::parsed(const QByteArray &bytes, const 
     if (!groups.isUndefined() && !groups.isArray())
         reader.fail(0, QStringLiteral("groups"), FarmTexts::notList);
     const QJsonArray list = groups.toArray();
-    if (list.isEmpty() || list.size() > SitePlanLimits::mostGroups)
-        reader.fail(0, QStringLiteral("groups"), FarmTexts::groupCount, QString::number(SitePlanLimits::mostGroups));
     for (qsizetype i = 0; i < list.size() && !reader.problem(); ++i) {
         const int number = int(i) + 1;
         if (!list[i].isObject()) {
