@@ -572,12 +572,18 @@ private slots:
             QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
             QCOMPARE(catcher.boxes.size(), 1);
         }
+        window->activateWindow(); // again, once the box has gone, as a window manager does
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        FileDialogs::setChooser([](QWidget *, const QString &) { return QString(); });
+        {
+            const MessageBoxCatcher catcher;
+            QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier); // Open… cancelled in its dialog
+            QVERIFY(catcher.boxes.isEmpty());
+        }
         QVERIFY(window->plan() == changed && window->isWindowModified());
         FileDialogs::setChooser([&](QWidget *, const QString &) { return m_settings.filePath("site"); });
         {
             const MessageBoxCatcher catcher(QMessageBox::Save);
-            window->activateWindow(); // again, once the box has gone, as a window manager does
-            QVERIFY(QTest::qWaitForWindowActive(window));
             QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
             QCOMPARE(catcher.boxes.size(), 1);
         }
@@ -585,11 +591,19 @@ private slots:
         QVERIFY(window->plan().name.isEmpty() && !window->isWindowModified());
     }
 
-    // Files dropped on a window: a refused one says why and leaves the plan window as it was; a good one on the
-    // main window opens the plan window on it; a recent file that has gone is said so and dropped from the list.
+    // Files dropped on a window: a refused one says why and opens no plan window or leaves it as it was; a good
+    // one on the main window opens the plan window on it; a recent file that has gone is said so and dropped from the
+    // list.
     void droppedAndGoneFiles()
     {
         const WindowUnderTest test(sampleCatalogue, Language::English);
+        const QString bad = m_settings.filePath("bad.quarvel");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{\"quarvelPlan\": 2}") > 0);
+        file.close();
+        const MessageBoxCatcher catcher;
+        drop(test.main, bad);
+        QVERIFY(catcher.boxes.size() == 1 && !openedWindow("PlanWindow"));
         const QString good = m_settings.filePath("good.quarvel");
         SitePlan plan = siteOf({{"Lab", Kind::Vdi, TaskLevel::Light, 8, 50}});
         QVERIFY(!PlanFile::write(plan, good, Language::English));
@@ -597,20 +611,15 @@ private slots:
         QPointer<PlanWindow> window = qobject_cast<PlanWindow *>(openedWindow("PlanWindow"));
         const auto goes = qScopeGuard([&window] { delete window.data(); });
         QVERIFY(window && window->plan() == plan && window->path() == good);
-        const QString bad = m_settings.filePath("bad.quarvel");
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{\"quarvelPlan\": 2}") > 0);
-        file.close();
-        const MessageBoxCatcher catcher;
         drop(window, bad);
-        QCOMPARE(catcher.boxes.value(0).text,
+        QCOMPARE(catcher.boxes.value(1).text,
                  "\"" + QDir::toNativeSeparators(bad)
                      + "\" was made by a newer Quarvel (plan format 2); this Quarvel "
                        "reads format 1.");
         QVERIFY(window->plan() == plan && window->path() == good && !window->isWindowModified());
         QVERIFY(QFile::remove(good));
         window->open(good);
-        QCOMPARE(catcher.boxes.value(1).text,
+        QCOMPARE(catcher.boxes.value(2).text,
                  "The file \"" + QDir::toNativeSeparators(good)
                      + "\" no longer exists; it is taken off the recent plans.");
         QVERIFY(!RecentPlans::list().contains(QFileInfo(good).absoluteFilePath()));
