@@ -241,6 +241,7 @@ private slots:
         row("rdp 0", "rdp 0 --lang en", 2, invalid);
         row("rdp, beyond 32 bits", "rdp 4294961 --level light --lang en", 2, invalid);
         row("farm 00: no terminal", "farm 00 --lang en", 2, invalid);
+        row("rdp, a number not in digits", "rdp 1e2 --lang en", 2, invalid);
         row("query, too short", "query 123 --lang zh", 2, "输入的字符数量少于4个,请输入4个字符\n");
         row("plan, no such file", "plan /nowhere/x.quarvel --lang en", 2, "The plan file \"");
         row("no catalogue: a warning", "rdp 5 --lang en --catalogue /nowhere", 0,

@@ -577,7 +577,8 @@ private slots:
         FileDialogs::setChooser([](QWidget *, const QString &) { return QString(); });
         {
             const MessageBoxCatcher catcher;
-            QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier); // Open… cancelled in its dialog
+            QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier); // Open… and Save as… cancelled in their dialogs
+            QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
             QVERIFY(catcher.boxes.isEmpty());
         }
         QVERIFY(window->plan() == changed && window->isWindowModified());
